@@ -1,0 +1,32 @@
+// The AODD performance model: the one lookup over the makers' performance tables.
+//
+// For the user's flow and pressure the lookup reads, from the table of the chosen inlet size, the air
+// consumption (SCFM) and the air inlet pressure (psi) the pump needs, by two-stage linear interpolation:
+// first along pressure at the two flow points that bracket the flow, then along flow. Outside its data a
+// table gives a warning instead. The lookup shows nothing: it returns the warnings.
+#pragma once
+
+#include "core/messages.h"
+#include "core/operating_case.h"
+
+namespace pumpvale {
+
+struct AoddPerformanceTable; // aodd/performance_tables.h
+
+struct LookupReport {
+    Messages messages;           // in the order the user must see them
+    bool producedResult = false; // airConsumptionScfm and requiredAirPsi describe this operating point
+};
+
+// The table of a size from 1/4 to 2 inches; the 3-inch table is only reached through lookupThreeInch.
+const AoddPerformanceTable& performanceTable(InletSize size);
+
+// Looks c.flowGpm and c.pressurePsi up in table; writes the working values and the operating point, and
+// clears c.lookupInRange on a warning.
+LookupReport lookupAodd(const AoddPerformanceTable& table, OperatingCase& c);
+
+// The same on the 3-inch table, run when its option is clicked; reports through c.threeInchOutcome and
+// remembers the point it ran for.
+LookupReport lookupThreeInch(OperatingCase& c);
+
+} // namespace pumpvale

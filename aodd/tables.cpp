@@ -1,0 +1,1 @@
+// Placeholder: the performance tables come with the AODD performance model.

@@ -1,0 +1,96 @@
+#include "core/cost.h"
+
+#include <cmath>
+
+namespace pumpvale {
+namespace {
+
+// clang-format off
+constexpr double kHydraulicPowerDivisor = 1714;           // psi x GPM per hydraulic hp
+constexpr double kPcBaseEfficiency      = 0.3;            // PC pump efficiency at zero pressure
+constexpr double kOneStageSlope         = 0.003448275862; // efficiency per psi, one stage
+constexpr double kTwoStageSlope         = 0.001724137931; // efficiency per psi, two stages
+constexpr double kKwPerHp               = 0.746;
+constexpr double kAirHeatRatio          = 1.395;          // k of air as the program's engineers took it, not 1.4
+constexpr double kAtmospherePsia        = 14.7;           // compressor inlet; gauge to absolute
+constexpr double kCompressorDivisor     = 229.2;          // psia x cfm per hp, as published rounded (not 229.17)
+constexpr double kPercent               = 0.01;
+// clang-format on
+
+double operatingHours(const OperatingCase& c) { return (c.weeksPerYear * c.daysPerWeek) * c.hoursPerDay; }
+
+} // namespace
+
+void computePcPower(OperatingCase& c) {
+    const double slope = c.pcStages == PumpStages::Two ? kTwoStageSlope : kOneStageSlope;
+    c.pcEfficiency = kPcBaseEfficiency + c.pressurePsi * slope;
+    c.pcPowerHp = (c.pressurePsi * c.flowGpm) / (c.pcEfficiency * kHydraulicPowerDivisor);
+}
+
+double computePcAnnualCost(const OperatingCase& c) {
+    return ((operatingHours(c) * c.electricityPrice) * c.pcPowerHp) * kKwPerHp;
+}
+
+double computeAoddAnnualCost(OperatingCase& c) {
+    const double k = kAirHeatRatio;
+    const double stages = c.compressorStages;
+    const double scfm = c.airConsumptionScfm;
+    const double p1 = kAtmospherePsia;
+    const double p2 = kAtmospherePsia + c.requiredAirPsi;
+
+    // Multi-stage adiabatic compression, the pressure ratio shared equally between the stages.
+    c.compressionRatio = p2 / p1;
+    c.stageExponent = (k - 1) / (stages * k);
+    c.idealCompressorHp = (1 / kCompressorDivisor) * stages * kAtmospherePsia * scfm * (k / (k - 1)) *
+                          (std::pow(c.compressionRatio, c.stageExponent) - 1);
+    c.scfmPerIdealHp = scfm / c.idealCompressorHp;
+    c.scfmPerInputHp = (c.scfmPerIdealHp * kPercent) * c.compressorEfficiencyPct;
+    return ((scfm / c.scfmPerInputHp) * kKwPerHp) * (operatingHours(c) * c.electricityPrice);
+}
+
+std::optional<Message> checkCompressorEntries(double compressorStages, double compressorEfficiencyPct) {
+    if (compressorStages < 1)
+        return msg::kInvalidSelection;
+    if (compressorStages >= 3)
+        return msg::kChooseOneOrTwo;
+    if (compressorStages != 1 && compressorStages != 2)
+        return msg::kChooseOneOrTwo;
+    if (compressorEfficiencyPct <= 0)
+        return msg::kInvalidSelection;
+    if (compressorEfficiencyPct >= 100)
+        return msg::kSecondLaw;
+    return std::nullopt;
+}
+
+CostSavingsResult findCostSavings(OperatingCase& c, AnnualCosts& costs, std::string_view compressorStagesText,
+                                  std::string_view compressorEfficiencyText) {
+    if (c.pcCostOnly) {
+        c.stepStatus = StepStatus::Ok;
+        costs.pcAnnualCost = computePcAnnualCost(c);
+        return {{}, CostDisplay::PcCostOnly};
+    }
+
+    c.compressorStages = parseLeadingNumber(compressorStagesText);
+    c.compressorEfficiencyPct = parseLeadingNumber(compressorEfficiencyText);
+    c.stepStatus = StepStatus::Ok;
+    if (auto rejected = checkCompressorEntries(c.compressorStages, c.compressorEfficiencyPct)) {
+        c.stepStatus = StepStatus::Rejected;
+        return {{*rejected}, CostDisplay::Nothing};
+    }
+
+    const double pc = computePcAnnualCost(c);
+    const double aodd = computeAoddAnnualCost(c);
+    const double savings = aodd - pc;
+    // A zero or undefined air demand has no compressor power to cost. The step stays Ok so that
+    // "Go Back" leads to another inlet size, as the message asks.
+    const bool airDemandKnown = std::isfinite(c.idealCompressorHp) && c.idealCompressorHp > 0;
+    if (!airDemandKnown || !std::isfinite(pc) || !std::isfinite(aodd) || !std::isfinite(savings))
+        return {{msg::kNoAirDemand}, CostDisplay::Nothing};
+
+    costs.pcAnnualCost = pc;
+    costs.aoddAnnualCost = aodd;
+    costs.totalSavings = savings;
+    return {{}, CostDisplay::Full};
+}
+
+} // namespace pumpvale

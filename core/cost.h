@@ -1,0 +1,53 @@
+// The cost model: PC pump power, the compressor power equation, the annual costs and their display.
+//
+// Every formula is evaluated in the order and grouping the program's engineers wrote it in, so that the
+// figures match a hand calculation to the last digit shown; nothing is rounded before display.
+#pragma once
+
+#include "core/messages.h"
+#include "core/operating_case.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pumpvale {
+
+// Sets pcEfficiency and pcPowerHp from pressurePsi, flowGpm and pcStages.
+void computePcPower(OperatingCase& c);
+
+// ((hours x price) x pcPowerHp) x 0.746.
+double computePcAnnualCost(const OperatingCase& c);
+
+// Runs the compressor equation on the AODD operating point, stores its intermediates in c and returns
+// the annual cost of the compressed air.
+double computeAoddAnnualCost(OperatingCase& c);
+
+// The first compressor rule that the stages and efficiency break, or none.
+std::optional<Message> checkCompressorEntries(double compressorStages, double compressorEfficiencyPct);
+
+// What "Press to Find Cost Savings!" shows.
+enum class CostDisplay {
+    Nothing,    // a rule failed: the step stays open for correction
+    PcCostOnly, // only the PC pump could be costed
+    Full,       // AODD cost, PC cost and savings
+};
+
+struct CostSavingsResult {
+    Messages messages;
+    CostDisplay display = CostDisplay::Nothing;
+};
+
+// "Press to Find Cost Savings!": reads the compressor entries (unless only the PC pump is costed),
+// checks them, and fills costs. A compressor power that is not a positive finite number, or an amount
+// that would not be finite, shows kNoAirDemand and nothing else.
+CostSavingsResult findCostSavings(OperatingCase& c, AnnualCosts& costs, std::string_view compressorStagesText,
+                                  std::string_view compressorEfficiencyText);
+
+// The "Standard" number format: grouping every three integer digits, exactly two decimals rounded half
+// away from zero on the shortest decimal form of the value, a leading minus sign (none when the amount
+// rounds to zero). The separators are the locale's. Only for finite values.
+std::string formatStandard(double value, std::string_view decimalSeparator = ".",
+                           std::string_view groupSeparator = ",");
+
+} // namespace pumpvale

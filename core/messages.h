@@ -1,0 +1,158 @@
+// Every message box text of the program, with its title and icon, written once.
+//
+// The core never shows a box: its functions return these in the order the user must see them, and the
+// window shows each as a modal box with a single OK button. The texts are the program's own, blanks
+// included; do not tidy them.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace pumpvale {
+
+enum class MessageIcon { Stop, None };
+
+struct Message {
+    std::string_view text;
+    std::string_view title; // empty: the box shows the application's title
+    MessageIcon icon = MessageIcon::Stop;
+
+    friend bool operator==(const Message&, const Message&) = default;
+};
+
+using Messages = std::vector<Message>;
+
+inline constexpr std::string_view kApplicationTitle = "Pumpvale";
+
+namespace msg {
+
+// clang-format off
+
+// Entries that are rejected, and range warnings. Most carry the stop icon.
+inline constexpr std::string_view kError   = "ERROR";
+inline constexpr std::string_view kWarning = "WARNING";
+
+// --- Compressor entries ("Press to Find Cost Savings!" and their edit checks) ---
+inline constexpr Message kInvalidSelection{"Invalid selection! Please try again.", kError};
+inline constexpr Message kChooseOneOrTwo{"Invalid selection! Please choose either 1 or 2.", kError};
+inline constexpr Message kSecondLaw{
+    "ERROR: The Second Law of Thermodynamics shows that efficiency of any machine cannot be 100 percent or "
+    "greater.  In fact, you'll be lucky to get a machine that is 80 percent efficient.  In other words, "
+    "you've entered a wrong value, or your compressor salesperson is a liar.  It's been known to happen.",
+    kError};
+// The edit check of the efficiency entry ends its text differently.
+inline constexpr Message kSecondLawOnEdit{
+    "ERROR: The Second Law of Thermodynamics shows that efficiency of any machine cannot be 100 percent or "
+    "greater.  In fact, you'll be lucky to get a machine that is 80 percent efficient.  In other words, "
+    "you've entered a wrong value, or your compressor salesperson is a liar.  But then again sales people "
+    "would NEVER lie for a sale, right?.",
+    kError};
+inline constexpr Message kNoAirDemand{
+    "ERROR: No compressed air demand could be determined for this operating point. Please go back and "
+    "select another inlet size.",
+    kError};
+
+// --- AODD lookup ---
+inline constexpr std::string_view kPressureTooHighText =
+    "WARNING: Pressure too high for this flow rate and inlet size.  Please try again and select the next "
+    "larger inlet size.";
+inline constexpr std::string_view kFlowTooHighText =
+    "WARNING: Flow rate too high for this pressure and inlet size.  Please try again and select the next "
+    "larger inlet size.";
+inline constexpr Message kPressureTooHigh{kPressureTooHighText, kWarning};
+// The 1/2-inch table's 6 to 7.5 GPM bracket titles the same warning "ERROR".
+inline constexpr Message kPressureTooHighTitledError{kPressureTooHighText, kError};
+inline constexpr Message kFlowTooHigh{kFlowTooHighText, kWarning};
+// The 1/4-inch table shows its flow warning with no icon and the application's title.
+inline constexpr Message kFlowTooHighPlain{kFlowTooHighText, "", MessageIcon::None};
+inline constexpr Message kFlowTooLow{
+    "WARNING: Flow rate too low for selected inlet size! Please select a smaller inlet size.", kWarning};
+// No size is larger than 3 inches, so its warnings announce the PC pump cost alone.
+inline constexpr Message kThreeInchPressureTooHigh{
+    "WARNING: Pressure too high for this flow rate and inlet size.  No larger inlet size is available. Only "
+    "durvane annual cost will be calculated.",
+    kWarning};
+inline constexpr Message kThreeInchFlowTooHigh{
+    "WARNING: Flow rate too high for this pressure and inlet size.  No larger inlet size is available. Only "
+    "durvane annual cost will be calculated.",
+    kWarning};
+inline constexpr Message kThreeInchAdvisory{
+    "WARNING: For flows over 150 GPM (567.8 l/min) with pressures over 40 psi (2.76 Bar), AODD cost results "
+    "maybe inaccurate due to the error inherent with interpolation for limited data points.",
+    kWarning};
+
+// --- Inlet step ---
+inline constexpr Message kSelectInletDiameter{"ERROR: Please select an inlet diameter", kError};
+inline constexpr Message kAirPressureInsufficient{ // box A
+    "WARNING: Your system air pressure is insufficient! Please select a larger inlet diameter", kWarning};
+inline constexpr Message kAirPressureInsufficientNoLarger{ // box B
+    "WARNING: Your system air pressure is insufficient! No larger AODD pump sizes are available in this "
+    "program. Only durvane annual cost will be computed.",
+    "", MessageIcon::None};
+inline constexpr Message kSelectLargerInlet{"ERROR: Please select a larger inlet diameter", kError}; // box C
+
+// --- Operating data ("Press to Continue" of step one): hydraulic group ---
+inline constexpr Message kSelectStages{"ERROR: Please select either a one or two stage pump.", kError};
+inline constexpr Message kSelectUnits{"ERROR: Please select a system of units.", kError};
+inline constexpr Message kInvalidFlow{"Invalid Flow Rate Selection! Please Try Again.", kError};
+inline constexpr Message kFlowBelowPcRange{
+    "ERROR: Flow rates less than 0.005 gpm (0.0189 l/min) are not recommended for durvane pumps. Please "
+    "enter a larger value",
+    kError};
+inline constexpr Message kFlowAbovePcRange{
+    "ERROR: Flow rates greater than 1000 GPM (3785 l/min) are not recommended for durvane pumps.  Please "
+    "choose a smaller value.",
+    kError};
+inline constexpr Message kInvalidPressure{"Invalid Pressure Selection! Please Try Again.", kError};
+inline constexpr Message kPressureBelowPcRange{
+    "ERROR: Pressures lower than 14.5 psi (1 Bar) are not recommended for durvane pumps.  Please choose a "
+    "pressure greater than 14.5 psi (1 Bar) for durvane cost and greater than 20 psi (1.38 Bar) for "
+    "comparison between a durvane PC pump and an AODD pump.",
+    "Error"};
+inline constexpr Message kOneStageTooHigh{
+    "ERROR: Pressure too high for a one stage pump. Please select a two stage pump, or a pressure below 87 "
+    "psi (6 Bar).",
+    kError};
+inline constexpr Message kTwoStageTooLow{
+    "ERROR: Pressure too low for a two stage pump. Please select a one stage pump and try again.", kError};
+inline constexpr Message kTwoStageTooHigh{
+    "ERROR: Pressure too high for a two stage pump. Please select a pressure below 174 psi", kError};
+
+// --- Operating data: operating group and currency ---
+inline constexpr Message kInvalidWeeks{"Invalid week per year selection! Please try again.", kError};
+inline constexpr Message kTooManyWeeks{"ERROR: There are only 52 weeks in a year! Please try again.", kError};
+inline constexpr Message kInvalidDays{"Invalid days per week selection! Please try again.", kError};
+inline constexpr Message kTooManyDays{"ERROR: There are only 7 days in a week! Please try again.", kError};
+inline constexpr Message kInvalidHours{"Invalid hours per day selection! Please try again.", kError};
+inline constexpr Message kTooManyHours{"ERROR: There are only 24 hours in a day! Please try again.", kError};
+inline constexpr Message kInvalidPrice{"Invalid cost of electricity selection! Please try again.", kError};
+inline constexpr Message kPriceTooHigh{
+    "Your cost of electricity seems rather expensive! Please enter a smaller, more realistic value.", kError};
+inline constexpr Message kAirPressureTooHigh{
+    "Your air system pressure seems a little high. Please select a value less than 500 psi (34.5 Bar).",
+    kError};
+inline constexpr Message kSelectCurrency{"Please select a currency", kError};
+
+// --- Edit checks of the pressure and flow entries (the AODD range) ---
+inline constexpr Message kPressureBelowAoddRange{
+    "WARNING: Pressures below 20 psi (1.38 Bar) are not recommended for AODD pumps. If you continue, only "
+    "durvane annual cost will be calculated.",
+    kWarning};
+inline constexpr Message kPressureAboveAoddRange{
+    "WARNING: Pressures above 100 psi (6.89 Bar) are not recommended for AODD pumps. If you continue, only "
+    "durvane annual cost will be calculated.",
+    kWarning};
+// 0.5 GPM is 1.89 l/min.
+inline constexpr Message kFlowBelowAoddRange{
+    "WARNING: Flow rates below 0.5 GPM (1.89 l/min) are not recommended for AODD pumps. If you continue, "
+    "only durvane annual cost will be calculated.",
+    kWarning};
+inline constexpr Message kFlowAboveAoddRange{
+    "WARNING: Flow rate above 200 GPM (757.1 l/min) are not recommended for AODD pumps. If you continue, "
+    "only durvane annual cost will be calculated.",
+    kWarning};
+
+// clang-format on
+
+} // namespace msg
+} // namespace pumpvale

@@ -1,0 +1,30 @@
+# Sourced by run.sh and test.sh: installs from Debian whatever the build still lacks. Safe to run again:
+# it installs nothing that is already there.
+
+# What a fresh Debian 12 machine needs to build, run and test Pumpvale.
+pumpvale_packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-dejavu-core desktop-file-utils)
+
+pumpvale_install_missing() {
+    local missing=()
+    local package
+    for package in "${pumpvale_packages[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "Pumpvale needs these Debian packages: ${missing[*]}. Run this command as root or install sudo." >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    echo "Installing ${missing[*]} ..."
+    "${sudo[@]}" apt-get update -qq &&
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
