@@ -1,0 +1,19 @@
+// Pumpvale's own artwork, drawn in code so that no image file has to be found at run time.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace pumpvale::artwork {
+
+// The main window's background: white, with a wavy pump rotor near its right edge (670 x 558 pixels).
+QPixmap mainBackground();
+// The upright rotor picture along the intro window's left edge (98 x 405 pixels).
+QPixmap rotorStrip();
+// The maker's logo: large (497 x 156 pixels) on the intro window, small (160 x 57) elsewhere.
+QPixmap largeLogo();
+QPixmap smallLogo();
+// The program's icon, for every window and the desktop menu.
+QIcon windowIcon();
+
+} // namespace pumpvale::artwork
