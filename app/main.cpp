@@ -1,7 +1,6 @@
 #include "ui/form2.h"
 
 #include <QApplication>
-
 #include <cstdio>
 #include <cstdlib>
 

@@ -17,7 +17,9 @@ constexpr double kCompressorDivisor     = 229.2;          // psia x cfm per hp, 
 constexpr double kPercent               = 0.01;
 // clang-format on
 
-double operatingHours(const OperatingCase& c) { return (c.weeksPerYear * c.daysPerWeek) * c.hoursPerDay; }
+double operatingHours(const OperatingCase& c) {
+    return (c.weeksPerYear * c.daysPerWeek) * c.hoursPerDay;
+}
 
 } // namespace
 

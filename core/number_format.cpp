@@ -24,7 +24,8 @@ void increment(std::string& digits) {
 // typed, not as the binary 2.67499999... behind it.
 std::string hundredths(double magnitude) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
     const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
 
     // text is d[.ddd]e±X: the value is 0.dddd x 10^(X + 1).

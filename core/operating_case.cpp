@@ -1,14 +1,18 @@
 #include "core/operating_case.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <limits>
 
 namespace pumpvale {
 namespace {
 
-bool isBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r'; }
-bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r';
+}
+bool isDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
 
 // Reads the text with its blanks skipped, one character at a time.
 class Scanner {

@@ -1,8 +1,7 @@
 #include "core/cost.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <ostream>
 #include <string>
@@ -91,8 +90,9 @@ struct CompressorCase {
 };
 
 // Names the case in test output instead of dumping its bytes.
-void PrintTo(const CompressorCase& c, std::ostream* os) { *os << c.name; }
-
+void PrintTo(const CompressorCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CompressorRules : public ::testing::TestWithParam<CompressorCase> {};
 
@@ -152,8 +152,9 @@ struct AirDemandCase {
 };
 
 // Names the case in test output instead of dumping its bytes.
-void PrintTo(const AirDemandCase& c, std::ostream* os) { *os << c.name; }
-
+void PrintTo(const AirDemandCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class NoAirDemand : public ::testing::TestWithParam<AirDemandCase> {};
 

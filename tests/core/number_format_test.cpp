@@ -1,7 +1,6 @@
 #include "core/cost.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 #include <string>
 
@@ -15,8 +14,9 @@ struct FormatCase {
 };
 
 // Names the case in test output instead of dumping its bytes.
-void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
-
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class StandardFormat : public ::testing::TestWithParam<FormatCase> {};
 
@@ -26,15 +26,16 @@ TEST_P(StandardFormat, RoundsAsAPersonReadsTheNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Amounts, StandardFormat,
-    ::testing::Values(FormatCase{"Grouping", 12345.678, "12,345.68"}, FormatCase{"SmallRoundsDown", 0.004, "0.00"},
-                      FormatCase{"NegativeSavings", -284.0971, "-284.10"}, FormatCase{"HalfUp", 0.125, "0.13"},
-                      FormatCase{"BinaryBelowHalf", 2.675, "2.68"}, FormatCase{"OnePointOhOhFive", 1.005, "1.01"},
-                      FormatCase{"NegativeHalf", -0.125, "-0.13"}, FormatCase{"NegativeRoundsToZero", -0.004, "0.00"},
-                      FormatCase{"NegativeZero", -0.0, "0.00"}, FormatCase{"Zero", 0, "0.00"},
-                      FormatCase{"Whole", 7, "7.00"}, FormatCase{"CarryIntoNewGroup", 999999.995, "1,000,000.00"},
-                      FormatCase{"ExactThousand", 1000, "1,000.00"}, FormatCase{"HalfCent", 0.005, "0.01"},
-                      FormatCase{"Tiny", 1e-300, "0.00"}, FormatCase{"Huge", 1.5e21, "1,500,000,000,000,000,000,000.00"},
-                      FormatCase{"NoGroupBelowThousand", 999.994, "999.99"}),
+    ::testing::Values(
+        FormatCase{"Grouping", 12345.678, "12,345.68"}, FormatCase{"SmallRoundsDown", 0.004, "0.00"},
+        FormatCase{"NegativeSavings", -284.0971, "-284.10"}, FormatCase{"HalfUp", 0.125, "0.13"},
+        FormatCase{"BinaryBelowHalf", 2.675, "2.68"}, FormatCase{"OnePointOhOhFive", 1.005, "1.01"},
+        FormatCase{"NegativeHalf", -0.125, "-0.13"}, FormatCase{"NegativeRoundsToZero", -0.004, "0.00"},
+        FormatCase{"NegativeZero", -0.0, "0.00"}, FormatCase{"Zero", 0, "0.00"},
+        FormatCase{"Whole", 7, "7.00"}, FormatCase{"CarryIntoNewGroup", 999999.995, "1,000,000.00"},
+        FormatCase{"ExactThousand", 1000, "1,000.00"}, FormatCase{"HalfCent", 0.005, "0.01"},
+        FormatCase{"Tiny", 1e-300, "0.00"}, FormatCase{"Huge", 1.5e21, "1,500,000,000,000,000,000,000.00"},
+        FormatCase{"NoGroupBelowThousand", 999.994, "999.99"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StandardFormatLocale, UsesTheGivenSeparators) {

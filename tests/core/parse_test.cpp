@@ -1,9 +1,8 @@
 #include "core/operating_case.h"
 
-#include <gtest/gtest.h>
-
 #include <clocale>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <ostream>
 #include <string>
@@ -18,8 +17,9 @@ struct ParseCase {
 };
 
 // Names the case in test output instead of dumping its bytes.
-void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
-
+void PrintTo(const ParseCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ParseLeadingNumber : public ::testing::TestWithParam<ParseCase> {};
 
@@ -40,11 +40,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"DoubleSign", "--1", 0}, ParseCase{"Negative", "-3.25", -3.25},
                       ParseCase{"Plus", "+7", 7}, ParseCase{"Exponent", "1.5e3", 1500},
                       ParseCase{"UpperExponent", "2E-2", 0.02}, ParseCase{"BareExponent", "1e", 1},
-                      ParseCase{"ExponentSignOnly", "1e+", 1}, ParseCase{"TabsAndLineFeeds", "\t6\n0\r\n", 60},
-                      ParseCase{"BlanksInsideExponent", "1 e 2", 100}, ParseCase{"SecondPointEnds", "1.2.3", 1.2},
-                      ParseCase{"PointAlone", ".", 0}, ParseCase{"Overflow", "1e999", kInf},
-                      ParseCase{"NegativeOverflow", "-1e999", -kInf}, ParseCase{"Underflow", "1e-999", 0},
-                      ParseCase{"ZeroWithHugeExponent", "0e999999", 0},
+                      ParseCase{"ExponentSignOnly", "1e+", 1},
+                      ParseCase{"TabsAndLineFeeds", "\t6\n0\r\n", 60},
+                      ParseCase{"BlanksInsideExponent", "1 e 2", 100},
+                      ParseCase{"SecondPointEnds", "1.2.3", 1.2}, ParseCase{"PointAlone", ".", 0},
+                      ParseCase{"Overflow", "1e999", kInf}, ParseCase{"NegativeOverflow", "-1e999", -kInf},
+                      ParseCase{"Underflow", "1e-999", 0}, ParseCase{"ZeroWithHugeExponent", "0e999999", 0},
                       ParseCase{"HugeExponentDigits", "1e" + std::string(1000, '9'), kInf},
                       ParseCase{"ManyDigits", std::string(400, '9'), kInf},
                       ParseCase{"ManyLeadingZeros", std::string(100'000, '0') + "42", 42},
