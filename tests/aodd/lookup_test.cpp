@@ -440,6 +440,24 @@ TEST_P(Sweep, EveryPointGivesAFinitePositiveResultOrOneWarning) {
     EXPECT_GT(results, 0);
 }
 
+// Whatever reaches the lookup, a result it reports is a finite number.
+TEST_P(Sweep, OddEntriesGiveNoUnsoundResult) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double odd[] = {-inf, -5, 0, 1e-300, 50, 1e300, inf, nan};
+    for (double flow : odd) {
+        for (double pressure : odd) {
+            OperatingCase c = afterEarlierLookup(flow, pressure);
+            const LookupReport report = lookUp(GetParam().size, c);
+            EXPECT_LE(report.messages.size(), 1u) << flow << " GPM, " << pressure << " psi";
+            if (report.producedResult) {
+                EXPECT_TRUE(std::isfinite(c.airConsumptionScfm) && std::isfinite(c.requiredAirPsi))
+                    << flow << " GPM, " << pressure << " psi";
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Tables, Sweep,
     ::testing::Values(SizeCase{"QuarterInch", InletSize::Quarter}, SizeCase{"HalfInch", InletSize::Half},
