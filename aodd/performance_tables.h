@@ -6,7 +6,8 @@
 // - Table B, the bracket rules: which two flow points `Qa` < `Qb` serve a flow, and at each of them which
 //   straight line through the row's points (a segment) serves the fluid pressure. A segment is extended
 //   beyond its points where the makers' data stop, so a value is always read on the line.
-// - Table C, the outcomes outside the data: minimum and maximum flow, with their warnings.
+// - Table C, the outcomes outside the data: minimum and maximum flow with their warnings, and the
+//   warning for a pressure above all the brackets of a flow bracket that has no limit.
 // A flow bracket's pressure limit sits with its pressure brackets in Table B, with its warning.
 //
 // The data live in aodd/tables.cpp and are checked there at compile time against the standard grid.
