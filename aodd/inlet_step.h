@@ -20,6 +20,14 @@ struct InletStepResult {
 };
 
 // "Press to Continue" of the inlet step, with the first selected inlet option (none: nothing selected).
+// Stores the choice in c.inletSize and runs the lookup of that size; for the 3-inch inlet it takes the
+// outcome of the last click on its option, or runs that lookup again first when the flow or pressure has
+// changed since. Then the required air pressure is checked against the system air pressure, and the step
+// goes on only with an operating point computed for this flow, pressure and size:
+// - CompressorStep when the point is found and the air pressure suffices;
+// - PcCostOnly for the 3-inch inlet when its point lies outside its table or the air pressure is too low;
+// - StayOpen otherwise, with the messages that say why (c.stepStatus Rejected when no size is chosen or
+//   the air pressure is too low).
 InletStepResult closeInletStep(OperatingCase& c, AnnualCosts& costs, std::optional<InletSize> selected);
 
 } // namespace pumpvale
