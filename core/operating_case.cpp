@@ -97,10 +97,13 @@ double parseLeadingNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::optional<double> toStoredPressure(std::string_view text, UnitSystem units) {
+namespace {
+
+// An S.I. entry is divided by siPerEnglish; an English one is stored as read.
+std::optional<double> toStored(std::string_view text, UnitSystem units, double siPerEnglish) {
     switch (units) {
         case UnitSystem::SI:
-            return parseLeadingNumber(text) / kBarPerPsi;
+            return parseLeadingNumber(text) / siPerEnglish;
         case UnitSystem::English:
             return parseLeadingNumber(text);
         case UnitSystem::None:
@@ -109,16 +112,14 @@ std::optional<double> toStoredPressure(std::string_view text, UnitSystem units) 
     return std::nullopt;
 }
 
+} // namespace
+
+std::optional<double> toStoredPressure(std::string_view text, UnitSystem units) {
+    return toStored(text, units, kBarPerPsi);
+}
+
 std::optional<double> toStoredFlow(std::string_view text, UnitSystem units) {
-    switch (units) {
-        case UnitSystem::SI:
-            return parseLeadingNumber(text) / kLitresPerMinutePerGpm;
-        case UnitSystem::English:
-            return parseLeadingNumber(text);
-        case UnitSystem::None:
-            break;
-    }
-    return std::nullopt;
+    return toStored(text, units, kLitresPerMinutePerGpm);
 }
 
 } // namespace pumpvale

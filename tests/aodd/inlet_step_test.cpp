@@ -1,7 +1,7 @@
 #include "aodd/inlet_step.h"
 #include "aodd/lookup.h"
 #include "core/cost.h"
-#include "tests/aodd/near.h"
+#include "tests/near.h"
 
 #include <gtest/gtest.h>
 #include <optional>

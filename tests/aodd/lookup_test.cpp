@@ -1,6 +1,6 @@
 #include "aodd/lookup.h"
 #include "aodd/performance_tables.h"
-#include "tests/aodd/near.h"
+#include "tests/near.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

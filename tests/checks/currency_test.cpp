@@ -1,6 +1,6 @@
 #include "checks/currency.h"
 #include "checks/operating_data.h"
-#include "test_support.h"
+#include "tests/near.h"
 
 #include <gtest/gtest.h>
 #include <optional>

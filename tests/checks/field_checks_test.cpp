@@ -1,5 +1,5 @@
 #include "checks/field_checks.h"
-#include "test_support.h"
+#include "tests/near.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -9,7 +9,6 @@
 namespace pumpvale {
 namespace {
 
-using testing_support::near;
 using enum UnitSystem;
 
 // --- The pressure and flow checks: the AODD range ---

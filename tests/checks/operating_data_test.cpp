@@ -1,6 +1,6 @@
 #include "checks/field_checks.h"
 #include "checks/operating_data.h"
-#include "test_support.h"
+#include "tests/near.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -10,7 +10,6 @@
 namespace pumpvale {
 namespace {
 
-using testing_support::near;
 using enum OperatingDataOutcome;
 
 // A point that passes every rule: the engineers' worked example (60 psi, 10 GPM, one stage) with the

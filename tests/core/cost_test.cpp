@@ -1,4 +1,5 @@
 #include "core/cost.h"
+#include "tests/near.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -8,13 +9,6 @@
 
 namespace pumpvale {
 namespace {
-
-// Relative comparison: the program never rounds, so figures agree to about the last binary place.
-::testing::AssertionResult near(double actual, double expected, double relative = 1e-9) {
-    if (std::fabs(actual - expected) <= relative * std::fabs(expected))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << actual << " is not within " << relative << " of " << expected;
-}
 
 // The engineers' worked example: 60 psi, 10 GPM, one stage, all year round at 0.065 per kWh, an AODD
 // pump using 10 SCFM at 40 psi behind one compressor stage of 75 percent.

@@ -1,4 +1,4 @@
-// Test helpers: a relative comparison for the lookup's figures, and messages printed as their text.
+// Test helpers shared by the suites: a relative comparison of figures, and messages printed as their text.
 #pragma once
 
 #include "core/messages.h"
@@ -18,7 +18,7 @@ inline ::testing::AssertionResult near(double actual, double expected, double re
 }
 
 inline void PrintTo(const Message& m, std::ostream* os) {
-    *os << '"' << m.text << '"';
+    *os << "[" << m.title << "] " << m.text;
 }
 
 } // namespace pumpvale
