@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <cmath>
 
 namespace pumpvale::artwork {
 namespace {
@@ -32,9 +33,11 @@ QColor colour(QRgb rgb, int alpha = 255) {
     return c;
 }
 
-// A picture of width x height design pixels at scale, filled with background.
+// A picture of width x height design pixels at scale, filled with background. Its sides are rounded
+// down, so that at any scale the picture stays within the place the layout gives it.
 QPixmap canvas(int width, int height, double scale, const QColor& background) {
-    QPixmap pixmap(qMax(1, qRound(width * scale)), qMax(1, qRound(height * scale)));
+    const auto pixels = [scale](int length) { return qMax(1, int(std::floor(length * scale + 1e-9))); };
+    QPixmap pixmap(pixels(width), pixels(height));
     pixmap.fill(background);
     return pixmap;
 }
