@@ -154,7 +154,7 @@ void drawEmblem(QPainter& p, const QRectF& box) {
     p.setPen(QPen(Qt::white, 16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(rotor);
 
-    // The stator walls, faint, only where there are pixels enough to show them.
+    // The stator walls, faint, left out of the smallest icons, which have too few pixels to show them.
     if (box.width() >= 32) {
         p.setPen(QPen(colour(0xffffff, 120), 4, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(24, 31), QPointF(104, 31));

@@ -19,15 +19,16 @@ Form1::Form1(Navigator& navigator, QWidget* parent) : QWidget(parent), navigator
                     "This program computes the annual energy cost savings of a durvane, Inc. progressive "
                     "cavity (PC) pump versus a typical air operated double diaphram pump (AODD).",
                     metrics::font(12, true));
-    Command2 =
+    auto* Command2 =
         parts::addButton(*this, "Command2", metrics::rect(1800, 4320, 2175, 495), "About This Program");
     parts::addLabel(*this, "Label3", metrics::rect(4440, 4200, 3255, 1335), texts::kMakerAddress,
                     metrics::font(9.75));
-    Command3 = parts::addButton(*this, "Command3", metrics::rect(1800, 4920, 2175, 495), "Acknowledgements");
+    auto* Command3 =
+        parts::addButton(*this, "Command3", metrics::rect(1800, 4920, 2175, 495), "Acknowledgements");
     // The blanks wrap the version onto a line of its own.
     parts::addLabel(*this, "Label2", metrics::rect(1800, 5760, 2775, 375),
                     "Program:      Pumpvale.exe               Version:       1.41");
-    Command1 = parts::addButton(*this, "Command1", metrics::rect(6960, 5760, 2175, 495), "Continue");
+    auto* Command1 = parts::addButton(*this, "Command1", metrics::rect(6960, 5760, 2175, 495), "Continue");
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);

@@ -13,8 +13,6 @@
 
 #include <QWidget>
 
-class QPushButton;
-
 namespace pumpvale {
 
 class Navigator;
@@ -30,9 +28,6 @@ public:
 
 private:
     Navigator& navigator_;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
 };
 
 } // namespace pumpvale

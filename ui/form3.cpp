@@ -31,10 +31,10 @@ Form3::Form3(QWidget* parent) : QWidget(parent) {
                     "Cost of electricity averages based on 2003 US DoE.  Currency exchange rates as of "
                     "6/28/04 from MSN Money.");
     parts::addPicture(*this, "Image1", metrics::rect(120, 5160, 2400, 855), artwork::smallLogo);
-    auto* close = parts::addButton(*this, "Command1", metrics::rect(2880, 5520, 1695, 495), "Close");
-    close->setFocus();
+    auto* Command1 = parts::addButton(*this, "Command1", metrics::rect(2880, 5520, 1695, 495), "Close");
+    Command1->setFocus();
 
-    connect(close, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 }
 
 void Form3::Command1_Click() {

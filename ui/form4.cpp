@@ -26,10 +26,10 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
     parts::addLabel(*this, "Label4", metrics::rect(120, 2880, 4815, 855),
                     "This program may be passed on freely, but it must not be changed.  By using it you "
                     "accept that durvane, Inc. is not liable for any damage it may cause.");
-    auto* close = parts::addButton(*this, "Command1", metrics::rect(3240, 3840, 1695, 495), "Close");
-    close->setFocus();
+    auto* Command1 = parts::addButton(*this, "Command1", metrics::rect(3240, 3840, 1695, 495), "Close");
+    Command1->setFocus();
 
-    connect(close, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
 }
 
 void Form4::Command1_Click() {

@@ -13,7 +13,7 @@ void setUpWindow(QWidget& window, const char* name, const QString& title, QSize 
     window.setObjectName(name);
     window.setWindowTitle(title);
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                          Qt::WindowCloseButtonHint);
     window.setFixedSize(clientSize);
     window.setWindowIcon(artwork::windowIcon());
     window.setFont(metrics::font());
