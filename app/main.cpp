@@ -1,4 +1,5 @@
-#include "ui/form2.h"
+#include "ui/artwork.h"
+#include "ui/navigator.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -26,7 +27,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    pumpvale::Form2 window;
-    window.show();
+    QGuiApplication::setDesktopFileName("pumpvale"); // pairs the windows with the desktop menu entry
+    QApplication::setWindowIcon(pumpvale::artwork::windowIcon());
+    QApplication::setQuitOnLastWindowClosed(true);
+
+    // Start-up shows the intro window and nothing else; the others are created when asked for.
+    pumpvale::Navigator navigator;
+    navigator.showIntro();
     return QApplication::exec();
 }

@@ -2,7 +2,7 @@
 # it installs nothing that is already there.
 
 # What a fresh Debian 12 machine needs to build, run and test Pumpvale.
-pumpvale_packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-dejavu-core desktop-file-utils)
+pumpvale_packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-dejavu-core desktop-file-utils dpkg-dev file)
 
 pumpvale_install_missing() {
     local missing=()

@@ -18,4 +18,8 @@ QPixmap smallLogo(double scale);
 // The program's icon, for every window and the desktop menu.
 QIcon windowIcon();
 
+// One of the pictures above at the layout scale of ui/metrics.h, made for a screen of the given device
+// pixel ratio so that it stays sharp there: forScreen(largeLogo, widget.devicePixelRatioF()).
+QPixmap forScreen(QPixmap (*draw)(double scale), double devicePixelRatio);
+
 } // namespace pumpvale::artwork

@@ -1,0 +1,33 @@
+// The building blocks of the intro, About and Acknowledgements windows: each control is placed at its
+// design position in twips (ui/metrics.h) and named after its design name, its objectName.
+#pragma once
+
+#include "ui/metrics.h"
+
+#include <QFont>
+#include <QPixmap>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace pumpvale::parts {
+
+// Makes window a top-level window of fixed client size with a close box and no maximise or minimise
+// button, on white, in the windows' default font, with the program's icon.
+void setUpWindow(QWidget& window, const char* name, const QString& title, QSize clientSize);
+
+// A label that wraps its text within its width, top-left aligned as the design draws it.
+QLabel* addLabel(QWidget& window, const char* name, QRect geometry, const QString& text,
+                 const QFont& font = metrics::font());
+
+// A picture drawn at its own size in the top-left corner of geometry.
+QLabel* addPicture(QWidget& window, const char* name, QRect geometry, QPixmap (*draw)(double scale));
+
+// A push button; Enter presses it when it has the focus, as Space does.
+QPushButton* addButton(QWidget& window, const char* name, QRect geometry, const QString& caption);
+
+} // namespace pumpvale::parts
