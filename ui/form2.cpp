@@ -201,6 +201,8 @@ std::string utf8(const QString& text) {
 class GroupFrame final : public QGroupBox {
 public:
     using QGroupBox::QGroupBox;
+    // Colours the caption alone, not the group's contents.
+    void setCaptionColour(const QColor& colour) { captionColour_ = colour; }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -212,9 +214,12 @@ protected:
         const QRect caption(metrics::px(120), 0, metrics.horizontalAdvance(title()) + 2 * padding,
                             metrics.height());
         painter.fillRect(caption, palette().window());
-        painter.setPen(palette().color(QPalette::WindowText));
+        painter.setPen(captionColour_.isValid() ? captionColour_ : palette().color(QPalette::WindowText));
         painter.drawText(caption, Qt::AlignCenter, title());
     }
+
+private:
+    QColor captionColour_;
 };
 
 // A push button whose caption wraps onto as many lines as its width needs.
@@ -241,6 +246,8 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
         case Group: {
             auto* group = new GroupFrame(caption, parent);
             group->setAutoFillBackground(true);
+            if (row.look == Heading)
+                group->setCaptionColour(kHeadingColour);
             return group;
         }
         case Label:
@@ -349,15 +356,6 @@ void Form2::build() {
         control->setGeometry(metrics::rect(row.left, row.top, row.width, row.height));
         control->setFont(fontOf(row.look));
         control->setVisible(row.start == Shown);
-        if (row.look == Heading) {
-            QPalette heading = control->palette();
-            heading.setColor(QPalette::WindowText, kHeadingColour);
-            control->setPalette(heading);
-        } else if (row.parent == "Frame8") {
-            QPalette black = control->palette();
-            black.setColor(QPalette::WindowText, Qt::black);
-            control->setPalette(black);
-        }
     }
 }
 

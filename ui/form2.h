@@ -13,7 +13,6 @@
 #include <QList>
 #include <QPixmap>
 #include <QWidget>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 

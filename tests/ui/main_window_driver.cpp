@@ -1,6 +1,5 @@
 #include "main_window_driver.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,8 +22,8 @@ QString MainWindowDriver::text(const char* name) const {
 }
 
 void MainWindowDriver::click(const char* name) {
-    auto* button = control<QAbstractButton>(name);
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    QWidget* target = control(name);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
 }
 
 void MainWindowDriver::type(const char* name, const QString& text) {

@@ -160,8 +160,10 @@ TEST_F(MainWindowTest, InletPcOnlyHandOverLeftTheCurrencyLabelsAsTheyWere) {
     EXPECT_TRUE(ui.control("Text10")->isEnabled());
 }
 
-TEST_F(MainWindowTest, ResultBoxesCouldBeTypedOverOnceShown) {
+TEST_F(MainWindowTest, ResultBoxesCouldBeTypedOver) {
     ui.reach(PcOnlyResults);
+    for (const char* name : {"Text10", "Text11", "Text12"})
+        EXPECT_TRUE(ui.control<QLineEdit>(name)->isReadOnly()) << name;
     auto* box = ui.control<QLineEdit>("Text10");
     box->setFocus();
     QTest::keyClicks(box, "0");
@@ -268,6 +270,12 @@ TEST_F(MainWindowTest, ErasingTheWeeksWarnsAtOnce) {
     ui.click("Option9");
     ui.erase("Text6");
     EXPECT_EQ(ui.messages.shown, Messages{msg::kInvalidSelection});
+}
+
+TEST_F(MainWindowTest, ChangesMadeByTheProgramAreCheckedToo) {
+    ui.click("Option9");
+    ui.control<QLineEdit>("Text6")->setText("60");
+    EXPECT_EQ(ui.messages.shown, Messages{msg::kTooManyWeeks});
 }
 
 TEST_F(MainWindowTest, PickingACurrencyWritesItsDefaultPrice) {
