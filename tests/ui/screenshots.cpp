@@ -1,0 +1,55 @@
+// Renders the main window in each screen state it can reach, and with every group shown, to PNG files
+// in the folder given (default /tmp/pumpvale-shots), for a person to look at.
+#include "main_window_driver.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <cstdio>
+
+using namespace pumpvale;
+using namespace pumpvale::testing;
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "/tmp/pumpvale-shots";
+    QDir().mkpath(folder);
+    const QString suffix = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                               ? "-x" + qEnvironmentVariable("QT_SCALE_FACTOR")
+                               : QString();
+
+    const auto save = [&](MainWindowDriver& ui, const QString& name) {
+        QApplication::processEvents();
+        const QString path = folder + "/" + name + suffix + ".png";
+        ui.window().grab().save(path);
+        std::printf("%s\n", qPrintable(path));
+    };
+
+    for (const ScreenState state : kScreenStates) {
+        MainWindowDriver ui;
+        ui.reach(state);
+        const bool reached = screenStateMismatches(ui.window(), state).empty();
+        save(ui, QString::fromLatin1(nameOf(state).data(), qsizetype(nameOf(state).size())) +
+                     (reached ? "" : "-not-reached"));
+    }
+
+    // Every group at once, with sample results, to judge the whole layout.
+    MainWindowDriver ui;
+    ui.click("Option9");
+    for (QGroupBox* group : ui.window().findChildren<QGroupBox*>())
+        group->show();
+    for (const char* name : {"Command1", "Command3", "Command4", "Command7"})
+        ui.control(name)->show();
+    ui.control<QLineEdit>("Text10")->setText("1,569.47");
+    ui.control<QLineEdit>("Text11")->setText("12,345.68");
+    ui.control<QLineEdit>("Text12")->setText("-10,776.21");
+    for (const char* name : {"Label32", "Label33", "Label34"})
+        ui.control<QLabel>(name)->setText("Canadian Dollars");
+    save(ui, "AllGroups");
+    return 0;
+}
