@@ -9,6 +9,7 @@
 #include "ui/artwork.h"
 #include "ui/message_sink.h"
 #include "ui/metrics.h"
+#include "ui/texts.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -52,12 +53,6 @@ constexpr UnitCaptions kSiTexts{"Bar", "l/min", "6.5", {
     "Inlet of 76.2mm         (3 in.)      (56.8 to 757.1 l/min)",
 }};
 // clang-format on
-
-constexpr std::string_view kAddress = "durvane, Inc.\n"
-                                      "1200 Rotor Lane\n"
-                                      "Anytown, OH 45999\n"
-                                      "Phone: 555-0142\n"
-                                      "Fax: 555-0143";
 
 enum class Kind {
     Group,
@@ -104,7 +99,7 @@ constexpr std::array kControls{
     ControlRow{"Command2", Button,     "Press to Continue",                               "",       120,  6000, 4695, 375,  Hidden},
     ControlRow{"Shape1",   Rectangle,  "",                                                "",       120,  6600, 4695, 1575},
     ControlRow{"Command6", Button,     "Press To Exit",                                   "",       240,  6720, 2415, 375},
-    ControlRow{"Label6",   Label,      kAddress,                                          "",       2760, 6720, 3495, 1215, Shown,  Address},
+    ControlRow{"Label6",   Label,      texts::kMakerAddress,                                       "",       2760, 6720, 3495, 1215, Shown,  Address},
     ControlRow{"Image1",   Picture,    "",                                                "",       240,  7200, 2400, 855},
     // The right column: inlet size, compressor, results.
     ControlRow{"Frame5",   Group,      "Air Operated Double Diaphram Pump Inlet Size",    "",       5040, 120,  4695, 3135, Hidden},
@@ -296,27 +291,18 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
     return nullptr;
 }
 
-// The layout is drawn a quarter larger than designed so that DejaVu Sans, about a fifth wider than the
-// design's font, fits the controls; the font keeps its design size. (metrics::font scales the size with
-// the layout, which would leave the captions as much too wide as before.)
-QFont designFont(double pointSize, bool bold = false) {
-    QFont font = metrics::font(pointSize, bold);
-    font.setPointSizeF(pointSize);
-    return font;
-}
-
 QFont fontOf(Look look) {
     switch (look) {
         case Address:
-            return designFont(9.75);
+            return metrics::font(9.75);
         case Bold:
         case Heading:
-            return designFont(8.25, true);
+            return metrics::font(8.25, true);
         case Plain:
         case Wrapped:
             break;
     }
-    return designFont(8.25);
+    return metrics::font(8.25);
 }
 
 } // namespace
@@ -453,11 +439,8 @@ void Form2::drawPictures() {
     const qreal ratio = devicePixelRatioF();
     if (!background_.isNull() && background_.devicePixelRatio() == ratio)
         return;
-    background_ = artwork::mainBackground(metrics::kScale * ratio);
-    background_.setDevicePixelRatio(ratio);
-    QPixmap logo = artwork::smallLogo(metrics::kScale * ratio);
-    logo.setDevicePixelRatio(ratio);
-    Image1->setPixmap(logo);
+    background_ = artwork::forScreen(artwork::mainBackground, ratio);
+    Image1->setPixmap(artwork::forScreen(artwork::smallLogo, ratio));
 }
 
 void Form2::showEvent(QShowEvent* event) {
@@ -632,6 +615,7 @@ void Form2::showFullResults() {
     Command4->setEnabled(false);
     Frame8->show();
     setAllEnabled({Text4, Text5}, false);
+    settleFocus();
 }
 
 void Form2::showPcCostOnly() {
@@ -643,6 +627,13 @@ void Form2::showPcCostOnly() {
     Label32->clear();
     Label34->clear();
     setAllEnabled({Text4, Text5, Text6, Text7, Text8, Text9, Command4}, false);
+    settleFocus();
+}
+
+// The button that showed the results is disabled now; without this the focus would fall on the first
+// result box and show its figure selected. "Press to Run Again" is where the user goes next.
+void Form2::settleFocus() {
+    Command5->setFocus();
 }
 
 // --- Helpers ---

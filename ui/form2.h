@@ -76,6 +76,7 @@ private:
     void showUnitSystem(const UnitCaptions& texts);
     void showFullResults();
     void showPcCostOnly();
+    void settleFocus();
 
     void showMessage(const std::optional<Message>& message);
     template <class Range> void showMessages(const Range& messages);

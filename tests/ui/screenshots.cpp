@@ -1,6 +1,11 @@
-// Renders the main window in each screen state it can reach, and with every group shown, to PNG files
-// in the folder given (default /tmp/pumpvale-shots), for a person to look at.
+// Renders the real windows offscreen to PNG files in the folder given (default /tmp/pumpvale-shots):
+// the intro, About and Acknowledgements windows, the main window in each screen state it can reach, and
+// with every group shown. The README's pictures are made with it (docs/screenshots); a test runs it.
 #include "main_window_driver.h"
+#include "ui/form1.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
+#include "ui/navigator.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,12 +28,22 @@ int main(int argc, char* argv[]) {
                                ? "-x" + qEnvironmentVariable("QT_SCALE_FACTOR")
                                : QString();
 
-    const auto save = [&](MainWindowDriver& ui, const QString& name) {
+    int failures = 0;
+    const auto saveWidget = [&](QWidget& widget, const QString& name) {
         QApplication::processEvents();
         const QString path = folder + "/" + name + suffix + ".png";
-        ui.window().grab().save(path);
+        if (!widget.grab().save(path))
+            ++failures;
         std::printf("%s\n", qPrintable(path));
     };
+    const auto save = [&](MainWindowDriver& ui, const QString& name) { saveWidget(ui.window(), name); };
+
+    {
+        Navigator navigator;
+        saveWidget(*navigator.showIntro(), "Intro");
+        saveWidget(*navigator.showAbout(), "About");
+        saveWidget(*navigator.showAcknowledgements(), "Acknowledgements");
+    }
 
     for (const ScreenState state : kScreenStates) {
         MainWindowDriver ui;
@@ -51,5 +66,5 @@ int main(int argc, char* argv[]) {
     for (const char* name : {"Label32", "Label33", "Label34"})
         ui.control<QLabel>(name)->setText("Canadian Dollars");
     save(ui, "AllGroups");
-    return 0;
+    return failures == 0 ? 0 : 1;
 }

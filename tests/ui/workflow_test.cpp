@@ -175,6 +175,17 @@ TEST_F(MainWindowTest, ResultBoxesCouldBeTypedOver) {
 
 // --- The ways back ---
 
+// The cost button disables itself; the focus must not fall on the first result box and show its
+// figure selected, as if it were there to be typed over.
+TEST_F(MainWindowTest, ResultsLeftTheFirstAmountSelected) {
+    for (const ScreenState state : {FullResults, PcOnlyResults, InletPcOnlyResults}) {
+        MainWindowDriver window;
+        window.reach(state);
+        EXPECT_TRUE(window.control("Command5")->hasFocus()) << nameOf(state);
+        EXPECT_FALSE(window.control<QLineEdit>("Text10")->hasSelectedText()) << nameOf(state);
+    }
+}
+
 TEST_F(MainWindowTest, GoBackAfterARejectedCompressorEntryDoesNothingUntilItIsCorrected) {
     ui.reach(CompressorStep);
     ui.type("Text4", "3");
