@@ -120,7 +120,7 @@ TEST_P(ThreeInch, PrintedExamples) {
     checkExample(InletSize::Three, GetParam());
 }
 
-const auto caseName = [](const auto& info) { return std::string(info.param.name); };
+const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Lookup, QuarterInch, ::testing::Values(
@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(Lookup, QuarterInch, ::testing::Values(
     Example{"Q0_5_P20",          0.5,  20,    P{1, 32}},
     Example{"Q0_49HoldsNothing", 0.49, 20},
     Example{"Q0HoldsNothing",    0,    20}),
-    caseName);
+    kCaseName);
 
 INSTANTIATE_TEST_SUITE_P(Lookup, HalfInch, ::testing::Values(
     Example{"Q4_P70",            4,     70,    P{3.875, 79},    Working{3.05, 4.7, 78, 80}},
@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(Lookup, HalfInch, ::testing::Values(
     Example{"Q0_5_P20",          0.5,   20,    P{0.15, 20.5}},
     Example{"Q0_49HoldsNothing", 0.49,  20},
     Example{"P100_01AboveData",  1.5,   100.01, {}, {},         msg::kPressureTooHigh, "WARNING", MI::Stop}),
-    caseName);
+    kCaseName);
 
 INSTANTIATE_TEST_SUITE_P(Lookup, OneInch, ::testing::Values(
     Example{"Q1_P20",            1,     20,    P{0.6, 16}},
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(Lookup, OneInch, ::testing::Values(
     Example{"Q32_01",            32.01, 65,    {}, {},          msg::kFlowTooHigh, "WARNING", MI::Stop},
     Example{"Q0",                0,     20,    {}, {},          msg::kFlowTooLow, "WARNING", MI::Stop},
     Example{"P100_01AboveData",  2,     100.01, {}, {},         msg::kPressureTooHigh, "WARNING", MI::Stop}),
-    caseName);
+    kCaseName);
 
 INSTANTIATE_TEST_SUITE_P(Lookup, OneAndHalfInch, ::testing::Values(
     Example{"Q5_5_P50",          5.5,   50,    P{5.725, 52.25}, Working{5.2, 6.25, 52, 52.5}},
@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(Lookup, OneAndHalfInch, ::testing::Values(
     Example{"Q55_P30",           55,    30,    P{54, 79.75}},
     Example{"Q55_01",            55.01, 30,    {}, {},          msg::kFlowTooHigh, "WARNING", MI::Stop},
     Example{"P100_01AboveData",  18,    100.01, {}, {},         msg::kPressureTooHigh, "WARNING", MI::Stop}),
-    caseName);
+    kCaseName);
 
 INSTANTIATE_TEST_SUITE_P(Lookup, TwoInch, ::testing::Values(
     Example{"Q8_P40",            8,      40,   P{8, 40.2},      Working{10, 15, 41, 43}},
@@ -197,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(Lookup, TwoInch, ::testing::Values(
     Example{"Q125_01",           125.01, 30,   {}, {},          msg::kFlowTooHigh, "WARNING", MI::Stop},
     Example{"Q4_99",             4.99,   30,   {}, {},          msg::kFlowTooLow, "WARNING", MI::Stop},
     Example{"P100_01AboveData",  35,     100.01, {}, {},        msg::kPressureTooHigh, "WARNING", MI::Stop}),
-    caseName);
+    kCaseName);
 
 INSTANTIATE_TEST_SUITE_P(Lookup, ThreeInch, ::testing::Values(
     Example{"Q14_P20",           14,     20,    P{9.4, 20.8},    Working{10, 13, 21, 22}},
@@ -216,7 +216,7 @@ INSTANTIATE_TEST_SUITE_P(Lookup, ThreeInch, ::testing::Values(
     Example{"Q200_P40",          200,    40,    P{230, 105}},
     Example{"Q200_01",           200.01, 40,    {}, {},          msg::kThreeInchFlowTooHigh, "WARNING", MI::Stop},
     Example{"P100_01AboveData",  60,     100.01, {}, {},         msg::kThreeInchPressureTooHigh, "WARNING", MI::Stop}),
-    caseName);
+    kCaseName);
 // clang-format on
 
 TEST(ThreeInchLookup, RemembersThePointItRanFor) {
@@ -324,7 +324,7 @@ INSTANTIATE_TEST_SUITE_P(Tables, MakersPoints, ::testing::Values(
                 {125,  {{73, 40},      {125, 60},     {150, 90},     {165, 110}}},
                 {150,  {{110, 43},     {150, 80},     {180, 103}}},
                 {200,  {{200, 60},     {230, 105}}}}}),
-    caseName);
+    kCaseName);
 // clang-format on
 
 // --- Boundaries: each flow bound and the flow just above it, each pressure limit and just above it ---
@@ -399,7 +399,7 @@ INSTANTIATE_TEST_SUITE_P(Tables, Boundaries, ::testing::Values(
         {150, 30}, {150.01, 30}, {200, 30}, {200.01, 30, msg::kThreeInchFlowTooHigh},
         {100, 100}, {100, 100.01, msg::kThreeInchPressureTooHigh}, {125, 80}, {125, 80.01, msg::kThreeInchPressureTooHigh},
         {150, 80}, {150, 80.01, msg::kThreeInchPressureTooHigh}, {200, 60}, {200, 60.01, msg::kThreeInchPressureTooHigh}}}),
-    caseName);
+    kCaseName);
 // clang-format on
 
 // --- Sweep: over the AODD range every point gives a sound result or exactly one warning ---
@@ -463,7 +463,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SizeCase{"QuarterInch", InletSize::Quarter}, SizeCase{"HalfInch", InletSize::Half},
                       SizeCase{"OneInch", InletSize::One}, SizeCase{"OneAndHalfInch", InletSize::OneAndHalf},
                       SizeCase{"TwoInch", InletSize::Two}, SizeCase{"ThreeInch", InletSize::Three}),
-    caseName);
+    kCaseName);
 
 } // namespace
 } // namespace pumpvale
