@@ -658,11 +658,11 @@ PumpStages Form2::pcStages() const {
 
 std::optional<InletSize> Form2::selectedInlet() const {
     const std::array options{Option1, Option2, Option3, Option4, Option5, Option6};
-    constexpr std::array sizes{InletSize::Quarter,    InletSize::Half, InletSize::One,
-                               InletSize::OneAndHalf, InletSize::Two,  InletSize::Three};
+    constexpr std::array kSizes{InletSize::Quarter,    InletSize::Half, InletSize::One,
+                                InletSize::OneAndHalf, InletSize::Two,  InletSize::Three};
     for (std::size_t i = 0; i < options.size(); ++i)
         if (options[i]->isChecked())
-            return sizes[i];
+            return kSizes[i];
     return std::nullopt;
 }
 

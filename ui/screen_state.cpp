@@ -2,7 +2,6 @@
 
 #include <QWidget>
 #include <algorithm>
-#include <ranges>
 
 namespace pumpvale {
 namespace {
@@ -58,7 +57,14 @@ constexpr std::array kStateRows{
 
 // clang-format on
 
-static_assert(std::ranges::equal(kStateRows | std::views::transform(&StateRow::state), kScreenStates));
+// rowOf() indexes the table by state.
+constexpr bool rowsInStateOrder() {
+    for (std::size_t i = 0; i < kStateRows.size(); ++i)
+        if (kStateRows[i].state != kScreenStates[i])
+            return false;
+    return kStateRows.size() == kScreenStates.size();
+}
+static_assert(rowsInStateOrder());
 
 const StateRow& rowOf(ScreenState state) {
     return kStateRows[static_cast<std::size_t>(state)];
@@ -66,8 +72,10 @@ const StateRow& rowOf(ScreenState state) {
 
 // The control names of a list, with the names of sets expanded.
 void expand(std::string_view list, std::vector<std::string_view>& names) {
-    for (const auto word : list | std::views::split(' ')) {
-        const std::string_view name(word.begin(), word.end());
+    while (!list.empty()) {
+        const std::size_t blank = list.find(' ');
+        const std::string_view name = list.substr(0, blank);
+        list.remove_prefix(blank == std::string_view::npos ? list.size() : blank + 1);
         if (name.empty())
             continue;
         const auto* set = std::ranges::find(kControlSets, name, &ControlSet::name);
@@ -103,7 +111,8 @@ std::vector<std::string> screenStateMismatches(const QWidget& window, ScreenStat
             mismatches.push_back(std::string(name) + " is " + std::string(actual ? what : opposite));
     };
     const auto control = [&](std::string_view name) -> const QWidget* {
-        const auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name.data(), name.size()));
+        const auto* widget =
+            window.findChild<QWidget*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
         if (widget == nullptr)
             mismatches.push_back(std::string(name) + " does not exist");
         return widget;
@@ -120,7 +129,7 @@ std::vector<std::string> screenStateMismatches(const QWidget& window, ScreenStat
             check(name, contains(shown, name), widget->isVisibleTo(&window), "shown", "hidden");
 
     auto enabled = namesOf(row.enabled);
-    enabled.push_back("Command6");
+    enabled.emplace_back("Command6");
     for (const auto name : enabled)
         if (const auto* widget = control(name))
             check(name, true, widget->isEnabled(), "enabled", "disabled");

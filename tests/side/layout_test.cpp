@@ -146,7 +146,8 @@ TEST_P(EveryWindow, EveryCaptionFitsItsControl) {
             continue;
         const QRect room = label->contentsRect();
         const QRect text = label->fontMetrics().boundingRect(
-            QRect(0, 0, room.width(), 10000), Qt::TextWordWrap | label->alignment(), label->text());
+            QRect(0, 0, room.width(), 10000), Qt::TextWordWrap | static_cast<int>(label->alignment().toInt()),
+            label->text());
         EXPECT_LE(text.width(), room.width()) << label->objectName().toStdString();
         EXPECT_LE(text.height(), room.height()) << label->objectName().toStdString();
     }
@@ -160,7 +161,8 @@ QRect drawnArea(const QWidget& control) {
     if (label->text().isEmpty())
         return {label->pos(), label->pixmap().deviceIndependentSize().toSize()};
     const QRect text = label->fontMetrics().boundingRect(
-        QRect(0, 0, label->width(), 10000), Qt::TextWordWrap | label->alignment(), label->text());
+        QRect(0, 0, label->width(), 10000), Qt::TextWordWrap | static_cast<int>(label->alignment().toInt()),
+        label->text());
     return {label->pos(), text.size()};
 }
 

@@ -29,29 +29,29 @@ void PrintTo(const Transition& t, std::ostream* os) {
 
 // clang-format off
 // Paths.
-constexpr auto start              = [](MainWindowDriver&) {};
-constexpr auto atOperatingData    = [](MainWindowDriver& ui) { ui.reach(OperatingDataStep); };
-constexpr auto withTooHighFlow    = [](MainWindowDriver& ui) { ui.reach(OperatingDataStep), ui.type("Text2", "250"); };
-constexpr auto withNoPrice        = [](MainWindowDriver& ui) { ui.reach(OperatingDataStep), ui.erase("Text9"); };
-constexpr auto atInletStep        = [](MainWindowDriver& ui) { ui.reach(InletStep); };
-constexpr auto withOneInch        = [](MainWindowDriver& ui) { ui.reach(InletStep), ui.click("Option3"); };
-constexpr auto withThreeInchShort = [](MainWindowDriver& ui) { ui.enterWorkedExample(), ui.askForTheThreeInchPumpShortOfAir(); };
-constexpr auto atCompressorStep   = [](MainWindowDriver& ui) { ui.reach(CompressorStep); };
-constexpr auto withThreeStages    = [](MainWindowDriver& ui) { ui.reach(CompressorStep), ui.type("Text4", "3"); };
-constexpr auto afterRejectedEntry = [](MainWindowDriver& ui) { withThreeStages(ui), ui.click("Command4"); };
-constexpr auto atFullResults      = [](MainWindowDriver& ui) { ui.reach(FullResults); };
-constexpr auto atPcOnlyStep       = [](MainWindowDriver& ui) { ui.reach(PcOnlyStep); };
-constexpr auto atPcOnlyResults    = [](MainWindowDriver& ui) { ui.reach(PcOnlyResults); };
-constexpr auto atInletPcOnly      = [](MainWindowDriver& ui) { ui.reach(InletPcOnlyResults); };
+void start(MainWindowDriver&) {}
+void atOperatingData(MainWindowDriver& ui) { ui.reach(OperatingDataStep); }
+void withTooHighFlow(MainWindowDriver& ui) { ui.reach(OperatingDataStep); ui.type("Text2", "250"); }
+void withNoPrice(MainWindowDriver& ui) { ui.reach(OperatingDataStep); ui.erase("Text9"); }
+void atInletStep(MainWindowDriver& ui) { ui.reach(InletStep); }
+void withOneInch(MainWindowDriver& ui) { ui.reach(InletStep); ui.click("Option3"); }
+void withThreeInchShort(MainWindowDriver& ui) { ui.enterWorkedExample(); ui.askForTheThreeInchPumpShortOfAir(); }
+void atCompressorStep(MainWindowDriver& ui) { ui.reach(CompressorStep); }
+void withThreeStages(MainWindowDriver& ui) { ui.reach(CompressorStep); ui.type("Text4", "3"); }
+void afterRejectedEntry(MainWindowDriver& ui) { withThreeStages(ui); ui.click("Command4"); }
+void atFullResults(MainWindowDriver& ui) { ui.reach(FullResults); }
+void atPcOnlyStep(MainWindowDriver& ui) { ui.reach(PcOnlyStep); }
+void atPcOnlyResults(MainWindowDriver& ui) { ui.reach(PcOnlyResults); }
+void atInletPcOnly(MainWindowDriver& ui) { ui.reach(InletPcOnlyResults); }
 // Events.
-constexpr auto chooseEnglish      = [](MainWindowDriver& ui) { ui.click("Option9"); };
-constexpr auto chooseSi           = [](MainWindowDriver& ui) { ui.click("Option10"); };
-constexpr auto pressContinue      = [](MainWindowDriver& ui) { ui.click("Command2"); };
-constexpr auto pressInletContinue = [](MainWindowDriver& ui) { ui.click("Command3"); };
-constexpr auto pressInletGoBack   = [](MainWindowDriver& ui) { ui.click("Command1"); };
-constexpr auto pressFindCost      = [](MainWindowDriver& ui) { ui.click("Command4"); };
-constexpr auto pressGoBack        = [](MainWindowDriver& ui) { ui.click("Command7"); };
-constexpr auto pressRunAgain      = [](MainWindowDriver& ui) { ui.click("Command5"); };
+void chooseEnglish(MainWindowDriver& ui) { ui.click("Option9"); }
+void chooseSi(MainWindowDriver& ui) { ui.click("Option10"); }
+void pressContinue(MainWindowDriver& ui) { ui.click("Command2"); }
+void pressInletContinue(MainWindowDriver& ui) { ui.click("Command3"); }
+void pressInletGoBack(MainWindowDriver& ui) { ui.click("Command1"); }
+void pressFindCost(MainWindowDriver& ui) { ui.click("Command4"); }
+void pressGoBack(MainWindowDriver& ui) { ui.click("Command7"); }
+void pressRunAgain(MainWindowDriver& ui) { ui.click("Command5"); }
 
 const Transition kTransitions[] = {
     {"UnitChosen",                         start,              UnitChoice,         chooseEnglish,      OperatingDataStep},
