@@ -1,5 +1,5 @@
-#include "ui/artwork.h"
 #include "ui/navigator.h"
+#include "ui/startup.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -27,12 +27,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName("pumpvale"); // pairs the windows with the desktop menu entry
-    QApplication::setWindowIcon(pumpvale::artwork::windowIcon());
-    QApplication::setQuitOnLastWindowClosed(true);
-
     // Start-up shows the intro window and nothing else; the others are created when asked for.
     pumpvale::Navigator navigator;
-    navigator.showIntro();
+    pumpvale::startPumpvale(navigator);
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include "ui/metrics.h"
 
 #include <QFont>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -52,7 +53,7 @@ void prepare(QPainter& p, double scale) {
 // side by `eccentricity`. It starts on the axis, where the drive shaft joins it.
 QPainterPath rotorAxis(QPointF start, QPointF axis, double length, double eccentricity, double waves) {
     const QPointF side(-axis.y(), axis.x());
-    constexpr int kPointsPerWave = 48;
+    constexpr int kPointsPerWave = 16;
     const int points = qMax(2, qRound(waves * kPointsPerWave));
     QPainterPath path(start);
     for (int i = 1; i <= points; ++i) {
@@ -163,6 +164,30 @@ void drawEmblem(QPainter& p, const QRectF& box) {
     p.restore();
 }
 
+// The icon is drawn only at the sizes asked for, when they are asked for: drawing every size up front
+// would delay the first window.
+class EmblemIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        drawEmblem(*painter, rect);
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+    QIconEngine* clone() const override { return new EmblemIconEngine; }
+    // The sizes a desktop picks from for its menus, title bars and task switchers.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    }
+};
+
 } // namespace
 
 QPixmap mainBackground(double scale) {
@@ -209,17 +234,7 @@ QPixmap smallLogo(double scale) {
 }
 
 QIcon windowIcon() {
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        drawEmblem(p, QRectF(0, 0, size, size));
-        p.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    return QIcon(new EmblemIconEngine);
 }
 
 QPixmap forScreen(QPixmap (*draw)(double scale), double devicePixelRatio) {
