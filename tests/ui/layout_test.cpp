@@ -70,19 +70,25 @@ TEST_F(MainWindowTest, TextsAreDrawnInDejaVuSans) {
 }
 
 // Every label's text within the label, wrapped where the label wraps.
+// The English captions are the window's first; the S.I. ones, written in when those units are chosen,
+// are the longest.
 TEST_F(MainWindowTest, LabelCaptionsFitTheirLabels) {
-    for (const QLabel* label : ui.window().findChildren<QLabel*>()) {
-        if (label->text().isEmpty())
-            continue;
-        const QFontMetrics metrics(label->font());
-        const QRect area = label->contentsRect();
-        const QRect needed =
-            label->wordWrap()
-                ? metrics.boundingRect(area, int(label->alignment()) | Qt::TextWordWrap, label->text())
-                : QRect(area.topLeft(), QSize(metrics.horizontalAdvance(label->text()), metrics.height()));
-        EXPECT_TRUE(area.contains(needed))
-            << label->objectName().toStdString() << " needs " << needed.width() << " x " << needed.height()
-            << ", has " << area.width() << " x " << area.height();
+    for (const char* units : {"Option9", "Option10"}) {
+        ui.click(units);
+        for (const QLabel* label : ui.window().findChildren<QLabel*>()) {
+            if (label->text().isEmpty())
+                continue;
+            const QFontMetrics metrics(label->font());
+            const QRect area = label->contentsRect();
+            const QRect needed =
+                label->wordWrap()
+                    ? metrics.boundingRect(area, int(label->alignment()) | Qt::TextWordWrap, label->text())
+                    : QRect(area.topLeft(),
+                            QSize(metrics.horizontalAdvance(label->text()), metrics.height()));
+            EXPECT_TRUE(area.contains(needed))
+                << units << ": " << label->objectName().toStdString() << " needs " << needed.width() << " x "
+                << needed.height() << ", has " << area.width() << " x " << area.height();
+        }
     }
 }
 
