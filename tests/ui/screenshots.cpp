@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <cstdio>
+#include <utility>
 
 using namespace pumpvale;
 using namespace pumpvale::testing;
@@ -53,18 +54,21 @@ int main(int argc, char* argv[]) {
                      (reached ? "" : "-not-reached"));
     }
 
-    // Every group at once, with sample results, to judge the whole layout.
-    MainWindowDriver ui;
-    ui.click("Option9");
-    for (QGroupBox* group : ui.window().findChildren<QGroupBox*>())
-        group->show();
-    for (const char* name : {"Command1", "Command3", "Command4", "Command7"})
-        ui.control(name)->show();
-    ui.control<QLineEdit>("Text10")->setText("1,569.47");
-    ui.control<QLineEdit>("Text11")->setText("12,345.68");
-    ui.control<QLineEdit>("Text12")->setText("-10,776.21");
-    for (const char* name : {"Label32", "Label33", "Label34"})
-        ui.control<QLabel>(name)->setText("Canadian Dollars");
-    save(ui, "AllGroups");
+    // Every group at once, with sample results, to judge the whole layout, in both unit systems.
+    for (const auto& [units, name] :
+         {std::pair{"Option9", "AllGroups"}, std::pair{"Option10", "AllGroupsSI"}}) {
+        MainWindowDriver ui;
+        ui.click(units);
+        for (QGroupBox* group : ui.window().findChildren<QGroupBox*>())
+            group->show();
+        for (const char* button : {"Command1", "Command3", "Command4", "Command7"})
+            ui.control(button)->show();
+        ui.control<QLineEdit>("Text10")->setText("1,569.47");
+        ui.control<QLineEdit>("Text11")->setText("12,345.68");
+        ui.control<QLineEdit>("Text12")->setText("-10,776.21");
+        for (const char* label : {"Label32", "Label33", "Label34"})
+            ui.control<QLabel>(label)->setText("Canadian Dollars");
+        save(ui, name);
+    }
     return failures == 0 ? 0 : 1;
 }
