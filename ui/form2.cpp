@@ -99,7 +99,7 @@ constexpr std::array kControls{
     ControlRow{"Command2", Button,     "Press to Continue",                               "",       120,  6000, 4695, 375,  Hidden},
     ControlRow{"Shape1",   Rectangle,  "",                                                "",       120,  6600, 4695, 1575},
     ControlRow{"Command6", Button,     "Press To Exit",                                   "",       240,  6720, 2415, 375},
-    ControlRow{"Label6",   Label,      texts::kMakerAddress,                                       "",       2760, 6720, 3495, 1215, Shown,  Address},
+    ControlRow{"Label6",   Label,      texts::kMakerAddress,                              "",       2760, 6720, 3495, 1215, Shown,  Address},
     ControlRow{"Image1",   Picture,    "",                                                "",       240,  7200, 2400, 855},
     // The right column: inlet size, compressor, results.
     ControlRow{"Frame5",   Group,      "Air Operated Double Diaphram Pump Inlet Size",    "",       5040, 120,  4695, 3135, Hidden},
