@@ -1,6 +1,7 @@
 #include "checks/field_checks.h"
 
 #include "checks/limits.h"
+#include "core/cost.h"
 
 namespace pumpvale {
 
@@ -40,21 +41,13 @@ std::optional<Message> flowEdited(OperatingCase& c, std::string_view text, UnitS
 
 std::optional<Message> compressorStagesEdited(OperatingCase& c, std::string_view text) {
     c.compressorStages = parseLeadingNumber(text);
-    if (!(c.compressorStages >= 1))
-        return msg::kInvalidSelection;
-    if (c.compressorStages != 1 && c.compressorStages != 2)
-        return msg::kChooseOneOrTwo;
-    return std::nullopt;
+    return compressorStagesRule(c.compressorStages);
 }
 
+// The same rules as the cost button, with the edit check's own ending of the Second Law message.
 std::optional<Message> compressorEfficiencyEdited(OperatingCase& c, std::string_view text) {
-    constexpr double kImpossiblePct = 100; // the Second Law: no machine reaches it
     c.compressorEfficiencyPct = parseLeadingNumber(text);
-    if (!(c.compressorEfficiencyPct > 0))
-        return msg::kInvalidSelection;
-    if (c.compressorEfficiencyPct >= kImpossiblePct)
-        return msg::kSecondLawOnEdit;
-    return std::nullopt;
+    return compressorEfficiencyRule(c.compressorEfficiencyPct, msg::kSecondLawOnEdit);
 }
 
 std::optional<Message> weeksEdited(OperatingCase& c, std::string_view text) {

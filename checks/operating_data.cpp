@@ -55,12 +55,6 @@ std::optional<Message> operatingRule(const OperatingCase& c) {
     return std::nullopt;
 }
 
-// The PC pump's efficiency alone: its power is set only once the whole step has passed.
-double pcEfficiencyOf(OperatingCase c) {
-    computePcPower(c);
-    return c.pcEfficiency;
-}
-
 // Sets an AODD range flag from the accepted value. The edit checks set these flags only when their
 // entry is edited, so after "Press to Run Again" or a unit switch they may not describe the values
 // just read. A flag that only now becomes set brings its edit check's warning, so that the user
@@ -98,7 +92,8 @@ OperatingDataResult closeOperatingDataStep(OperatingCase& c, const OperatingData
         result.messages.push_back(*m);
         c.hydraulicsOk = false;
     } else {
-        c.pcEfficiency = pcEfficiencyOf(c);
+        // The efficiency alone: the power is set only once the whole step has passed.
+        c.pcEfficiency = pcEfficiencyAt(c.pressurePsi, c.pcStages);
         c.hydraulicsOk = true;
     }
     if (auto m = operatingRule(c)) {

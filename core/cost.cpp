@@ -23,9 +23,13 @@ double operatingHours(const OperatingCase& c) {
 
 } // namespace
 
+double pcEfficiencyAt(double pressurePsi, PumpStages stages) {
+    const double slope = stages == PumpStages::Two ? kTwoStageSlope : kOneStageSlope;
+    return kPcBaseEfficiency + pressurePsi * slope;
+}
+
 void computePcPower(OperatingCase& c) {
-    const double slope = c.pcStages == PumpStages::Two ? kTwoStageSlope : kOneStageSlope;
-    c.pcEfficiency = kPcBaseEfficiency + c.pressurePsi * slope;
+    c.pcEfficiency = pcEfficiencyAt(c.pressurePsi, c.pcStages);
     c.pcPowerHp = (c.pressurePsi * c.flowGpm) / (c.pcEfficiency * kHydraulicPowerDivisor);
 }
 
@@ -50,18 +54,28 @@ double computeAoddAnnualCost(OperatingCase& c) {
     return ((scfm / c.scfmPerInputHp) * kKwPerHp) * (operatingHours(c) * c.electricityPrice);
 }
 
-std::optional<Message> checkCompressorEntries(double compressorStages, double compressorEfficiencyPct) {
-    if (compressorStages < 1)
+// The lower rules are written as "not at least" so that a value that is not a number fails them.
+std::optional<Message> compressorStagesRule(double compressorStages) {
+    if (!(compressorStages >= 1))
         return msg::kInvalidSelection;
-    if (compressorStages >= 3)
+    if (compressorStages != 1 && compressorStages != 2) // 3 or more, or a fraction
         return msg::kChooseOneOrTwo;
-    if (compressorStages != 1 && compressorStages != 2)
-        return msg::kChooseOneOrTwo;
-    if (compressorEfficiencyPct <= 0)
-        return msg::kInvalidSelection;
-    if (compressorEfficiencyPct >= 100)
-        return msg::kSecondLaw;
     return std::nullopt;
+}
+
+std::optional<Message> compressorEfficiencyRule(double compressorEfficiencyPct, const Message& tooEfficient) {
+    constexpr double kImpossiblePct = 100; // the Second Law: no machine reaches it
+    if (!(compressorEfficiencyPct > 0))
+        return msg::kInvalidSelection;
+    if (compressorEfficiencyPct >= kImpossiblePct)
+        return tooEfficient;
+    return std::nullopt;
+}
+
+std::optional<Message> checkCompressorEntries(double compressorStages, double compressorEfficiencyPct) {
+    if (auto rejected = compressorStagesRule(compressorStages))
+        return rejected;
+    return compressorEfficiencyRule(compressorEfficiencyPct, msg::kSecondLaw);
 }
 
 CostSavingsResult findCostSavings(OperatingCase& c, AnnualCosts& costs, std::string_view compressorStagesText,

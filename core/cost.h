@@ -13,6 +13,9 @@
 
 namespace pumpvale {
 
+// The PC pump's efficiency at a pressure: 0.3 at none, rising with pressure, more slowly for two stages.
+double pcEfficiencyAt(double pressurePsi, PumpStages stages);
+
 // Sets pcEfficiency and pcPowerHp from pressurePsi, flowGpm and pcStages.
 void computePcPower(OperatingCase& c);
 
@@ -22,6 +25,12 @@ double computePcAnnualCost(const OperatingCase& c);
 // Runs the compressor equation on the AODD operating point, stores its intermediates in c and returns
 // the annual cost of the compressed air.
 double computeAoddAnnualCost(OperatingCase& c);
+
+// The compressor rules, shared by the cost button and the edit checks of the two entries. Only 1 or 2
+// stages are accepted; an efficiency must lie above 0 and below 100 percent, and tooEfficient is the
+// message for 100 or more (the two places word it differently).
+std::optional<Message> compressorStagesRule(double compressorStages);
+std::optional<Message> compressorEfficiencyRule(double compressorEfficiencyPct, const Message& tooEfficient);
 
 // The first compressor rule that the stages and efficiency break, or none.
 std::optional<Message> checkCompressorEntries(double compressorStages, double compressorEfficiencyPct);
