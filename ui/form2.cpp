@@ -10,6 +10,7 @@
 #include "ui/message_sink.h"
 #include "ui/metrics.h"
 #include "ui/texts.h"
+#include "ui/window_parts.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -34,6 +35,8 @@ struct UnitCaptions {
 };
 
 namespace {
+
+using parts::qText;
 
 // clang-format off
 constexpr UnitCaptions kEnglishTexts{"psi", "GPM", "90", {
@@ -183,10 +186,6 @@ constexpr std::array kControls{
 
 constexpr QColor kHeadingColour(64, 64, 64);
 
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string utf8(const QString& text) {
     return text.toStdString();
 }
@@ -324,16 +323,8 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
 Form2::~Form2() = default;
 
 void Form2::build() {
-    setObjectName("Form2");
     // The title bar shows no text.
-    setWindowTitle("  ");
-    setWindowIcon(artwork::windowIcon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(metrics::size(9885, 8220));
-    setFont(fontOf(Plain));
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    parts::setUpWindow(*this, "Form2", "  ", metrics::size(9885, 8220));
 
     for (const ControlRow& row : kControls) {
         QWidget* parent = row.parent.empty() ? this : findChild<QWidget*>(qText(row.parent));

@@ -1,15 +1,12 @@
 #include "ui/message_sink.h"
 
+#include "ui/window_parts.h"
+
 #include <QMessageBox>
 
 namespace pumpvale {
-namespace {
 
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
+using parts::qText;
 
 void MessageBoxSink::show(const Message& message) {
     const std::string_view title = message.title.empty() ? kApplicationTitle : message.title;

@@ -1,5 +1,7 @@
 #include "ui/screen_state.h"
 
+#include "ui/window_parts.h"
+
 #include <QWidget>
 #include <algorithm>
 
@@ -111,8 +113,7 @@ std::vector<std::string> screenStateMismatches(const QWidget& window, ScreenStat
             mismatches.push_back(std::string(name) + " is " + std::string(actual ? what : opposite));
     };
     const auto control = [&](std::string_view name) -> const QWidget* {
-        const auto* widget =
-            window.findChild<QWidget*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+        const auto* widget = window.findChild<QWidget*>(parts::qText(name));
         if (widget == nullptr)
             mismatches.push_back(std::string(name) + " does not exist");
         return widget;

@@ -1,5 +1,5 @@
-// The building blocks of the intro, About and Acknowledgements windows: each control is placed at its
-// design position in twips (ui/metrics.h) and named after its design name, its objectName.
+// The building blocks of the windows: each control is placed at its design position in twips
+// (ui/metrics.h) and named after its design name, its objectName.
 #pragma once
 
 #include "ui/metrics.h"
@@ -9,12 +9,18 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <string_view>
 
 class QLabel;
 class QPushButton;
 class QWidget;
 
 namespace pumpvale::parts {
+
+// The core's texts (messages, captions, names) are UTF-8.
+inline QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Makes window a top-level window of fixed client size with a close box and no maximise or minimise
 // button, on white, in the windows' default font, with the program's icon.

@@ -6,6 +6,7 @@
 #include "ui/form3.h"
 #include "ui/form4.h"
 #include "ui/navigator.h"
+#include "ui/window_parts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,8 +51,7 @@ int main(int argc, char* argv[]) {
         MainWindowDriver ui;
         ui.reach(state);
         const bool reached = screenStateMismatches(ui.window(), state).empty();
-        save(ui, QString::fromLatin1(nameOf(state).data(), qsizetype(nameOf(state).size())) +
-                     (reached ? "" : "-not-reached"));
+        save(ui, parts::qText(nameOf(state)) + (reached ? "" : "-not-reached"));
     }
 
     // Every group at once, with sample results, to judge the whole layout, in both unit systems.
