@@ -39,6 +39,13 @@ constexpr long kExponentCap = 100'000;
 
 } // namespace
 
+void prepareToRunAgain(OperatingCase& c) {
+    c.aoddPressureOutOfRange = false;
+    c.aoddFlowOutOfRange = false;
+    c.pcCostOnly = false;
+    c.lookupInRange = true;
+}
+
 double parseLeadingNumber(std::string_view text) {
     Scanner in(text);
     std::string number; // the leading number without blanks, as std::from_chars reads it

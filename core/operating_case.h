@@ -86,6 +86,10 @@ struct AnnualCosts {
     double totalSavings = 0; // negative when the AODD pump is cheaper
 };
 
+// "Press to Run Again": the range flags are cleared and the lookup starts in range again. Every entry and
+// every stored value stays; the next edit or step reads them afresh.
+void prepareToRunAgain(OperatingCase& c);
+
 // The number an entry text stands for: a leading number (sign, digits, one period, exponent), with
 // blanks, tabs and line feeds anywhere ignored and whatever follows it dropped; 0 when the text does not
 // start with a number. The period is the decimal point whatever the locale. Never throws.

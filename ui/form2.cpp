@@ -572,10 +572,7 @@ void Form2::Command5_Click() {
     setAllEnabled({Command3, Command1}, true);
     setAllEnabled(inletOptions(), true);
     Command4->setEnabled(true);
-    case_.aoddPressureOutOfRange = false;
-    case_.aoddFlowOutOfRange = false;
-    case_.pcCostOnly = false;
-    case_.lookupInRange = true;
+    prepareToRunAgain(case_);
 }
 
 void Form2::Command6_Click() {
