@@ -241,10 +241,7 @@ void goBack(Window& w) {
 }
 
 void runAgain(Window& w) {
-    w.c.aoddPressureOutOfRange = false;
-    w.c.aoddFlowOutOfRange = false;
-    w.c.pcCostOnly = false;
-    w.c.lookupInRange = true;
+    prepareToRunAgain(w.c);
     w.screen = Screen::OperatingData;
 }
 
