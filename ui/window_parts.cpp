@@ -1,6 +1,7 @@
 #include "ui/window_parts.h"
 
 #include "ui/artwork.h"
+#include "ui/keyboard.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -23,6 +24,7 @@ void setUpWindow(QWidget& window, const char* name, const QString& title, QSize 
     palette.setColor(QPalette::WindowText, Qt::black);
     window.setPalette(palette);
     window.setAutoFillBackground(true);
+    keyboard::pressFocusedButtonOnEnter(window);
 }
 
 QLabel* addLabel(QWidget& window, const char* name, QRect geometry, const QString& text, const QFont& font) {
