@@ -2,6 +2,7 @@
 
 #include "ui/artwork.h"
 #include "ui/keyboard.h"
+#include "ui/light_palette.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -19,7 +20,9 @@ void setUpWindow(QWidget& window, const char* name, const QString& title, QSize 
     window.setWindowIcon(artwork::windowIcon());
     window.setFont(metrics::font());
 
-    QPalette palette = window.palette();
+    // The windows are drawn on white around their artwork; a dark desktop scheme would turn the controls
+    // dark on that white, so they keep a light palette of their own.
+    QPalette palette = lightPalette();
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
     window.setPalette(palette);
