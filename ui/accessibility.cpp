@@ -111,7 +111,7 @@ public:
         const UnitCaptions* units = si ? &kSiTexts : english ? &kEnglishTexts : nullptr;
         const QString currency = child<QComboBox>("Combo1")->currentText();
         for (const AccessRow& row : kAccessRows) {
-            QWidget* control = child<QWidget>(row.control);
+            auto* control = child<QWidget>(row.control);
             QString name = qText(row.name);
             if (name.isEmpty()) {
                 name = child<QLabel>(row.caption)->text().simplified();
@@ -144,7 +144,7 @@ void makeMainWindowAccessible(QWidget& window) {
         if (row.caption.empty())
             continue;
         auto* caption = names->child<QLabel>(row.caption);
-        QWidget* control = names->child<QWidget>(row.control);
+        auto* control = names->child<QWidget>(row.control);
         caption->setBuddy(control);
         if (qobject_cast<QRadioButton*>(control) != nullptr)
             caption->installEventFilter(clicks);

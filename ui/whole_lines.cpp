@@ -23,10 +23,12 @@ WholeLineFrame::WholeLineFrame(QFrame::Shape shape, QWidget* parent) : QFrame(pa
 void WholeLineFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QColor colour = palette().color(QPalette::WindowText);
-    if (frameShape() == QFrame::HLine)
-        painter.fillRect(QRectF(0, height() / 2, width(), 1), colour);
-    else
+    if (frameShape() == QFrame::HLine) {
+        const int middle = height() / 2; // the row QFrame draws its rule in
+        painter.fillRect(QRectF(0, middle, width(), 1), colour);
+    } else {
         drawWholeBox(painter, rect(), colour);
+    }
 }
 
 } // namespace pumpvale
