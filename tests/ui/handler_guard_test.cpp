@@ -6,7 +6,14 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-namespace pumpvale::testing {
+namespace pumpvale {
+
+// States print as their names in test output.
+inline void PrintTo(ScreenState state, std::ostream* os) {
+    *os << nameOf(state);
+}
+
+namespace testing {
 namespace {
 
 using enum ScreenState;
@@ -106,4 +113,5 @@ TEST_F(MainWindowTest, HiddenInletControlsShowedAFigureThatIsNotANumber) {
 }
 
 } // namespace
-} // namespace pumpvale::testing
+} // namespace testing
+} // namespace pumpvale

@@ -157,7 +157,7 @@ std::vector<std::string_view> statesOf(Form2& window) {
 class RobotUser : public ::testing::TestWithParam<unsigned> {};
 
 TEST_P(RobotUser, KeepsTheWindowInANamedStateShowingOnlyFigures) {
-    constexpr int kActions = 300;
+    constexpr int kActions = 600;
     QLocale::setDefault(QLocale::c());
     MainWindowDriver ui;
     Robot robot(ui, GetParam());
