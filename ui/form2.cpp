@@ -10,6 +10,7 @@
 #include "ui/form2_controls.h"
 #include "ui/message_sink.h"
 #include "ui/metrics.h"
+#include "ui/results_actions.h"
 #include "ui/window_parts.h"
 
 #include <QComboBox>
@@ -46,6 +47,7 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
     bindControls();
     drawPictures();
     connectHandlers();
+    installResultsActions(*this);
 }
 
 Form2::~Form2() = default;
