@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -158,6 +159,17 @@ TEST(ReportLayouts, PlainTextAlignsTheValuesOnTheRight) {
     EXPECT_GT(endOf("292.54"), 0);
     EXPECT_EQ(endOf("292.54"), endOf("8,736"));
     EXPECT_EQ(endOf("292.54"), endOf("0.506897"));
+}
+
+// A section appended to the report, with a table of its own, appears in every layout unchanged.
+TEST(ReportLayouts, ShowASectionAddedToTheReport) {
+    CalculationReport report;
+    report.sections.push_back({"Inlet comparison", {}, {{"Inlet", "Annual cost"}, {}}});
+    report.sections.back().table.rows.push_back({ReportValue::words("1 inch"), ReportValue::money(1173.18)});
+    EXPECT_TRUE(reportPlainText(report, {}).contains(QRegularExpression("1 inch +1,173.18")));
+    const QString html = reportHtmlTable(report, {});
+    EXPECT_TRUE(html.contains("<th>Annual cost</th>")) << html.toStdString();
+    EXPECT_TRUE(html.contains("<td>1 inch</td><td align=\"right\">1,173.18</td>")) << html.toStdString();
 }
 
 TEST_F(MainWindowTest, DetailsWindowIsOneAtATimeAndClosesOnEscape) {
