@@ -67,6 +67,7 @@ DetailsWindow::DetailsWindow(QWidget& owner, QAction& copy, QAction& print)
     auto* printButton = buttons->addButton("Print Report...", QDialogButtonBox::ActionRole);
     auto* closeButton = buttons->addButton("Close", QDialogButtonBox::RejectRole);
     closeButton->setDefault(true);
+    addActions({&copy, &print}); // their shortcuts work here too
     connect(copyButton, &QPushButton::clicked, &copy, &QAction::trigger);
     connect(printButton, &QPushButton::clicked, &print, &QAction::trigger);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
