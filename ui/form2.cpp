@@ -10,7 +10,7 @@
 #include "ui/form2_controls.h"
 #include "ui/message_sink.h"
 #include "ui/metrics.h"
-#include "ui/results_actions.h"
+#include "ui/results_loader.h"
 #include "ui/window_parts.h"
 
 #include <QComboBox>
@@ -47,7 +47,7 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
     bindControls();
     drawPictures();
     connectHandlers();
-    installResultsActions(*this);
+    loadResultsActions(*this);
 }
 
 Form2::~Form2() = default;

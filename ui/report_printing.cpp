@@ -1,8 +1,6 @@
 #include "ui/report_printing.h"
 
-#include <QCoreApplication>
-#include <QLibrary>
-#include <QStringList>
+#include "ui/module_loader.h"
 
 namespace pumpvale::printing {
 namespace {

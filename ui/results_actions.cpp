@@ -152,3 +152,8 @@ ResultsActions& installResultsActions(Form2& window) {
 }
 
 } // namespace pumpvale
+
+// The module's entry point (ui/results_loader.cpp).
+extern "C" Q_DECL_EXPORT void pumpvaleInstallResultsActions(pumpvale::Form2* window) {
+    pumpvale::installResultsActions(*window);
+}

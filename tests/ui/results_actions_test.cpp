@@ -1,16 +1,15 @@
 // The results group beyond its boxes: whole amounts, tooltips, the working, copy and print.
 #include "core/cost.h"
 #include "test_support.h"
-#include "ui/details_window.h"
 #include "ui/report_layouts.h"
 #include "ui/report_printing.h"
 #include "ui/result_box_fit.h"
-#include "ui/results_actions.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
+#include <QDialog>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -25,8 +24,14 @@
 namespace pumpvale::testing {
 namespace {
 
-ResultsActions& actionsOf(Form2& window) {
-    return *window.findChild<ResultsActions*>("ResultsActions");
+// The window's action of that text (the results module puts them on the window).
+QAction& action(Form2& window, const QString& text) {
+    for (QAction* candidate : window.actions())
+        if (candidate->text() == text)
+            return *candidate;
+    ADD_FAILURE() << "no action " << text.toStdString();
+    static QAction none;
+    return none;
 }
 
 // Whole from its first digit: the box holds every character, shows its start, and either draws it at a
@@ -96,22 +101,22 @@ TEST_F(MainWindowTest, EachResultBoxSaysHowItsAmountCameAbout) {
 }
 
 TEST_F(MainWindowTest, ActionsAreOfferedWhileAResultIsShown) {
-    ResultsActions& actions = actionsOf(ui.window());
     const auto* group = ui.control<QGroupBox>("Frame8");
     EXPECT_EQ(group->contextMenuPolicy(), Qt::ActionsContextMenu);
     QStringList texts;
     for (const QAction* action : group->actions())
         texts << action->text();
     EXPECT_EQ(texts, QStringList({"Calculation Details...", "Copy Results", "Print Report..."}));
-    EXPECT_EQ(actions.detailsAction().shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
-    EXPECT_EQ(actions.copyAction().shortcut(), QKeySequence(QKeySequence::Copy));
-    EXPECT_EQ(actions.printAction().shortcut(), QKeySequence(QKeySequence::Print));
+    QAction& copy = action(ui.window(), "Copy Results");
+    EXPECT_EQ(action(ui.window(), "Calculation Details...").shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+    EXPECT_EQ(copy.shortcut(), QKeySequence(QKeySequence::Copy));
+    EXPECT_EQ(action(ui.window(), "Print Report...").shortcut(), QKeySequence(QKeySequence::Print));
 
-    EXPECT_FALSE(actions.copyAction().isEnabled());
+    EXPECT_FALSE(copy.isEnabled());
     ui.reach(ScreenState::PcOnlyResults);
-    EXPECT_TRUE(actions.copyAction().isEnabled());
+    EXPECT_TRUE(copy.isEnabled());
     ui.click("Command5");
-    EXPECT_FALSE(actions.copyAction().isEnabled());
+    EXPECT_FALSE(copy.isEnabled());
 }
 
 // Ctrl+C with the focus on a box copies the box's selection, as in any entry; without one, the results.
@@ -174,22 +179,21 @@ TEST(ReportLayouts, ShowASectionAddedToTheReport) {
 
 TEST_F(MainWindowTest, DetailsWindowIsOneAtATimeAndClosesOnEscape) {
     ui.reach(ScreenState::FullResults);
-    ResultsActions& actions = actionsOf(ui.window());
-    actions.detailsAction().trigger();
-    QPointer<DetailsWindow> details = actions.detailsWindow();
-    ASSERT_NE(details, nullptr);
-    actions.detailsAction().trigger();
-    EXPECT_EQ(actions.detailsWindow(), details);
-    EXPECT_EQ(ui.window().findChildren<DetailsWindow*>().size(), 1);
+    QAction& details = action(ui.window(), "Calculation Details...");
+    details.trigger();
+    QPointer<QDialog> window = ui.window().findChild<QDialog*>("DetailsWindow");
+    ASSERT_NE(window, nullptr);
+    details.trigger();
+    EXPECT_EQ(ui.window().findChildren<QDialog*>("DetailsWindow"), QList<QDialog*>({window.data()}));
 
-    const auto* table = details->findChild<QTableWidget*>("DetailsTable");
+    const auto* table = window->findChild<QTableWidget*>("DetailsTable");
     const QList<QTableWidgetItem*> found = table->findItems("Total savings", Qt::MatchExactly);
     ASSERT_EQ(found.size(), 1);
     EXPECT_EQ(table->item(found.first()->row(), 1)->text(), "880.64");
 
-    QTest::keyClick(details, Qt::Key_Escape);
+    QTest::keyClick(window, Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(details, nullptr);
+    EXPECT_EQ(window, nullptr);
 }
 
 // The page as printed, read back from the PDF: one page with the figures, the date and the assumptions.
@@ -200,7 +204,8 @@ TEST_F(MainWindowTest, PrintedPageHoldsTheReportOnOnePage) {
                             ? qEnvironmentVariable("PUMPVALE_KEEP_PDF")
                             : folder.filePath("report.pdf");
     const QDateTime when(QDate(2026, 12, 8), QTime(9, 30));
-    const QString page = reportPageHtml(actionsOf(ui.window()).report(), {}, when);
+    const QString page = reportPageHtml(
+        buildCalculationReport(ui.window().operatingCase(), ui.window().annualCosts()), {}, when);
     ASSERT_EQ(printing::printToPdf(pdf, page), printing::Outcome::Printed)
         << printing::unavailableReason().toStdString();
 
