@@ -1,7 +1,6 @@
 #include "ui/results_actions.h"
 
 #include "ui/details_window.h"
-#include "ui/form2.h"
 #include "ui/report_layouts.h"
 #include "ui/report_printing.h"
 #include "ui/result_box_fit.h"
@@ -22,7 +21,7 @@ namespace {
 
 constexpr std::array kAmounts{ResultAmount::AoddCost, ResultAmount::PcCost, ResultAmount::Savings};
 
-QAction* addAction(Form2& window, const QString& text, const QList<QKeySequence>& keys) {
+QAction* addAction(QWidget& window, const QString& text, const QList<QKeySequence>& keys) {
     auto* action = new QAction(text, &window);
     action->setShortcuts(keys);
     action->setEnabled(false);
@@ -32,7 +31,8 @@ QAction* addAction(Form2& window, const QString& text, const QList<QKeySequence>
 
 } // namespace
 
-ResultsActions::ResultsActions(Form2& window) : QObject(&window), window_(window) {
+ResultsActions::ResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs)
+    : QObject(&window), window_(window), case_(c), costs_(costs) {
     setObjectName("ResultsActions");
     results_ = window.findChild<QGroupBox*>("Frame8");
     boxes_ = {window.findChild<QLineEdit*>("Text11"), window.findChild<QLineEdit*>("Text10"),
@@ -66,7 +66,7 @@ DetailsWindow* ResultsActions::detailsWindow() const {
 }
 
 CalculationReport ResultsActions::report() const {
-    return buildCalculationReport(window_.operatingCase(), window_.annualCosts());
+    return buildCalculationReport(case_, costs_);
 }
 
 void ResultsActions::showDetails() {
@@ -147,13 +147,15 @@ void ResultsActions::showBoxMenu(QLineEdit& box, QPoint where) {
     menu->popup(box.mapToGlobal(where));
 }
 
-ResultsActions& installResultsActions(Form2& window) {
-    return *new ResultsActions(window);
+ResultsActions& installResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs) {
+    return *new ResultsActions(window, c, costs);
 }
 
 } // namespace pumpvale
 
-// The module's entry point (ui/results_loader.cpp).
-extern "C" Q_DECL_EXPORT void pumpvaleInstallResultsActions(pumpvale::Form2* window) {
-    pumpvale::installResultsActions(*window);
+// The module's entry point (ui/results_loader.cpp). It knows no Form2: the program exports none of its
+// own symbols to its modules.
+extern "C" Q_DECL_EXPORT void pumpvaleInstallResultsActions(QWidget* window, const pumpvale::OperatingCase* c,
+                                                            const pumpvale::AnnualCosts* costs) {
+    pumpvale::installResultsActions(*window, *c, *costs);
 }

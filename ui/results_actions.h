@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 #include <array>
 
 class QAction;
@@ -21,12 +22,12 @@ class QLineEdit;
 namespace pumpvale {
 
 class DetailsWindow;
-class Form2;
 
 class ResultsActions final : public QObject {
     Q_OBJECT
 public:
-    explicit ResultsActions(Form2& window);
+    // c and costs are the window's record and results, which live as long as the window.
+    ResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs);
 
     QAction& detailsAction() const { return *details_; }
     QAction& copyAction() const { return *copy_; }
@@ -46,7 +47,9 @@ private:
     void resultsChanged();
     void showBoxMenu(QLineEdit& box, QPoint where);
 
-    Form2& window_;
+    QWidget& window_;
+    const OperatingCase& case_;
+    const AnnualCosts& costs_;
     QGroupBox* results_ = nullptr;
     std::array<QLineEdit*, 3> boxes_{}; // Text11, Text10, Text12: AODD cost, durvane cost, savings
     std::array<QFont, 3> designFonts_;
@@ -56,7 +59,7 @@ private:
     QPointer<DetailsWindow> detailsWindow_;
 };
 
-// Puts the results' tooltips, actions and box fitting on window; the window owns what it makes.
-ResultsActions& installResultsActions(Form2& window);
+// Puts the results' tooltips, actions and box fitting on the main window; the window owns what it makes.
+ResultsActions& installResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs);
 
 } // namespace pumpvale

@@ -1,5 +1,6 @@
 #include "ui/results_loader.h"
 
+#include "ui/form2.h"
 #include "ui/module_loader.h"
 
 #include <QtGlobal>
@@ -12,10 +13,10 @@ bool loadResultsActions(Form2& window) {
         qWarning("Pumpvale: no result actions: %s", qPrintable(library.errorString()));
         return false;
     }
-    using Install = void (*)(Form2*);
+    using Install = void (*)(QWidget*, const OperatingCase*, const AnnualCosts*);
     const auto install = reinterpret_cast<Install>(library.resolve("pumpvaleInstallResultsActions"));
     if (install != nullptr)
-        install(&window);
+        install(&window, &window.operatingCase(), &window.annualCosts());
     return install != nullptr;
 }
 

@@ -3,8 +3,6 @@
 // start-up, which shows only the intro window, neither loads nor maps their code.
 #pragma once
 
-#include <QString>
-
 namespace pumpvale {
 
 class Form2;
