@@ -8,6 +8,7 @@
 #include "core/cost.h"
 #include "ui/artwork.h"
 #include "ui/form2_controls.h"
+#include "ui/inlet_comparison.h"
 #include "ui/message_sink.h"
 #include "ui/metrics.h"
 #include "ui/window_parts.h"
@@ -46,6 +47,7 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
     bindControls();
     drawPictures();
     connectHandlers();
+    installInletComparison(*this);
 }
 
 Form2::~Form2() = default;

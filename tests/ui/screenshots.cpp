@@ -2,12 +2,14 @@
 // the intro, About and Acknowledgements windows, the main window in each screen state it can reach, and
 // with every group shown. The README's pictures are made with it (docs/screenshots); a test runs it.
 #include "main_window_driver.h"
+#include "ui/comparison_window.h"
 #include "ui/form1.h"
 #include "ui/form3.h"
 #include "ui/form4.h"
 #include "ui/navigator.h"
 #include "ui/window_parts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
@@ -69,6 +71,41 @@ int main(int argc, char* argv[]) {
         for (const char* label : {"Label32", "Label33", "Label34"})
             ui.control<QLabel>(label)->setText("Canadian Dollars");
         save(ui, name);
+    }
+    // The inlet sizes compared, for a small and a large duty in both unit systems.
+    struct Duty {
+        const char* name;
+        const char* units;
+        const char* stages;
+        const char* pressure;
+        const char* flow;
+        const char* air;
+        const char* inlet;
+        const char* currency;
+    };
+    for (const Duty& duty :
+         {Duty{"Small", "Option9", "Option7", "60", "10", "90", "Option3", "US Dollars"},
+          Duty{"SmallSI", "Option10", "Option7", "4.1", "37.85", "6.5", "Option3", "Euro"},
+          Duty{"Large", "Option9", "Option8", "80", "150", "120", "Option6", "US Dollars"},
+          Duty{"LargeSI", "Option10", "Option8", "4", "570", "8", "Option6", "Japanese Yen"}}) {
+        MainWindowDriver ui;
+        ui.click(duty.units);
+        ui.click(duty.stages);
+        ui.type("Text1", duty.pressure);
+        ui.type("Text2", duty.flow);
+        ui.type("Text3", duty.air);
+        ui.chooseCurrency(duty.currency);
+        ui.click("Command2");
+        ui.click(duty.inlet);
+        ui.window().findChild<QAction*>("CompareInletSizes")->trigger();
+        auto* comparison = ui.window().findChild<ComparisonWindow*>();
+        if (comparison == nullptr) {
+            ++failures;
+            continue;
+        }
+        if (!QTest::qWaitForWindowExposed(comparison))
+            ++failures;
+        saveWidget(*comparison, QStringLiteral("CompareInletSizes-") + duty.name);
     }
     return failures == 0 ? 0 : 1;
 }
