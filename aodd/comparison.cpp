@@ -76,6 +76,18 @@ std::string_view inletSizeName(InletSize size) {
     return kSizeNames.at(static_cast<std::size_t>(size));
 }
 
+std::string_view verdictName(InletVerdict verdict) {
+    switch (verdict) {
+        case InletVerdict::Serves:
+            return "serves";
+        case InletVerdict::AirPressureShort:
+            return "short of air";
+        case InletVerdict::OutsideItsData:
+            break;
+    }
+    return "cannot serve";
+}
+
 InletComparisonRow compareInletSize(const OperatingCase& c, InletSize size) {
     OperatingCase trial = c;
     InletComparisonRow row;

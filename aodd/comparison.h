@@ -30,6 +30,9 @@ enum class InletVerdict {
     OutsideItsData,   // the lookup finds no operating point: the flow or pressure lies outside its data
 };
 
+// "serves", "short of air", "cannot serve".
+std::string_view verdictName(InletVerdict verdict);
+
 struct AirDemand {
     double airConsumptionScfm;
     double requiredAirPsi; // gauge

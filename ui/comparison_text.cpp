@@ -22,18 +22,6 @@ QString figure(double value) {
     return QLocale().toString(value, 'g', 6);
 }
 
-QString verdictText(InletVerdict verdict) {
-    switch (verdict) {
-        case InletVerdict::Serves:
-            return QStringLiteral("serves");
-        case InletVerdict::AirPressureShort:
-            return QStringLiteral("short of air");
-        case InletVerdict::OutsideItsData:
-            break;
-    }
-    return QStringLiteral("cannot serve");
-}
-
 } // namespace
 
 QString pressureUnit(UnitSystem units) {
@@ -92,7 +80,8 @@ QStringList cells(const InletComparisonRow& row, const ComparisonContext& contex
     QString inlet = qText(inletSizeName(row.size));
     if (context.selected == row.size)
         inlet += QStringLiteral(" (selected)");
-    QStringList out{inlet, verdictText(row.verdict), kNone, kNone, kNone, kNone, qText(briefReasonOf(row))};
+    QStringList out{inlet, qText(verdictName(row.verdict)), kNone, kNone, kNone,
+                    kNone, qText(briefReasonOf(row))};
     if (row.demand) {
         out[2] = number(row.demand->airConsumptionScfm, 2);
         out[3] = number(pressureInUnits(row.demand->requiredAirPsi, context.units),
