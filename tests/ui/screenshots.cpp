@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 #include <cstdio>
 #include <utility>
 
@@ -81,13 +82,14 @@ int main(int argc, char* argv[]) {
         const char* flow;
         const char* air;
         const char* inlet;
+        const char* caption;
         const char* currency;
     };
     for (const Duty& duty :
-         {Duty{"Small", "Option9", "Option7", "60", "10", "90", "Option3", "US Dollars"},
-          Duty{"SmallSI", "Option10", "Option7", "4.1", "37.85", "6.5", "Option3", "Euro"},
-          Duty{"Large", "Option9", "Option8", "80", "150", "120", "Option6", "US Dollars"},
-          Duty{"LargeSI", "Option10", "Option8", "4", "570", "8", "Option6", "Japanese Yen"}}) {
+         {Duty{"Small", "Option9", "Option7", "60", "10", "90", "Option3", "Label10", "US Dollars"},
+          Duty{"SmallSI", "Option10", "Option7", "4.1", "37.85", "6.5", "Option3", "Label10", "Euro"},
+          Duty{"Large", "Option9", "Option8", "80", "150", "120", "Option6", "Label13", "US Dollars"},
+          Duty{"LargeSI", "Option10", "Option8", "4", "570", "8", "Option6", "Label13", "Japanese Yen"}}) {
         MainWindowDriver ui;
         ui.click(duty.units);
         ui.click(duty.stages);
@@ -97,6 +99,14 @@ int main(int argc, char* argv[]) {
         ui.chooseCurrency(duty.currency);
         ui.click("Command2");
         ui.click(duty.inlet);
+        // The selected inlet's caption tooltip, on its own.
+        const auto* caption = ui.control<QLabel>(duty.caption);
+        QToolTip::showText(caption->mapToGlobal(caption->rect().center()), caption->toolTip(),
+                           ui.control(duty.caption));
+        for (QWidget* tip : QApplication::topLevelWidgets())
+            if (tip->inherits("QTipLabel") && tip->isVisible())
+                saveWidget(*tip, QStringLiteral("CaptionTooltip-") + duty.name);
+        QToolTip::hideText();
         ui.window().findChild<QAction*>("CompareInletSizes")->trigger();
         auto* comparison = ui.window().findChild<ComparisonWindow*>();
         if (comparison == nullptr) {
