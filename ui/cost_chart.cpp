@@ -1,9 +1,12 @@
 #include "ui/cost_chart.h"
 
 #include "ui/comparison_text.h"
+#include "ui/metrics.h"
 #include "ui/window_parts.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -213,6 +216,27 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     for (const auto& [box, name] : names)
         painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, name);
     painter.restore();
+}
+
+QString costChartImageHtml(const CostChartView& view, int widthPx) {
+    constexpr int kSharpness = 4;
+    const int heightPx = widthPx * 11 / 20;
+    QImage image(QSize(widthPx, heightPx) * kSharpness, QImage::Format_RGB32);
+    image.setDevicePixelRatio(kSharpness);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setFont(metrics::font());
+        drawCostChart(painter, QRectF(0, 0, widthPx, heightPx), view, ChartColours{});
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return QStringLiteral("<img width=\"%1\" height=\"%2\" src=\"data:image/png;base64,%3\">")
+        .arg(widthPx)
+        .arg(heightPx)
+        .arg(QString::fromLatin1(png.toBase64()));
 }
 
 CostChart::CostChart(QWidget* parent) : QWidget(parent) {

@@ -37,6 +37,10 @@ struct ChartColours {
 void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& view,
                    const ChartColours& colours);
 
+// The chart as an <img> for a page of HTML (the printed report): widthPx wide at the screen's 96 dpi,
+// drawn at four times that so it stays sharp on paper, black on white.
+QString costChartImageHtml(const CostChartView& view, int widthPx);
+
 class CostChart : public QWidget {
     Q_OBJECT
 public:
