@@ -113,7 +113,14 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     double labelWidth = 0;
     for (const double v : ticks(costLo, costHi, false))
         labelWidth = std::max(labelWidth, fm.horizontalAdvance(tickText(v)));
-    const QRectF plot(area.left() + line * 1.6 + labelWidth + line * 0.4, area.top() + line * 2.2, 0, 0);
+    // The title and key, on two lines where one is too narrow for them.
+    const QString title =
+        QStringLiteral("Annual cost at %1: solid where the system air suffices, dashed where "
+                       "the pump needs more; dots: the duty point")
+            .arg(comparison_text::pressure(view.data.pressurePsi, units));
+    const int titleLines = fm.horizontalAdvance(title) <= area.width() ? 1 : 2;
+    const QRectF plot(area.left() + line * 1.6 + labelWidth + line * 0.4,
+                      area.top() + line * (1.2 + titleLines), 0, 0);
     const double right = area.right() - fm.horizontalAdvance(QStringLiteral("1 1/2 inch")) - line;
     const double bottom = area.bottom() - line * 2.8;
     const QRectF frame(plot.topLeft(), QPointF(right, bottom));
@@ -144,11 +151,8 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     painter.drawText(QRectF(-frame.height() / 2, 0, frame.height(), line), Qt::AlignHCenter,
                      QStringLiteral("Annual cost (%1)").arg(view.currency));
     painter.restore();
-    painter.drawText(
-        QRectF(area.left(), area.top() + line * 0.2, area.width(), line), Qt::AlignHCenter,
-        QStringLiteral("Annual cost at %1: solid where the system air suffices, dashed where the "
-                       "pump needs more; dots: the duty point")
-            .arg(comparison_text::pressure(view.data.pressurePsi, units)));
+    painter.drawText(QRectF(area.left(), area.top() + line * 0.2, area.width(), titleLines * line),
+                     Qt::AlignHCenter | Qt::TextWordWrap, title);
 
     painter.setClipRect(frame.adjusted(-pen * 3, -pen * 3, pen * 3, pen * 3));
     const auto point = [&](const CostSample& s) {
