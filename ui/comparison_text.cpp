@@ -3,10 +3,41 @@
 #include "core/cost.h"
 #include "ui/window_parts.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QLocale>
+#include <QRadioButton>
+#include <array>
 #include <cmath>
+#include <string>
 
-namespace pumpvale::comparison_text {
+namespace pumpvale {
+
+ComparisonContext comparisonContext(const QWidget& window, const OperatingCase& c) {
+    const auto text = [&window](const char* name) {
+        const auto* entry = window.findChild<QLineEdit*>(QString::fromLatin1(name));
+        return entry != nullptr ? entry->text().toStdString() : std::string();
+    };
+    const auto checked = [&window](const char* name) {
+        const auto* option = window.findChild<QRadioButton*>(QString::fromLatin1(name));
+        return option != nullptr && option->isChecked();
+    };
+    ComparisonContext context;
+    context.duty = c;
+    // The figures are those the cost button would give with the entries as they stand.
+    context.duty.compressorStages = parseLeadingNumber(text("Text4"));
+    context.duty.compressorEfficiencyPct = parseLeadingNumber(text("Text5"));
+    context.units = checked("Option10") ? UnitSystem::SI : UnitSystem::English;
+    if (const auto* currency = window.findChild<QComboBox*>(QStringLiteral("Combo1")))
+        context.currency = currency->currentText();
+    const std::array options{"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"};
+    for (std::size_t i = 0; i < options.size() && !context.selected; ++i)
+        if (checked(options[i]))
+            context.selected = kInletSizes[i];
+    return context;
+}
+
+namespace comparison_text {
 namespace {
 
 using parts::qText;
@@ -121,4 +152,5 @@ QString tooltip(const InletComparisonRow& row, const ComparisonContext& context)
     return first + '\n' + second;
 }
 
-} // namespace pumpvale::comparison_text
+} // namespace comparison_text
+} // namespace pumpvale

@@ -7,6 +7,8 @@
 
 #include <QString>
 #include <QStringList>
+
+class QWidget;
 #include <optional>
 
 namespace pumpvale {
@@ -19,6 +21,11 @@ struct ComparisonContext {
     QString currency;
     std::optional<InletSize> selected;
 };
+
+// The context as the main window holds it now: its record, with the compressor entries (Text4, Text5)
+// as typed, the unit option, the currency (Combo1) and the first selected inlet option. Read by the
+// controls' names, so that code outside the window can ask.
+ComparisonContext comparisonContext(const QWidget& window, const OperatingCase& c);
 
 namespace comparison_text {
 

@@ -4,7 +4,6 @@
 #include "ui/form2.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,10 +25,8 @@ template <class T> T* child(Form2& window, const char* name) {
 InletComparisonHook::InletComparisonHook(Form2& window) : QObject(&window), window_(window) {
     setObjectName("InletComparison");
     stepOneContinue_ = child<QPushButton>(window, "Command2");
-    siUnits_ = child<QRadioButton>(window, "Option10");
     compressorStages_ = child<QLineEdit>(window, "Text4");
     compressorEfficiency_ = child<QLineEdit>(window, "Text5");
-    currency_ = child<QComboBox>(window, "Combo1");
     const std::array optionNames{"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"};
     const std::array captionNames{"Label8", "Label9", "Label10", "Label11", "Label12", "Label13"};
     for (std::size_t i = 0; i < options_.size(); ++i) {
@@ -59,17 +56,7 @@ bool InletComparisonHook::stepOneAccepted() const {
 }
 
 ComparisonContext InletComparisonHook::context() const {
-    ComparisonContext context;
-    context.duty = window_.operatingCase();
-    // The figures are those the cost button would give with the entries as they stand.
-    context.duty.compressorStages = parseLeadingNumber(compressorStages_->text().toStdString());
-    context.duty.compressorEfficiencyPct = parseLeadingNumber(compressorEfficiency_->text().toStdString());
-    context.units = siUnits_->isChecked() ? UnitSystem::SI : UnitSystem::English;
-    context.currency = currency_->currentText();
-    for (std::size_t i = 0; i < options_.size(); ++i)
-        if (options_[i]->isChecked() && !context.selected)
-            context.selected = kInletSizes[i];
-    return context;
+    return comparisonContext(window_, window_.operatingCase());
 }
 
 ComparisonWindow* InletComparisonHook::openWindow() {

@@ -17,7 +17,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QComboBox;
 
 namespace pumpvale {
 
@@ -49,10 +48,8 @@ private:
     QPushButton* stepOneContinue_ = nullptr;
     std::array<QRadioButton*, 6> options_{};
     std::array<QLabel*, 6> captions_{};
-    QRadioButton* siUnits_ = nullptr;
     QLineEdit* compressorStages_ = nullptr;
     QLineEdit* compressorEfficiency_ = nullptr;
-    QComboBox* currency_ = nullptr;
 };
 
 // The one call the main window makes.
