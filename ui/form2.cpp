@@ -11,6 +11,7 @@
 #include "ui/inlet_comparison.h"
 #include "ui/message_sink.h"
 #include "ui/metrics.h"
+#include "ui/results_loader.h"
 #include "ui/window_parts.h"
 
 #include <QComboBox>
@@ -48,6 +49,7 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
     drawPictures();
     connectHandlers();
     installInletComparison(*this);
+    loadResultsActions(*this);
 }
 
 Form2::~Form2() = default;
