@@ -1,4 +1,5 @@
 #include "aodd/comparison.h"
+#include "aodd/comparison_report.h"
 #include "aodd/inlet_step.h"
 #include "aodd/lookup.h"
 #include "checks/operating_data.h"
@@ -165,6 +166,22 @@ TEST(CostChart, CurvesStopWhereTheSizeCannotServe) {
         EXPECT_TRUE(near(s.annualCost / s.flowGpm, chart.dutyPcAnnualCost / chart.dutyFlowGpm));
     EXPECT_LE(chart.lowFlowGpm, 0.5);
     EXPECT_EQ(chart.highFlowGpm, 200);
+}
+
+// The report's section: one table row per size, the selected one marked, "-" where a figure does not exist.
+TEST(InletComparisonReport, OneRowPerSizeWithTheSelectedMarked) {
+    const OperatingCase c = accepted({UnitSystem::SI, "4.1", "37.85", "6.5"});
+    const ReportSection section = inletComparisonSection(c, InletSize::One);
+    ASSERT_EQ(section.table.rows.size(), kInletSizes.size());
+    EXPECT_EQ(section.table.columns[3], "Air needed (Bar)");
+    const auto& one = section.table.rows[2];
+    EXPECT_EQ(one[0].text, "1 inch (selected)");
+    EXPECT_EQ(one[1].text, "serves");
+    EXPECT_EQ(one[4].kind, ReportValue::Kind::Money);
+    const auto& quarter = section.table.rows[0];
+    EXPECT_EQ(quarter[0].text, "1/4 inch");
+    EXPECT_EQ(quarter[4].text, "-");
+    EXPECT_EQ(quarter[6].text, "flow above its range");
 }
 
 } // namespace

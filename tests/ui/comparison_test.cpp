@@ -1,14 +1,25 @@
 // The inlet sizes compared: the inlet captions' tooltips, "Compare Inlet Sizes..." from the inlet group's
 // menu and from Ctrl+I, and its window.
+#include "aodd/comparison_report.h"
+#include "core/report.h"
 #include "test_support.h"
 #include "ui/comparison_window.h"
+#include "ui/cost_chart.h"
+#include "ui/report_layouts.h"
+#include "ui/report_printing.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDateTime>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace pumpvale::testing {
@@ -130,6 +141,43 @@ TEST_F(InletComparisonTest, DutyOutsideEverySizeGivesRowsThatSayWhy) {
         EXPECT_EQ(cell(row, 2), "-");
         EXPECT_EQ(cell(row, 6), "flow above its range");
     }
+}
+
+// The results' report carries the comparison: Copy Results as text and as a table, and the printed page
+// with the chart as its one picture.
+TEST_F(InletComparisonTest, ReportCarriesTheComparison) {
+    ui.reach(FullResults);
+    for (QAction* candidate : ui.window().actions())
+        if (candidate->text() == "Copy Results")
+            candidate->trigger();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->text().contains("Inlet sizes compared at this duty point"));
+    EXPECT_TRUE(data->text().contains(
+        QRegularExpression("1 inch \\(selected\\) +serves +13.5 +77 +1,173.18 +880.64")))
+        << data->text().toStdString();
+    EXPECT_TRUE(data->html().contains("<td>3 inch</td><td>cannot serve</td>")) << data->html().toStdString();
+
+    const QTemporaryDir folder;
+    const QString pdf = qEnvironmentVariableIsSet("PUMPVALE_KEEP_PDF")
+                            ? qEnvironmentVariable("PUMPVALE_KEEP_PDF")
+                            : folder.filePath("report.pdf");
+    const ComparisonContext context = comparisonContext(ui.window(), ui.window().operatingCase());
+    CalculationReport report = buildCalculationReport(ui.window().operatingCase(), ui.window().annualCosts());
+    report.sections.push_back(inletComparisonSection(context.duty, context.selected));
+    const QString page = reportPageHtml(report, {}, QDateTime::currentDateTime(),
+                                        comparisonChartHtml(ui.window(), ui.window().operatingCase()));
+    ASSERT_EQ(printing::printToPdf(pdf, page), printing::Outcome::Printed);
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains("1 inch (selected)")) << printed.toStdString();
+    EXPECT_EQ(printed.count('\f'), 1) << "pages";
+    QProcess images;
+    images.start("pdfimages", {"-list", pdf});
+    ASSERT_TRUE(images.waitForFinished(20000));
+    EXPECT_EQ(QString::fromUtf8(images.readAllStandardOutput()).count("image"), 1) << "the chart";
 }
 
 } // namespace
