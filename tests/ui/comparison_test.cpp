@@ -180,5 +180,20 @@ TEST_F(InletComparisonTest, ReportCarriesTheComparison) {
     EXPECT_EQ(QString::fromUtf8(images.readAllStandardOutput()).count("image"), 1) << "the chart";
 }
 
+// The details window had four columns for every section, and dropped the comparison's last three.
+TEST_F(InletComparisonTest, DetailsWindowDroppedTheComparisonsLastColumns) {
+    ui.reach(FullResults);
+    for (QAction* candidate : ui.window().actions())
+        if (candidate->text() == "Calculation Details...")
+            candidate->trigger();
+    auto* details = ui.window().findChild<QWidget*>("DetailsWindow");
+    ASSERT_NE(details, nullptr);
+    auto* table = details->findChild<QTableWidget*>();
+    ASSERT_NE(table, nullptr);
+    EXPECT_FALSE(table->findItems("needs more air pressure", Qt::MatchExactly).isEmpty());
+    EXPECT_FALSE(table->findItems("880.64", Qt::MatchExactly).isEmpty());
+    details->close();
+}
+
 } // namespace
 } // namespace pumpvale::testing
