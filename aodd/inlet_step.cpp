@@ -78,8 +78,8 @@ InletHandover completeInletStep(OperatingCase& c, AnnualCosts& costs, bool curre
 InletStepResult closeInletStep(OperatingCase& c, AnnualCosts& costs, std::optional<InletSize> selected) {
     c.inletSize = selected;
     InletStepResult result;
-    const bool currentResult = runInletStep(c, result.messages);
-    result.handover = completeInletStep(c, costs, currentResult, result.messages);
+    result.pointFound = runInletStep(c, result.messages);
+    result.handover = completeInletStep(c, costs, result.pointFound, result.messages);
     return result;
 }
 

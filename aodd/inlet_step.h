@@ -17,6 +17,8 @@ enum class InletHandover {
 struct InletStepResult {
     Messages messages;
     InletHandover handover = InletHandover::StayOpen;
+    // c.airConsumptionScfm and c.requiredAirPsi were computed for this flow, pressure and size.
+    bool pointFound = false;
 };
 
 // "Press to Continue" of the inlet step, with the first selected inlet option (none: nothing selected).

@@ -1,5 +1,7 @@
-// Timings of the core: one AODD lookup on the table of each inlet size, closing step one, and a whole
-// calculation from the operating data to the three amounts as the window shows them.
+// Timings of the core: one AODD lookup on the table of each inlet size, closing step one, a whole
+// calculation from the operating data to the three amounts as the window shows them, and the comparison
+// of every inlet size with its chart.
+#include "aodd/comparison.h"
 #include "aodd/inlet_step.h"
 #include "aodd/lookup.h"
 #include "checks/operating_data.h"
@@ -60,6 +62,32 @@ void wholeCalculation(benchmark::State& state) {
     }
 }
 BENCHMARK(wholeCalculation);
+
+// Every inlet size through the inlet step and the cost button at the worked example's point.
+void compareAllInletSizes(benchmark::State& state) {
+    OperatingCase c;
+    closeOperatingDataStep(c, kWorkedExample);
+    c.compressorStages = 1;
+    c.compressorEfficiencyPct = 75;
+    for (auto _ : state) {
+        InletComparison rows = compareInletSizes(c);
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK(compareAllInletSizes);
+
+// The chart's samples: about fifty flows for each size and the PC pump's line.
+void costChart(benchmark::State& state) {
+    OperatingCase c;
+    closeOperatingDataStep(c, kWorkedExample);
+    c.compressorStages = 1;
+    c.compressorEfficiencyPct = 75;
+    for (auto _ : state) {
+        CostChartData chart = costChartData(c);
+        benchmark::DoNotOptimize(chart);
+    }
+}
+BENCHMARK(costChart);
 
 } // namespace
 } // namespace pumpvale

@@ -82,6 +82,10 @@ CostSavingsResult findCostSavings(OperatingCase& c, AnnualCosts& costs, std::str
 
     c.compressorStages = parseLeadingNumber(compressorStagesText);
     c.compressorEfficiencyPct = parseLeadingNumber(compressorEfficiencyText);
+    return costAtCompressorEntries(c, costs);
+}
+
+CostSavingsResult costAtCompressorEntries(OperatingCase& c, AnnualCosts& costs) {
     c.stepStatus = StepStatus::Ok;
     if (auto rejected = checkCompressorEntries(c.compressorStages, c.compressorEfficiencyPct)) {
         c.stepStatus = StepStatus::Rejected;

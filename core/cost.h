@@ -69,6 +69,10 @@ struct CostSavingsResult {
 CostSavingsResult findCostSavings(OperatingCase& c, AnnualCosts& costs, std::string_view compressorStagesText,
                                   std::string_view compressorEfficiencyText);
 
+// The second half of findCostSavings, at the compressor entries already stored in c: the compressor rules,
+// then the three amounts (Nothing or Full, never PcCostOnly).
+CostSavingsResult costAtCompressorEntries(OperatingCase& c, AnnualCosts& costs);
+
 // The "Standard" number format: grouping every three integer digits, exactly two decimals rounded half
 // away from zero on the shortest decimal form of the value, a leading minus sign (none when the amount
 // rounds to zero). The separators are the locale's. Infinity and NaN give an empty text; the core

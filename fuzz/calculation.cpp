@@ -15,7 +15,8 @@
 //
 // Properties: nothing crashes or hangs; an accepted step one leaves the operating data within their
 // limits; a step that stays shut says why; every amount the window would show is finite and shows as
-// a number.
+// a number; once step one is accepted, every inlet size compared gives numbers or says why not.
+#include "aodd/comparison.h"
 #include "aodd/inlet_step.h"
 #include "aodd/lookup.h"
 #include "checks/currency.h"
@@ -249,6 +250,28 @@ bool showsResults(Screen s) {
     return s == Screen::FullResults || s == Screen::PcOnlyResults || s == Screen::InletPcOnlyResults;
 }
 
+// "Compare Inlet Sizes...", at the compressor entries as they are typed.
+void compareSizes(const Window& w) {
+    OperatingCase duty = w.c;
+    duty.compressorStages = parseLeadingNumber(w.compressorStages);
+    duty.compressorEfficiencyPct = parseLeadingNumber(w.compressorEfficiency);
+    for (const InletComparisonRow& row : compareInletSizes(duty)) {
+        checkMessages(row.messages);
+        if (!row.demand) {
+            check(!reasonOf(row).empty(), "a size that cannot serve says why");
+            continue;
+        }
+        check(std::isfinite(row.demand->airConsumptionScfm) && std::isfinite(row.demand->requiredAirPsi),
+              "a compared size's air demand is a pair of numbers");
+        if (row.costs) {
+            checkShownAmount(row.costs->aoddAnnualCost, "a compared size's AODD cost is a number");
+            checkShownAmount(row.costs->totalSavings, "a compared size's savings are a number");
+        } else {
+            check(row.costMessage.has_value(), "a compared size without a cost says why");
+        }
+    }
+}
+
 void act(Window& w, char action, const std::string& text) {
     switch (action) {
         case 'C':
@@ -314,6 +337,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         input.remove_prefix(std::min(end + 1, input.size()));
         if (!line.empty())
             act(window, actionOf(line[0]), std::string(line.substr(1)));
+        if (window.screen != Screen::OperatingData)
+            compareSizes(window);
     }
     return 0;
 }

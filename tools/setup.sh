@@ -2,7 +2,7 @@
 # it installs nothing that is already there.
 
 # What a fresh Debian 12 machine needs to build, run and test Pumpvale.
-# poppler-utils: pdftotext, with which a test reads the printed report back.
+# poppler-utils: pdftotext and pdfimages, with which tests read the printed report back.
 pumpvale_packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-dejavu-core desktop-file-utils dpkg-dev file
                    poppler-utils)
 # What CI needs besides: clang with its runtime (libFuzzer and the sanitizers) for the fuzzers,

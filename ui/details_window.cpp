@@ -80,6 +80,14 @@ DetailsWindow::DetailsWindow(QWidget& owner, QAction& copy, QAction& print)
 
 void DetailsWindow::setReport(const CalculationReport& report, const Separators& separators) {
     table_->setRowCount(0);
+    // A section's own table may be wider than the four columns of the rows (the inlet sizes compared
+    // have seven); a cell beyond the last column would be dropped.
+    int columns = 4;
+    for (const ReportSection& section : report.sections)
+        columns = std::max(columns, int(section.table.columns.size()));
+    table_->setColumnCount(columns);
+    for (int column = 4; column < columns; ++column)
+        table_->setHorizontalHeaderItem(column, new QTableWidgetItem(QString()));
     const auto addRow = [this](const QList<QTableWidgetItem*>& cells) {
         const int row = table_->rowCount();
         table_->insertRow(row);

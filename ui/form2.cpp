@@ -10,6 +10,7 @@
 #include "ui/artwork.h"
 #include "ui/form2_controls.h"
 #include "ui/handler_guard.h"
+#include "ui/inlet_comparison.h"
 #include "ui/message_sink.h"
 #include "ui/metrics.h"
 #include "ui/results_loader.h"
@@ -50,6 +51,7 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
     drawPictures();
     connectHandlers();
     makeMainWindowAccessible(*this);
+    installInletComparison(*this);
     loadResultsActions(*this);
 }
 

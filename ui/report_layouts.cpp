@@ -122,11 +122,14 @@ QString reportHtmlTable(const CalculationReport& report, const Separators& separ
     return html + "</table>\n";
 }
 
-QString reportPageHtml(const CalculationReport& report, const Separators& separators, const QDateTime& when) {
+QString reportPageHtml(const CalculationReport& report, const Separators& separators, const QDateTime& when,
+                       const QString& figures) {
     QString html = "<html><body style=\"font-family: 'DejaVu Sans'; font-size: 8pt\">\n";
     html += "<h2>" + escaped(q(report.title)) + "</h2>\n";
     html += "<p>" + escaped(QLocale().toString(when, QLocale::LongFormat)) + "</p>\n";
     html += reportHtmlTable(report, separators);
+    if (!figures.isEmpty())
+        html += "<p>" + figures + "</p>\n";
     html += "<h3>Assumptions</h3>\n<ul>\n";
     for (const std::string& assumption : report.assumptions)
         html += "<li>" + escaped(q(assumption)) + "</li>\n";

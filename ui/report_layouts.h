@@ -22,7 +22,9 @@ QString reportPlainText(const CalculationReport& report, const Separators& separ
 // One <table> with a header row, for a spreadsheet or a word processor: every figure lands in a cell.
 QString reportHtmlTable(const CalculationReport& report, const Separators& separators);
 
-// The whole printed page: title, date, the table and the model's assumptions.
-QString reportPageHtml(const CalculationReport& report, const Separators& separators, const QDateTime& when);
+// The whole printed page: title, date, the table, any figures (HTML, such as a chart's image) and the
+// model's assumptions.
+QString reportPageHtml(const CalculationReport& report, const Separators& separators, const QDateTime& when,
+                       const QString& figures = {});
 
 } // namespace pumpvale

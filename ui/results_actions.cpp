@@ -1,5 +1,8 @@
 #include "ui/results_actions.h"
 
+#include "aodd/comparison_report.h"
+#include "ui/comparison_text.h"
+#include "ui/cost_chart.h"
 #include "ui/details_window.h"
 #include "ui/report_layouts.h"
 #include "ui/report_printing.h"
@@ -65,8 +68,12 @@ DetailsWindow* ResultsActions::detailsWindow() const {
     return detailsWindow_;
 }
 
+// The working, then every inlet size compared at the same duty point.
 CalculationReport ResultsActions::report() const {
-    return buildCalculationReport(case_, costs_);
+    CalculationReport r = buildCalculationReport(case_, costs_);
+    const ComparisonContext context = comparisonContext(window_, case_);
+    r.sections.push_back(inletComparisonSection(context.duty, context.selected));
+    return r;
 }
 
 void ResultsActions::showDetails() {
@@ -89,7 +96,8 @@ void ResultsActions::copyResults() {
 }
 
 void ResultsActions::printReport() {
-    const QString page = reportPageHtml(report(), localeSeparators(), QDateTime::currentDateTime());
+    const QString page = reportPageHtml(report(), localeSeparators(), QDateTime::currentDateTime(),
+                                        comparisonChartHtml(window_, case_));
     QWidget* over = &window_;
     if (detailsWindow_ != nullptr && detailsWindow_->isActiveWindow())
         over = detailsWindow_;

@@ -4,6 +4,7 @@
 // With PUMPVALE_DARK set they are drawn under a desktop's dark colour scheme, named "-dark".
 #include "dark_palette.h"
 #include "main_window_driver.h"
+#include "ui/comparison_window.h"
 #include "ui/form1.h"
 #include "ui/form3.h"
 #include "ui/form4.h"
@@ -108,6 +109,50 @@ int main(int argc, char* argv[]) {
         ui.type("Text5", efficiency);
         ui.click("Command4");
         save(ui, name);
+    }
+    // The inlet sizes compared, for a small and a large duty in both unit systems.
+    struct Duty {
+        const char* name;
+        const char* units;
+        const char* stages;
+        const char* pressure;
+        const char* flow;
+        const char* air;
+        const char* inlet;
+        const char* caption;
+        const char* currency;
+    };
+    for (const Duty& duty :
+         {Duty{"Small", "Option9", "Option7", "60", "10", "90", "Option3", "Label10", "US Dollars"},
+          Duty{"SmallSI", "Option10", "Option7", "4.1", "37.85", "6.5", "Option3", "Label10", "Euro"},
+          Duty{"Large", "Option9", "Option8", "80", "150", "120", "Option6", "Label13", "US Dollars"},
+          Duty{"LargeSI", "Option10", "Option8", "4", "570", "8", "Option6", "Label13", "Japanese Yen"}}) {
+        MainWindowDriver ui;
+        ui.click(duty.units);
+        ui.click(duty.stages);
+        ui.type("Text1", duty.pressure);
+        ui.type("Text2", duty.flow);
+        ui.type("Text3", duty.air);
+        ui.chooseCurrency(duty.currency);
+        ui.click("Command2");
+        ui.click(duty.inlet);
+        // The selected inlet's caption tooltip, on its own.
+        const auto* caption = ui.control<QLabel>(duty.caption);
+        QToolTip::showText(caption->mapToGlobal(caption->rect().center()), caption->toolTip(),
+                           ui.control(duty.caption));
+        for (QWidget* tip : QApplication::topLevelWidgets())
+            if (tip->inherits("QTipLabel") && tip->isVisible())
+                saveWidget(*tip, QStringLiteral("CaptionTooltip-") + duty.name);
+        QToolTip::hideText();
+        ui.window().findChild<QAction*>("CompareInletSizes")->trigger();
+        auto* comparison = ui.window().findChild<ComparisonWindow*>();
+        if (comparison == nullptr) {
+            ++failures;
+            continue;
+        }
+        if (!QTest::qWaitForWindowExposed(comparison))
+            ++failures;
+        saveWidget(*comparison, QStringLiteral("CompareInletSizes-") + duty.name);
     }
     return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,190 @@
+#include "aodd/comparison.h"
+
+#include "aodd/inlet_step.h"
+#include "aodd/lookup.h"
+#include "aodd/performance_tables.h"
+#include "core/cost.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pumpvale {
+namespace {
+
+// clang-format off
+constexpr std::array<std::string_view, kInletSizes.size()> kSizeNames{
+    "1/4 inch", "1/2 inch", "1 inch", "1 1/2 inch", "2 inch", "3 inch"};
+// clang-format on
+
+constexpr int kSamplesPerSize = 40; // besides the table's own flow points
+
+bool usable(double amount) {
+    return std::isfinite(amount) && amount > 0;
+}
+
+// log-spaced flows from lo to hi, both included, with the table's flow points between them.
+std::vector<double> sampleFlows(double lo, double hi, const AoddPerformanceTable* table) {
+    std::vector<double> flows;
+    flows.reserve(kSamplesPerSize + 24);
+    const double step = std::log(hi / lo) / (kSamplesPerSize - 1);
+    for (int i = 0; i < kSamplesPerSize; ++i)
+        flows.push_back(lo * std::exp(step * i));
+    flows.back() = hi;
+    if (table != nullptr) {
+        for (const FlowPointRow& row : table->points)
+            if (row.flowGpm > lo && row.flowGpm < hi)
+                flows.push_back(row.flowGpm);
+        for (const FlowBracket& bracket : table->brackets)
+            if (bracket.upperGpm > lo && bracket.upperGpm < hi)
+                flows.push_back(bracket.upperGpm);
+    }
+    std::sort(flows.begin(), flows.end());
+    flows.erase(std::unique(flows.begin(), flows.end()), flows.end());
+    return flows;
+}
+
+// The record at another flow of the same duty: the PC pump power follows the flow.
+OperatingCase atFlow(const OperatingCase& c, double flowGpm) {
+    OperatingCase trial = c;
+    trial.flowGpm = flowGpm;
+    computePcPower(trial);
+    return trial;
+}
+
+SizeCurve curveOf(const OperatingCase& c, InletSize size) {
+    const AoddPerformanceTable& table = performanceTable(size);
+    SizeCurve curve{size, {}};
+    CostRun run;
+    for (const double q :
+         sampleFlows(table.brackets.front().lower.gpm, table.outcomes.maximumFlow.gpm, &table)) {
+        const InletComparisonRow row = compareInletSize(atFlow(c, q), size);
+        if (row.costs && usable(row.costs->aoddAnnualCost)) {
+            run.push_back({q, row.costs->aoddAnnualCost, row.verdict == InletVerdict::Serves});
+        } else if (!run.empty()) {
+            curve.runs.push_back(std::move(run));
+            run.clear();
+        }
+    }
+    if (!run.empty())
+        curve.runs.push_back(std::move(run));
+    return curve;
+}
+
+} // namespace
+
+std::string_view inletSizeName(InletSize size) {
+    return kSizeNames.at(static_cast<std::size_t>(size));
+}
+
+std::string_view verdictName(InletVerdict verdict) {
+    switch (verdict) {
+        case InletVerdict::Serves:
+            return "serves";
+        case InletVerdict::AirPressureShort:
+            return "short of air";
+        case InletVerdict::OutsideItsData:
+            break;
+    }
+    return "cannot serve";
+}
+
+InletComparisonRow compareInletSize(const OperatingCase& c, InletSize size) {
+    OperatingCase trial = c;
+    InletComparisonRow row;
+    row.size = size;
+    // The 3-inch lookup runs when its option is clicked, for the point as it stands then.
+    if (size == InletSize::Three)
+        row.messages = lookupThreeInch(trial).messages;
+
+    AnnualCosts ignored;
+    const InletStepResult step = closeInletStep(trial, ignored, size);
+    row.messages.insert(row.messages.end(), step.messages.begin(), step.messages.end());
+    if (!step.pointFound)
+        return row;
+    row.verdict = step.handover == InletHandover::CompressorStep ? InletVerdict::Serves
+                                                                 : InletVerdict::AirPressureShort;
+    row.demand = AirDemand{trial.airConsumptionScfm, trial.requiredAirPsi};
+
+    // What the cost button would give, had the step opened the compressor step.
+    AnnualCosts costs;
+    const CostSavingsResult cost = costAtCompressorEntries(trial, costs);
+    if (cost.display == CostDisplay::Full)
+        row.costs = costs;
+    else
+        row.costMessage = cost.messages.empty() ? msg::kNoAirDemand : cost.messages.front();
+    return row;
+}
+
+InletComparison compareInletSizes(const OperatingCase& c) {
+    InletComparison rows;
+    for (std::size_t i = 0; i < kInletSizes.size(); ++i)
+        rows[i] = compareInletSize(c, kInletSizes[i]);
+    return rows;
+}
+
+std::string_view reasonOf(const InletComparisonRow& row) {
+    switch (row.verdict) {
+        case InletVerdict::OutsideItsData:
+            return row.messages.front().text; // the lookup's warning, or the step's "larger inlet"
+        case InletVerdict::AirPressureShort:
+            return row.messages.back().text; // the step's air pressure message comes last
+        case InletVerdict::Serves:
+            break;
+    }
+    return row.costMessage ? row.costMessage->text : std::string_view{};
+}
+
+std::string_view briefReasonOf(const InletComparisonRow& row) {
+    const auto first = [&row] { return row.messages.front().text; };
+    switch (row.verdict) {
+        case InletVerdict::OutsideItsData:
+            if (first() == msg::kFlowTooLow.text)
+                return "flow below its range";
+            if (first() == msg::kFlowTooHighText || first() == msg::kThreeInchFlowTooHigh.text)
+                return "flow above its range";
+            if (first() == msg::kPressureTooHighText || first() == msg::kThreeInchPressureTooHigh.text)
+                return "pressure too high at this flow";
+            return "no data at this point";
+        case InletVerdict::AirPressureShort:
+            return "needs more air pressure";
+        case InletVerdict::Serves:
+            break;
+    }
+    if (row.costMessage)
+        return *row.costMessage == msg::kNoAirDemand ? "no air demand" : "compressor entries rejected";
+    if (!row.messages.empty() && row.messages.front() == msg::kThreeInchAdvisory)
+        return "few data points here";
+    return {};
+}
+
+CostChartData costChartData(const OperatingCase& c) {
+    CostChartData chart;
+    chart.pressurePsi = c.pressurePsi;
+    chart.dutyFlowGpm = c.flowGpm;
+    chart.dutyPcAnnualCost = computePcAnnualCost(c);
+    // A duty flow that is not a positive number cannot stand on a logarithmic axis.
+    chart.lowFlowGpm = usable(c.flowGpm) ? c.flowGpm : standardFlowPoints.front();
+    chart.highFlowGpm = chart.lowFlowGpm;
+    for (std::size_t i = 0; i < kInletSizes.size(); ++i) {
+        const AoddPerformanceTable& table = performanceTable(kInletSizes[i]);
+        chart.lowFlowGpm = std::min(chart.lowFlowGpm, table.brackets.front().lower.gpm);
+        chart.highFlowGpm = std::max(chart.highFlowGpm, table.outcomes.maximumFlow.gpm);
+        chart.sizes[i] = curveOf(c, kInletSizes[i]);
+    }
+    for (const double q : sampleFlows(chart.lowFlowGpm, chart.highFlowGpm, nullptr)) {
+        const double cost = computePcAnnualCost(atFlow(c, q));
+        if (usable(cost))
+            chart.pcPump.push_back({q, cost, true});
+    }
+    return chart;
+}
+
+double pressureInUnits(double psi, UnitSystem units) {
+    return units == UnitSystem::SI ? psi * kBarPerPsi : psi;
+}
+
+double flowInUnits(double gpm, UnitSystem units) {
+    return units == UnitSystem::SI ? gpm * kLitresPerMinutePerGpm : gpm;
+}
+
+} // namespace pumpvale

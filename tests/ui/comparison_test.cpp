@@ -1,0 +1,199 @@
+// The inlet sizes compared: the inlet captions' tooltips, "Compare Inlet Sizes..." from the inlet group's
+// menu and from Ctrl+I, and its window.
+#include "aodd/comparison_report.h"
+#include "core/report.h"
+#include "test_support.h"
+#include "ui/comparison_window.h"
+#include "ui/cost_chart.h"
+#include "ui/report_layouts.h"
+#include "ui/report_printing.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDateTime>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace pumpvale::testing {
+namespace {
+
+using enum ScreenState;
+
+class InletComparisonTest : public MainWindowTest {
+protected:
+    QAction* action() { return ui.window().findChild<QAction*>("CompareInletSizes"); }
+    ComparisonWindow* comparison() { return ui.window().findChild<ComparisonWindow*>(); }
+    QString tooltip(const char* caption) { return ui.control<QLabel>(caption)->toolTip(); }
+    QString cell(int row, int column) {
+        return comparison()->findChild<QTableWidget*>("ComparisonTable")->item(row, column)->text();
+    }
+    void pressCtrlI() {
+        QApplication::setActiveWindow(&ui.window());
+        QTest::keyClick(&ui.window(), Qt::Key_I, Qt::ControlModifier);
+    }
+};
+
+struct TooltipCase {
+    const char* name;
+    void (*path)(MainWindowDriver&);
+    const char* caption;
+    const char* expected; // empty: no tooltip
+};
+
+void PrintTo(const TooltipCase& t, std::ostream* os) {
+    *os << t.name;
+}
+
+// clang-format off
+// 1 inch at 10 GPM and 60 psi: 13.5 SCFM at 77 psi of air, 1,173.18 a year (the full calculation of the
+// workflow test); at 1e-300 percent efficiency 1173.1778 x 75 / 1e-300 = 8.799e304.
+const TooltipCase kTooltips[] = {
+    {"NoneBeforeStepOne", [](MainWindowDriver& ui) { ui.reach(OperatingDataStep); }, "Label10", ""},
+    {"ServingSize", [](MainWindowDriver& ui) { ui.reach(InletStep); }, "Label10",
+     "1 inch: 13.50 SCFM at 77.0 psi of air (system 90.0 psi).\n"
+     "AODD 1,173.18 US Dollars a year; savings 880.64 against the PC pump."},
+    {"SizeThatCannotServe", [](MainWindowDriver& ui) { ui.reach(InletStep); }, "Label8",
+     "1/4 inch cannot serve 10 GPM at 60.0 psi: flow above its range."},
+    {"ShortOfAirInSiUnits", [](MainWindowDriver& ui) {
+         ui.click("Option10"); ui.click("Option7");
+         ui.type("Text1", "4.1"); ui.type("Text2", "37.85"); ui.chooseCurrency("Euro"); ui.click("Command2"); },
+     "Label9",
+     "1/2 inch: 16.31 SCFM at 8.23 Bar of air, more than the system's 6.50 Bar.\n"
+     "AODD 1,479.42 Euro a year; savings 1,242.18 against the PC pump."},
+    {"FollowsTheCompressorEntries", [](MainWindowDriver& ui) { ui.reach(CompressorStep); ui.type("Text5", "1e-320"); },
+     "Label10", "1 inch: 13.50 SCFM at 77.0 psi of air (system 90.0 psi).\nNo annual cost: no air demand."},
+    {"AbsurdAmountInPowersOfTen", [](MainWindowDriver& ui) { ui.reach(CompressorStep); ui.type("Text5", "1e-300"); },
+     "Label10", "1 inch: 13.50 SCFM at 77.0 psi of air (system 90.0 psi).\n"
+     "AODD 8.799e+304 US Dollars a year; savings 8.799e+304 against the PC pump."},
+    {"GoneAfterGoingBack", [](MainWindowDriver& ui) { ui.reach(InletStep); ui.click("Command1"); }, "Label10", ""},
+};
+// clang-format on
+
+class CaptionTooltip : public InletComparisonTest, public ::testing::WithParamInterface<TooltipCase> {};
+
+TEST_P(CaptionTooltip, GivesTheSizesFigures) {
+    GetParam().path(ui);
+    EXPECT_EQ(tooltip(GetParam().caption), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(InletComparison, CaptionTooltip, ::testing::ValuesIn(kTooltips),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(InletComparisonTest, CtrlIOpensOneWindowOnlyOnceStepOneIsAccepted) {
+    ui.reach(OperatingDataStep);
+    pressCtrlI();
+    EXPECT_EQ(comparison(), nullptr);
+    EXPECT_FALSE(action()->isEnabled());
+
+    ui.click("Command2");
+    ui.click("Option3");
+    pressCtrlI();
+    pressCtrlI();
+    ASSERT_NE(comparison(), nullptr);
+    EXPECT_EQ(ui.window().findChildren<ComparisonWindow*>().size(), 1);
+    EXPECT_EQ(cell(2, 0), "1 inch (selected)");
+    EXPECT_EQ(cell(2, 4), "1,173.18");
+    EXPECT_EQ(cell(5, 6), "flow below its range");
+
+    // The mark follows the user's choice while the window is open.
+    ui.click("Option4");
+    EXPECT_EQ(cell(2, 0), "1 inch");
+    EXPECT_EQ(cell(3, 0), "1 1/2 inch (selected)");
+
+    QTest::keyClick(comparison(), Qt::Key_Escape);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(comparison(), nullptr);
+}
+
+// A right-click anywhere on the inlet group, its captions included, offers the comparison.
+TEST_F(InletComparisonTest, RightClickOnTheInletGroupOffersTheComparison) {
+    ui.reach(InletStep);
+    QStringList offered;
+    QTimer::singleShot(0, [&offered] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* item : menu->actions())
+                offered << item->text();
+            menu->close();
+        }
+    });
+    auto* caption = ui.control<QLabel>("Label10");
+    QContextMenuEvent click(QContextMenuEvent::Mouse, caption->rect().center(),
+                            caption->mapToGlobal(caption->rect().center()));
+    QApplication::sendEvent(caption, &click);
+    EXPECT_EQ(offered, QStringList{"Compare Inlet Sizes..."});
+}
+
+// Outside every size's data (the PC-only path at 250 GPM) each row says why, and no figure is made up.
+TEST_F(InletComparisonTest, DutyOutsideEverySizeGivesRowsThatSayWhy) {
+    ui.reach(PcOnlyStep);
+    pressCtrlI();
+    ASSERT_NE(comparison(), nullptr);
+    for (int row = 0; row < 6; ++row) {
+        EXPECT_EQ(cell(row, 1), "cannot serve");
+        EXPECT_EQ(cell(row, 2), "-");
+        EXPECT_EQ(cell(row, 6), "flow above its range");
+    }
+}
+
+// The results' report carries the comparison: Copy Results as text and as a table, and the printed page
+// with the chart as its one picture.
+TEST_F(InletComparisonTest, ReportCarriesTheComparison) {
+    ui.reach(FullResults);
+    for (QAction* candidate : ui.window().actions())
+        if (candidate->text() == "Copy Results")
+            candidate->trigger();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->text().contains("Inlet sizes compared at this duty point"));
+    EXPECT_TRUE(data->text().contains(
+        QRegularExpression("1 inch \\(selected\\) +serves +13.5 +77 +1,173.18 +880.64")))
+        << data->text().toStdString();
+    EXPECT_TRUE(data->html().contains("<td>3 inch</td><td>cannot serve</td>")) << data->html().toStdString();
+
+    const QTemporaryDir folder;
+    const QString pdf = qEnvironmentVariableIsSet("PUMPVALE_KEEP_PDF")
+                            ? qEnvironmentVariable("PUMPVALE_KEEP_PDF")
+                            : folder.filePath("report.pdf");
+    const ComparisonContext context = comparisonContext(ui.window(), ui.window().operatingCase());
+    CalculationReport report = buildCalculationReport(ui.window().operatingCase(), ui.window().annualCosts());
+    report.sections.push_back(inletComparisonSection(context.duty, context.selected));
+    const QString page = reportPageHtml(report, {}, QDateTime::currentDateTime(),
+                                        comparisonChartHtml(ui.window(), ui.window().operatingCase()));
+    ASSERT_EQ(printing::printToPdf(pdf, page), printing::Outcome::Printed);
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains("1 inch (selected)")) << printed.toStdString();
+    EXPECT_EQ(printed.count('\f'), 1) << "pages";
+    QProcess images;
+    images.start("pdfimages", {"-list", pdf});
+    ASSERT_TRUE(images.waitForFinished(20000));
+    EXPECT_EQ(QString::fromUtf8(images.readAllStandardOutput()).count("image"), 1) << "the chart";
+}
+
+// The details window had four columns for every section, and dropped the comparison's last three.
+TEST_F(InletComparisonTest, DetailsWindowDroppedTheComparisonsLastColumns) {
+    ui.reach(FullResults);
+    for (QAction* candidate : ui.window().actions())
+        if (candidate->text() == "Calculation Details...")
+            candidate->trigger();
+    auto* details = ui.window().findChild<QWidget*>("DetailsWindow");
+    ASSERT_NE(details, nullptr);
+    auto* table = details->findChild<QTableWidget*>();
+    ASSERT_NE(table, nullptr);
+    EXPECT_FALSE(table->findItems("needs more air pressure", Qt::MatchExactly).isEmpty());
+    EXPECT_FALSE(table->findItems("880.64", Qt::MatchExactly).isEmpty());
+    details->close();
+}
+
+} // namespace
+} // namespace pumpvale::testing

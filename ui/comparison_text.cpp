@@ -1,0 +1,156 @@
+#include "ui/comparison_text.h"
+
+#include "core/cost.h"
+#include "ui/window_parts.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRadioButton>
+#include <array>
+#include <cmath>
+#include <string>
+
+namespace pumpvale {
+
+ComparisonContext comparisonContext(const QWidget& window, const OperatingCase& c) {
+    const auto text = [&window](const char* name) {
+        const auto* entry = window.findChild<QLineEdit*>(QString::fromLatin1(name));
+        return entry != nullptr ? entry->text().toStdString() : std::string();
+    };
+    const auto checked = [&window](const char* name) {
+        const auto* option = window.findChild<QRadioButton*>(QString::fromLatin1(name));
+        return option != nullptr && option->isChecked();
+    };
+    ComparisonContext context;
+    context.duty = c;
+    // The figures are those the cost button would give with the entries as they stand.
+    context.duty.compressorStages = parseLeadingNumber(text("Text4"));
+    context.duty.compressorEfficiencyPct = parseLeadingNumber(text("Text5"));
+    context.units = checked("Option10") ? UnitSystem::SI : UnitSystem::English;
+    if (const auto* currency = window.findChild<QComboBox*>(QStringLiteral("Combo1")))
+        context.currency = currency->currentText();
+    const std::array options{"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"};
+    for (std::size_t i = 0; i < options.size() && !context.selected; ++i)
+        if (checked(options[i]))
+            context.selected = kInletSizes[i];
+    return context;
+}
+
+namespace comparison_text {
+namespace {
+
+using parts::qText;
+
+const QString kNone = QStringLiteral("-");
+
+QString number(double value, int decimals) {
+    return QLocale().toString(value, 'f', decimals);
+}
+
+// Enough digits to read back what was typed: 10, 37.8541, 0.065.
+QString figure(double value) {
+    return QLocale().toString(value, 'g', 6);
+}
+
+} // namespace
+
+QString pressureUnit(UnitSystem units) {
+    return units == UnitSystem::SI ? QStringLiteral("Bar") : QStringLiteral("psi");
+}
+
+QString flowUnit(UnitSystem units) {
+    return units == UnitSystem::SI ? QStringLiteral("l/min") : QStringLiteral("GPM");
+}
+
+QString pressure(double psi, UnitSystem units) {
+    const bool si = units == UnitSystem::SI;
+    return number(pressureInUnits(psi, units), si ? 2 : 1) + ' ' + pressureUnit(units);
+}
+
+QString flow(double gpm, UnitSystem units) {
+    return figure(flowInUnits(gpm, units)) + ' ' + flowUnit(units);
+}
+
+QString money(double amount) {
+    const QLocale locale;
+    // An absurd but accepted entry (an efficiency of 1e-300 percent) gives hundreds of digits: a table
+    // cell or a tooltip shows such an amount in powers of ten instead.
+    constexpr double kLongestPlainAmount = 1e15;
+    if (std::fabs(amount) >= kLongestPlainAmount)
+        return locale.toString(amount, 'g', 4);
+    return qText(
+        formatStandard(amount, locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()));
+}
+
+QString dutyLine(const ComparisonContext& context) {
+    const OperatingCase& c = context.duty;
+    const QString stages =
+        c.pcStages == PumpStages::Two ? QStringLiteral("two-stage") : QStringLiteral("one-stage");
+    const QString compressorStages = figure(c.compressorStages);
+    return QStringLiteral("%1 and %2 with a %3 PC pump; system air %4; compressor %5 stage(s) at %6 %; "
+                          "PC pump %7 %8 a year")
+        .arg(figure(pressureInUnits(c.pressurePsi, context.units)) + ' ' + pressureUnit(context.units),
+             flow(c.flowGpm, context.units), stages,
+             figure(pressureInUnits(c.airPressurePsi, context.units)) + ' ' + pressureUnit(context.units),
+             compressorStages, figure(c.compressorEfficiencyPct), money(computePcAnnualCost(c)),
+             context.currency);
+}
+
+QStringList headers(const ComparisonContext& context) {
+    return {QStringLiteral("Inlet"),
+            QStringLiteral("Verdict"),
+            QStringLiteral("Air use\n(SCFM)"),
+            QStringLiteral("Air needed\n(%1)").arg(pressureUnit(context.units)),
+            QStringLiteral("AODD cost a year\n(%1)").arg(context.currency),
+            QStringLiteral("Savings a year\n(%1)").arg(context.currency),
+            QStringLiteral("Remark")};
+}
+
+QStringList cells(const InletComparisonRow& row, const ComparisonContext& context) {
+    QString inlet = qText(inletSizeName(row.size));
+    if (context.selected == row.size)
+        inlet += QStringLiteral(" (selected)");
+    QStringList out{inlet, qText(verdictName(row.verdict)), kNone, kNone, kNone,
+                    kNone, qText(briefReasonOf(row))};
+    if (row.demand) {
+        out[2] = number(row.demand->airConsumptionScfm, 2);
+        out[3] = number(pressureInUnits(row.demand->requiredAirPsi, context.units),
+                        context.units == UnitSystem::SI ? 2 : 1);
+    }
+    if (row.costs) {
+        out[4] = money(row.costs->aoddAnnualCost);
+        out[5] = money(row.costs->totalSavings);
+    }
+    return out;
+}
+
+QString remarkDetail(const InletComparisonRow& row) {
+    if (row.verdict == InletVerdict::Serves && !row.costMessage && !row.messages.empty())
+        return qText(row.messages.front().text); // an advisory
+    return qText(reasonOf(row));
+}
+
+QString tooltip(const InletComparisonRow& row, const ComparisonContext& context) {
+    const QString name = qText(inletSizeName(row.size));
+    const OperatingCase& c = context.duty;
+    if (!row.demand)
+        return QStringLiteral("%1 cannot serve %2 at %3: %4.")
+            .arg(name, flow(c.flowGpm, context.units), pressure(c.pressurePsi, context.units),
+                 qText(briefReasonOf(row)));
+
+    const QString air = pressure(row.demand->requiredAirPsi, context.units);
+    const QString system = pressure(c.airPressurePsi, context.units);
+    QString first = row.verdict == InletVerdict::Serves
+                        ? QStringLiteral("%1: %2 SCFM at %3 of air (system %4).")
+                        : QStringLiteral("%1: %2 SCFM at %3 of air, more than the system's %4.");
+    first = first.arg(name, number(row.demand->airConsumptionScfm, 2), air, system);
+    const QString second = row.costs ? QStringLiteral("AODD %1 %2 a year; savings %3 against the PC pump.")
+                                           .arg(money(row.costs->aoddAnnualCost), context.currency,
+                                                money(row.costs->totalSavings))
+                                     : QStringLiteral("No annual cost: %1.").arg(qText(briefReasonOf(row)));
+    return first + '\n' + second;
+}
+
+} // namespace comparison_text
+} // namespace pumpvale
