@@ -1,12 +1,14 @@
 // Starts exactly as the program does and quits as soon as the intro window has been drawn for the
-// first time; with --reference it shows one empty window instead, the yardstick of a bare Qt program.
-// Timed from outside (hyperfine, /usr/bin/time -v): see the README's Performance section.
+// first time. Two yardsticks quit the same way: --reference shows one empty window, the cost of a bare
+// Qt program, and --label one window showing a label of text, the cost of drawing text at all.
+// Timed from outside (bench/startup.sh): see the README's Performance section.
 #include "ui/startup.h"
 
 #include "ui/navigator.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QTimer>
 #include <QWidget>
 #include <cstring>
@@ -28,17 +30,25 @@ private:
     bool quitting_ = false;
 };
 
+int showAndRun(QWidget& window, QuitWhenDrawn& quit) {
+    window.installEventFilter(&quit);
+    window.show();
+    return QApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const bool reference = argc > 1 && std::strcmp(argv[1], "--reference") == 0;
+    const auto mode = [&](const char* name) { return argc > 1 && std::strcmp(argv[1], name) == 0; };
     QApplication app(argc, argv);
     QuitWhenDrawn quit;
-    if (reference) {
+    if (mode("--reference")) {
         QWidget window;
-        window.installEventFilter(&quit);
-        window.show();
-        return QApplication::exec();
+        return showAndRun(window, quit);
+    }
+    if (mode("--label")) {
+        QLabel window("Pumpvale computes the annual energy cost of two pumps.");
+        return showAndRun(window, quit);
     }
     pumpvale::Navigator navigator;
     pumpvale::startPumpvale(navigator)->installEventFilter(&quit);
