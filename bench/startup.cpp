@@ -46,7 +46,7 @@ void printResidentMemory() {
     };
     QMap<QString, long> kib;
     QString kind;
-    const QRegularExpression header("^[0-9a-f]+-[0-9a-f]+ \\S+ \\S+ \\S+ \\S+\\s*(.*)$");
+    const QRegularExpression header(R"(^[0-9a-f]+-[0-9a-f]+ \S+ \S+ \S+ \S+\s*(.*)$)");
     for (const QByteArray& line : file.readAll().split('\n')) {
         const QString text = QString::fromLocal8Bit(line);
         if (const auto match = header.match(text); match.hasMatch())
