@@ -6,6 +6,7 @@
 #include "checks/field_checks.h"
 #include "checks/operating_data.h"
 #include "core/cost.h"
+#include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/form2_controls.h"
 #include "ui/message_sink.h"
@@ -46,6 +47,7 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
     bindControls();
     drawPictures();
     connectHandlers();
+    makeMainWindowAccessible(*this);
 }
 
 Form2::~Form2() = default;

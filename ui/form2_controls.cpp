@@ -3,6 +3,7 @@
 #include "checks/currency.h"
 #include "ui/metrics.h"
 #include "ui/texts.h"
+#include "ui/whole_lines.h"
 #include "ui/window_parts.h"
 
 #include <QComboBox>
@@ -162,8 +163,7 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const QFontMetrics metrics(font());
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawRect(rect().adjusted(0, metrics.height() / 2, -1, -1));
+        drawWholeBox(painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette().color(QPalette::Mid));
         const int padding = metrics.averageCharWidth() / 2;
         const QRect caption(metrics::px(120), 0, metrics.horizontalAdvance(title()) + 2 * padding,
                             metrics.height());
@@ -240,11 +240,7 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
         }
         case Line:
         case Rectangle: {
-            auto* frame = new QFrame(parent);
-            frame->setFrameShape(row.kind == Line ? QFrame::HLine : QFrame::Box);
-            frame->setFrameShadow(QFrame::Plain);
-            frame->setLineWidth(1);
-            return frame;
+            return new WholeLineFrame(row.kind == Line ? QFrame::HLine : QFrame::Box, parent);
         }
     }
     return nullptr;

@@ -1,6 +1,7 @@
 #include "ui/form3.h"
 
 #include "ui/artwork.h"
+#include "ui/keyboard.h"
 #include "ui/metrics.h"
 #include "ui/window_parts.h"
 
@@ -33,6 +34,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent) {
     parts::addPicture(*this, "Image1", metrics::rect(120, 5160, 2400, 855), artwork::smallLogo);
     auto* Command1 = parts::addButton(*this, "Command1", metrics::rect(2880, 5520, 1695, 495), "Close");
     Command1->setFocus();
+    keyboard::closeOnEscape(*this);
 
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 }

@@ -1,6 +1,7 @@
 #include "ui/form4.h"
 
 #include "ui/artwork.h"
+#include "ui/keyboard.h"
 #include "ui/metrics.h"
 #include "ui/window_parts.h"
 
@@ -28,6 +29,7 @@ Form4::Form4(QWidget* parent) : QWidget(parent) {
                     "accept that durvane, Inc. is not liable for any damage it may cause.");
     auto* Command1 = parts::addButton(*this, "Command1", metrics::rect(3240, 3840, 1695, 495), "Close");
     Command1->setFocus();
+    keyboard::closeOnEscape(*this);
 
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
 }

@@ -1,6 +1,8 @@
 #include "ui/window_parts.h"
 
 #include "ui/artwork.h"
+#include "ui/keyboard.h"
+#include "ui/light_palette.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -18,11 +20,14 @@ void setUpWindow(QWidget& window, const char* name, const QString& title, QSize 
     window.setWindowIcon(artwork::windowIcon());
     window.setFont(metrics::font());
 
-    QPalette palette = window.palette();
+    // The windows are drawn on white around their artwork; a dark desktop scheme would turn the controls
+    // dark on that white, so they keep a light palette of their own.
+    QPalette palette = lightPalette();
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
     window.setPalette(palette);
     window.setAutoFillBackground(true);
+    keyboard::pressFocusedButtonOnEnter(window);
 }
 
 QLabel* addLabel(QWidget& window, const char* name, QRect geometry, const QString& text, const QFont& font) {

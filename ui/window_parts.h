@@ -23,7 +23,8 @@ inline QString qText(std::string_view text) {
 }
 
 // Makes window a top-level window of fixed client size with a close box and no maximise or minimise
-// button, on white, in the windows' default font, with the program's icon.
+// button, on white in a light palette whatever the desktop's colour scheme, in the windows' default font,
+// with the program's icon. Enter presses its focused button.
 void setUpWindow(QWidget& window, const char* name, const QString& title, QSize clientSize);
 
 // A label that wraps its text within its width, top-left aligned as the design draws it.

@@ -1,6 +1,8 @@
 // Renders the real windows offscreen to PNG files in the folder given (default /tmp/pumpvale-shots):
 // the intro, About and Acknowledgements windows, the main window in each screen state it can reach, and
 // with every group shown. The README's pictures are made with it (docs/screenshots); a test runs it.
+// With PUMPVALE_DARK set they are drawn under a desktop's dark colour scheme, named "-dark".
+#include "dark_palette.h"
 #include "main_window_driver.h"
 #include "ui/form1.h"
 #include "ui/form3.h"
@@ -26,9 +28,13 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : "/tmp/pumpvale-shots";
     QDir().mkpath(folder);
-    const QString suffix = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
-                               ? "-x" + qEnvironmentVariable("QT_SCALE_FACTOR")
-                               : QString();
+    QString suffix = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                         ? "-x" + qEnvironmentVariable("QT_SCALE_FACTOR")
+                         : QString();
+    if (qEnvironmentVariableIsSet("PUMPVALE_DARK")) {
+        QApplication::setPalette(darkDesktopPalette());
+        suffix += "-dark";
+    }
 
     int failures = 0;
     const auto saveWidget = [&](QWidget& widget, const QString& name) {

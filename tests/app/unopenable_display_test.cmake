@@ -1,0 +1,20 @@
+# Starts the program on a display that is not there: it must say so in one line and exit with 1, not
+# abort with Qt's diagnostic.
+set(unset --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM)
+if(CASE STREQUAL "x11")
+    set(display DISPLAY=:97)
+elseif(CASE STREQUAL "wayland")
+    set(display WAYLAND_DISPLAY=pumpvale-test-no-such-socket)
+else()
+    set(display QT_QPA_PLATFORM=xcb)
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E env ${unset} ${display} ${PROGRAM}
+                RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+if(NOT result EQUAL 1)
+    message(FATAL_ERROR "exit status ${result}, expected 1; stderr:\n${err}")
+endif()
+string(REGEX MATCHALL "\n" newlines "${err}")
+list(LENGTH newlines lines)
+if(NOT lines EQUAL 1 OR NOT err MATCHES "^pumpvale: cannot open ")
+    message(FATAL_ERROR "expected one line \"pumpvale: cannot open ...\", got:\n${err}")
+endif()

@@ -1,0 +1,142 @@
+// What a screen reader finds in the main window: a name for every control that takes the focus, unique in
+// the window, with its unit; the accepted ranges; the captions that choose their options.
+#include "test_support.h"
+#include "ui/form1.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
+#include "ui/navigator.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSet>
+
+namespace pumpvale::testing {
+namespace {
+
+// What a screen reader says a control is: its name, or where the toolkit gives none (on Linux a list's
+// name is its chosen item), the caption it is labelled by.
+QString spokenName(QAccessibleInterface* node) {
+    QString name = node->text(QAccessible::Name);
+    for (const auto& [label, relation] : node->relations(QAccessible::Label))
+        if (name.isEmpty())
+            name = label->text(QAccessible::Name);
+    return name;
+}
+
+// Every accessible object under node that takes the focus, by its spoken name, found the way an
+// assistive technology walks the tree. A list's items belong to its pop-up, not to the window.
+void collectFocusable(QAccessibleInterface* node, QStringList& names, QStringList& unnamed) {
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (child == nullptr)
+            continue;
+        if (child->state().focusable) {
+            const QString name = spokenName(child);
+            if (name.isEmpty())
+                unnamed << child->object()->objectName();
+            else
+                names << name;
+        }
+        if (child->role() != QAccessible::ComboBox)
+            collectFocusable(child, names, unnamed);
+    }
+}
+
+::testing::AssertionResult namedUniquely(QWidget& window) {
+    QStringList names, unnamed;
+    collectFocusable(QAccessible::queryAccessibleInterface(&window), names, unnamed);
+    if (!unnamed.isEmpty())
+        return ::testing::AssertionFailure() << "unnamed: " << unnamed.join(", ").toStdString();
+    if (QSet<QString>(names.begin(), names.end()).size() != names.size())
+        return ::testing::AssertionFailure() << "a name twice: " << names.join(" | ").toStdString();
+    return ::testing::AssertionSuccess() << names.size() << " names";
+}
+
+TEST(MainWindowAccessibility, EveryFocusableControlHasAUniqueNameInEveryScreenState) {
+    for (const ScreenState state : kScreenStates) {
+        MainWindowDriver ui;
+        ui.reach(state);
+        EXPECT_TRUE(namedUniquely(ui.window())) << nameOf(state);
+    }
+    MainWindowDriver si;
+    si.reach(ScreenState::OperatingDataStep);
+    si.click("Option10");
+    EXPECT_TRUE(namedUniquely(si.window())) << "step one in S.I. units";
+}
+
+TEST(SideWindowAccessibility, EveryFocusableControlHasAUniqueName) {
+    Navigator navigator;
+    Form1 intro(navigator);
+    Form3 about;
+    Form4 acknowledgements;
+    for (QWidget* window : std::initializer_list<QWidget*>{&intro, &about, &acknowledgements}) {
+        window->show();
+        EXPECT_TRUE(namedUniquely(*window)) << window->objectName().toStdString();
+    }
+}
+
+struct NameCase {
+    const char* control;
+    const char* english; // after the worked example, in US Dollars
+    const char* si;      // after switching to S.I. units and choosing Euro
+};
+
+TEST(MainWindowAccessibility, NamesCarryTheUnitsAndFollowTheUnitSystemAndCurrency) {
+    // clang-format off
+    const NameCase cases[]{
+        {"Text1",   "Fluid pressure, psi",                             "Fluid pressure, Bar"},
+        {"Text2",   "Flow rate, GPM",                                  "Flow rate, l/min"},
+        {"Text3",   "System air pressure, psi",                        "System air pressure, Bar"},
+        {"Text9",   "Cost of electricity per kilowatt hour, US Dollars", "Cost of electricity per kilowatt hour, Euro"},
+        {"Text11",  "AODD annual cost, US Dollars",                    "AODD annual cost, Euro"},
+        {"Text10",  "durvane PC pump annual cost, US Dollars",         "durvane PC pump annual cost, Euro"},
+        {"Text12",  "Total annual savings, US Dollars",                "Total annual savings, Euro"},
+        {"Option9", "English Units",                                   "English Units"},
+        {"Option7", "One Stage",                                       "One Stage"},
+        {"Option1", "Inlet of 1/4 inch. (1 to 3 GPM)",                 "Inlet of 6.35mm (1/4 in.) (3.8 to 11.4 l/min)"},
+        {"Option6", "Inlet of 3 inch. (15 to 200 GPM)",                "Inlet of 76.2mm (3 in.) (56.8 to 757.1 l/min)"},
+    };
+    // clang-format on
+    MainWindowDriver ui;
+    EXPECT_EQ(ui.control("Text1")->accessibleName(), "Fluid pressure"); // no unit system yet
+    EXPECT_EQ(ui.control("Text11")->accessibleName(), "AODD annual cost");
+    ui.enterWorkedExample();
+    for (const NameCase& c : cases)
+        EXPECT_EQ(ui.control(c.control)->accessibleName(), c.english) << c.control;
+    ui.click("Label5"); // the caption chooses S.I. units
+    ui.chooseCurrency("Euro");
+    for (const NameCase& c : cases)
+        EXPECT_EQ(ui.control(c.control)->accessibleName(), c.si) << c.control;
+}
+
+TEST(MainWindowAccessibility, EntriesDescribeTheirRangeInTheChosenUnits) {
+    MainWindowDriver ui;
+    ui.click("Option9");
+    EXPECT_TRUE(ui.control("Text1")->accessibleDescription().contains("14.5 to 87 psi"));
+    ui.click("Option10");
+    EXPECT_TRUE(ui.control("Text1")->accessibleDescription().contains("1 to 5.99 Bar"));
+    for (const char* entry : {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"})
+        EXPECT_TRUE(ui.control(entry)->accessibleDescription().startsWith("Accepted: ")) << entry;
+    // The caption is the entry's label for assistive technology.
+    const auto relations =
+        QAccessible::queryAccessibleInterface(ui.control("Text1"))->relations(QAccessible::Label);
+    QStringList labels;
+    for (const auto& [label, relation] : relations)
+        labels << label->object()->objectName();
+    EXPECT_TRUE(labels.contains("Label1")) << labels.join(", ").toStdString();
+}
+
+TEST(MainWindowAccessibility, ACaptionChoosesItsOptionOnlyWhileTheOptionIsEnabled) {
+    MainWindowDriver ui;
+    ui.reach(ScreenState::InletStep);
+    ui.click("Label10");
+    EXPECT_TRUE(ui.control<QRadioButton>("Option3")->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), ui.control("Option3"));
+    ui.click("Label26"); // step one is locked: its options stay as they are
+    EXPECT_FALSE(ui.control<QRadioButton>("Option8")->isChecked());
+    EXPECT_TRUE(ui.control<QRadioButton>("Option7")->isChecked());
+}
+
+} // namespace
+} // namespace pumpvale::testing

@@ -1,0 +1,15 @@
+// What a screen reader hears in the main window, and the caption clicks users expect.
+#pragma once
+
+class QWidget;
+
+namespace pumpvale {
+
+// Gives every control of the main window (window, built from its control table) that takes the focus or
+// shows a figure an accessible name saying what it is, with its unit; gives the entries their accepted
+// range as accessible description; makes each caption the buddy of its entry or option, and lets a
+// click on an option's caption choose the option. The names follow the unit system and the currency as
+// they change. Touches nothing that is drawn.
+void makeMainWindowAccessible(QWidget& window);
+
+} // namespace pumpvale
