@@ -3,6 +3,8 @@
 #include "aodd/lookup.h"
 #include "core/cost.h"
 
+#include <cmath>
+
 namespace pumpvale {
 namespace {
 
@@ -59,8 +61,12 @@ InletHandover completeInletStep(OperatingCase& c, AnnualCosts& costs, bool curre
         case StepStatus::Ok:
             return InletHandover::CompressorStep;
         case StepStatus::PcCostOnly:
-            costs.pcAnnualCost = computePcAnnualCost(c);
-            return InletHandover::PcCostOnly;
+            if (const double pc = computePcAnnualCost(c); std::isfinite(pc)) {
+                costs.pcAnnualCost = pc;
+                return InletHandover::PcCostOnly;
+            }
+            messages.push_back(msg::kNoPcCost);
+            break;
         case StepStatus::Rejected:
             break;
     }

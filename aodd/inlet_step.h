@@ -25,7 +25,8 @@ struct InletStepResult {
 // changed since. Then the required air pressure is checked against the system air pressure, and the step
 // goes on only with an operating point computed for this flow, pressure and size:
 // - CompressorStep when the point is found and the air pressure suffices;
-// - PcCostOnly for the 3-inch inlet when its point lies outside its table or the air pressure is too low;
+// - PcCostOnly for the 3-inch inlet when its point lies outside its table or the air pressure is too low,
+//   and the PC cost is finite (otherwise StayOpen with kNoPcCost);
 // - StayOpen otherwise, with the messages that say why (c.stepStatus Rejected when no size is chosen or
 //   the air pressure is too low).
 InletStepResult closeInletStep(OperatingCase& c, AnnualCosts& costs, std::optional<InletSize> selected);

@@ -82,7 +82,10 @@ CostSavingsResult findCostSavings(OperatingCase& c, AnnualCosts& costs, std::str
                                   std::string_view compressorEfficiencyText) {
     if (c.pcCostOnly) {
         c.stepStatus = StepStatus::Ok;
-        costs.pcAnnualCost = computePcAnnualCost(c);
+        const double pc = computePcAnnualCost(c);
+        if (!std::isfinite(pc))
+            return {{msg::kNoPcCost}, CostDisplay::Nothing};
+        costs.pcAnnualCost = pc;
         return {{}, CostDisplay::PcCostOnly};
     }
 
@@ -98,10 +101,15 @@ CostSavingsResult findCostSavings(OperatingCase& c, AnnualCosts& costs, std::str
     const double aodd = computeAoddAnnualCost(c);
     const double savings = aodd - pc;
     // A zero or undefined air demand has no compressor power to cost. The step stays Ok so that
-    // "Go Back" leads to another inlet size, as the message asks.
+    // "Go Back" leads to another inlet size, as the message asks. With a known demand, only an
+    // efficiency near 0 makes the AODD cost endless.
     const bool airDemandKnown = std::isfinite(c.idealCompressorHp) && c.idealCompressorHp > 0;
-    if (!airDemandKnown || !std::isfinite(pc) || !std::isfinite(aodd) || !std::isfinite(savings))
+    if (!std::isfinite(pc))
+        return {{msg::kNoPcCost}, CostDisplay::Nothing};
+    if (!airDemandKnown)
         return {{msg::kNoAirDemand}, CostDisplay::Nothing};
+    if (!std::isfinite(aodd) || !std::isfinite(savings))
+        return {{msg::kEfficiencyTooSmall}, CostDisplay::Nothing};
 
     costs.pcAnnualCost = pc;
     costs.aoddAnnualCost = aodd;

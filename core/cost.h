@@ -48,14 +48,16 @@ struct CostSavingsResult {
 };
 
 // "Press to Find Cost Savings!": reads the compressor entries (unless only the PC pump is costed),
-// checks them, and fills costs. A compressor power that is not a positive finite number, or an amount
-// that would not be finite, shows kNoAirDemand and nothing else.
+// checks them, and fills costs. No amount that is not finite is ever stored: a PC cost that is not
+// finite shows kNoPcCost, a compressor power that is not a positive finite number kNoAirDemand, and an
+// AODD cost that is not finite (an efficiency near 0) kEfficiencyTooSmall, and nothing else.
 CostSavingsResult findCostSavings(OperatingCase& c, AnnualCosts& costs, std::string_view compressorStagesText,
                                   std::string_view compressorEfficiencyText);
 
 // The "Standard" number format: grouping every three integer digits, exactly two decimals rounded half
 // away from zero on the shortest decimal form of the value, a leading minus sign (none when the amount
-// rounds to zero). The separators are the locale's. Only for finite values.
+// rounds to zero). The separators are the locale's. Infinity and NaN give an empty text; the core
+// never hands such an amount to the window.
 std::string formatStandard(double value, std::string_view decimalSeparator = ".",
                            std::string_view groupSeparator = ",");
 

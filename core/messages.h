@@ -51,6 +51,16 @@ inline constexpr Message kNoAirDemand{
     "ERROR: No compressed air demand could be determined for this operating point. Please go back and "
     "select another inlet size.",
     kError};
+// Our own: an efficiency so small that the compressor's power is past any number.
+inline constexpr Message kEfficiencyTooSmall{
+    "ERROR: The compressor efficiency is too small to give an annual cost for this operating point. Please "
+    "enter a larger compressor efficiency.",
+    kError};
+// Our own: operating data whose durvane annual cost is past any number.
+inline constexpr Message kNoPcCost{
+    "ERROR: No durvane annual cost could be determined for this operating data. Please go back and check "
+    "the operating data.",
+    kError};
 
 // --- AODD lookup ---
 inline constexpr std::string_view kPressureTooHighText =

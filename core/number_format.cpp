@@ -56,6 +56,8 @@ std::string hundredths(double magnitude) {
 } // namespace
 
 std::string formatStandard(double value, std::string_view decimalSeparator, std::string_view groupSeparator) {
+    if (!std::isfinite(value))
+        return {};
     std::string digits = hundredths(std::fabs(value));
     if (digits.size() < 3)
         digits.insert(0, 3 - digits.size(), '0');

@@ -1,5 +1,7 @@
 #include "core/operating_case.h"
 
+#include "core/invisible_blanks.h"
+
 #include <algorithm>
 #include <charconv>
 #include <limits>
@@ -14,7 +16,7 @@ bool isDigit(char ch) {
     return ch >= '0' && ch <= '9';
 }
 
-// Reads the text with its blanks skipped, one character at a time.
+// Reads the text with its blanks, visible or not, skipped, one character at a time.
 class Scanner {
 public:
     explicit Scanner(std::string_view text) : text_(text) { skipBlanks(); }
@@ -27,15 +29,24 @@ public:
 
 private:
     void skipBlanks() {
-        while (pos_ < text_.size() && isBlank(text_[pos_]))
-            ++pos_;
+        while (pos_ < text_.size()) {
+            if (isBlank(text_[pos_]))
+                ++pos_;
+            else if (const std::size_t length = invisibleCharacterLength(text_.substr(pos_)))
+                pos_ += length;
+            else
+                break;
+        }
     }
     std::string_view text_;
     std::size_t pos_ = 0;
 };
 
-// Past this a decimal exponent over- or underflows any double whatever the digits before it.
-constexpr long kExponentCap = 100'000;
+// The value is 0.ddd x 10^scale with d the significant digits. Past this scale it over- or underflows
+// any double. An exponent written in the text is clamped far beyond it, yet so that adding the digits'
+// own scale (at most the text's length) cannot overflow; the sum is clamped afterwards.
+constexpr long long kScaleCap = 100'000;
+constexpr long long kExponentCap = 1'000'000'000'000'000LL;
 
 } // namespace
 
@@ -48,33 +59,31 @@ void prepareToRunAgain(OperatingCase& c) {
 
 double parseLeadingNumber(std::string_view text) {
     Scanner in(text);
-    std::string number; // the leading number without blanks, as std::from_chars reads it
     bool negative = false;
     if (in.peek() == '+' || in.peek() == '-') {
         negative = in.peek() == '-';
         in.next();
     }
 
-    // Where the first significant digit stands relative to the decimal point, for over- and underflow.
-    long magnitude = 0;
-    bool significant = false;
+    // The significant digits, from the first that is not 0, and where the first stands relative to the
+    // decimal point.
+    std::string digits;
+    long long scale = 0;
     bool anyDigit = false;
     for (; isDigit(in.peek()); in.next()) {
         anyDigit = true;
-        significant = significant || in.peek() != '0';
-        if (significant)
-            ++magnitude;
-        number += in.peek();
+        if (!digits.empty() || in.peek() != '0')
+            digits += in.peek();
     }
+    scale = static_cast<long long>(digits.size());
     if (in.peek() == '.') {
-        number += '.';
         in.next();
         for (; isDigit(in.peek()); in.next()) {
             anyDigit = true;
-            if (!significant && in.peek() == '0')
-                --magnitude;
-            significant = significant || in.peek() != '0';
-            number += in.peek();
+            if (digits.empty() && in.peek() == '0')
+                --scale;
+            else
+                digits += in.peek();
         }
     }
     if (!anyDigit)
@@ -87,20 +96,21 @@ double parseLeadingNumber(std::string_view text) {
             negativeExponent = in.peek() == '-';
             in.next();
         }
-        long exponent = 0;
+        long long exponent = 0;
         for (; isDigit(in.peek()); in.next())
             exponent = std::min(kExponentCap, exponent * 10 + (in.peek() - '0'));
-        exponent = negativeExponent ? -exponent : exponent;
-        magnitude += exponent;
-        number += 'e';
-        number += std::to_string(exponent);
+        scale += negativeExponent ? -exponent : exponent;
     }
+    if (digits.empty())
+        return negative ? -0.0 : 0.0;
 
+    scale = std::clamp(scale, -kScaleCap, kScaleCap);
+    const std::string number = "0." + digits + "e" + std::to_string(scale);
     double value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     if (error == std::errc::result_out_of_range)
-        value = significant && magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        value = scale > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -value : value;
 }
 

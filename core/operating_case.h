@@ -92,7 +92,9 @@ void prepareToRunAgain(OperatingCase& c);
 
 // The number an entry text stands for: a leading number (sign, digits, one period, exponent), with
 // blanks, tabs and line feeds anywhere ignored and whatever follows it dropped; 0 when the text does not
-// start with a number. The period is the decimal point whatever the locale. Never throws.
+// start with a number. The text is UTF-8; Unicode spaces and invisible format characters count as
+// blanks (core/invisible_blanks.h). The period is the decimal point whatever the locale. The result is
+// the double nearest the number for a text of any length, in linear time. Never throws.
 double parseLeadingNumber(std::string_view text);
 
 // The stored psi of a pressure entry, or nothing when no unit system is chosen.

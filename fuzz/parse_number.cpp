@@ -5,6 +5,7 @@
 // in the alphabet of numbers, against the C library's strtod, which reads the same grammar once blanks
 // are gone and no letter but E can be spelt (no hexadecimal, "inf" or "nan").
 #include "core/cost.h"
+#include "core/invisible_blanks.h"
 #include "core/operating_case.h"
 #include "fuzz/check.h"
 
@@ -31,9 +32,17 @@ std::string withoutBlanks(std::string_view text) {
     return out;
 }
 
+// After the blanks, visible or not.
 bool startsWithSign(std::string_view text) {
-    const std::string bare = withoutBlanks(text);
-    return !bare.empty() && (bare[0] == '+' || bare[0] == '-');
+    while (!text.empty()) {
+        if (isBlank(text[0]))
+            text.remove_prefix(1);
+        else if (const std::size_t length = invisibleCharacterLength(text))
+            text.remove_prefix(length);
+        else
+            break;
+    }
+    return !text.empty() && (text[0] == '+' || text[0] == '-');
 }
 
 // The same bytes as a text of signs, digits, points, exponents and blanks.
@@ -45,11 +54,39 @@ std::string numberShaped(std::string_view bytes) {
     return out;
 }
 
+// Well-formed UTF-8, as the window hands its entries over: no stray, overlong or surrogate sequence.
+bool isUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80   ? 1
+                                   : lead < 0xC2 ? 0
+                                   : lead < 0xE0 ? 2
+                                   : lead < 0xF0 ? 3
+                                   : lead < 0xF5 ? 4
+                                                 : 0;
+        if (length == 0 || text.size() - i < length)
+            return false;
+        const auto second = length > 1 ? static_cast<unsigned char>(text[i + 1]) : 0x80;
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+            return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
 void checkAnyText(std::string_view text) {
     const double value = parseLeadingNumber(text);
     check(!std::isnan(value), "a text never reads as NaN", text);
-    check(parseLeadingNumber(withoutBlanks(text)) == value, "blanks anywhere change nothing", text);
+    // In bytes that are not UTF-8, taking out a blank can join two stray bytes into a character.
+    if (isUtf8(text))
+        check(parseLeadingNumber(withoutBlanks(text)) == value, "blanks anywhere change nothing", text);
     check(parseLeadingNumber(std::string(text) + "x") == value, "what follows the number is ignored", text);
+    check(parseLeadingNumber("\u00A0\u200F" + std::string(text)) == value,
+          "invisible characters in front change nothing", text);
     if (!startsWithSign(text)) {
         check(parseLeadingNumber("-" + std::string(text)) == -value, "a minus sign negates", text);
         check(parseLeadingNumber("+" + std::string(text)) == value, "a plus sign changes nothing", text);

@@ -9,6 +9,7 @@
 #include "ui/accessibility.h"
 #include "ui/artwork.h"
 #include "ui/form2_controls.h"
+#include "ui/handler_guard.h"
 #include "ui/message_sink.h"
 #include "ui/metrics.h"
 #include "ui/window_parts.h"
@@ -127,25 +128,28 @@ void Form2::bindControls() {
     Command6->setFocus();
 }
 
+// Every handler runs through the guard: only from a shown and enabled control, one at a time.
 void Form2::connectHandlers() {
-    connect(Option9, &QRadioButton::clicked, this, &Form2::Option9_Click);
-    connect(Option10, &QRadioButton::clicked, this, &Form2::Option10_Click);
-    connect(Text1, &QLineEdit::textChanged, this, &Form2::Text1_Change);
-    connect(Text2, &QLineEdit::textChanged, this, &Form2::Text2_Change);
-    connect(Text4, &QLineEdit::textChanged, this, &Form2::Text4_Change);
-    connect(Text5, &QLineEdit::textChanged, this, &Form2::Text5_Change);
-    connect(Text6, &QLineEdit::textChanged, this, &Form2::Text6_Change);
-    connect(Text7, &QLineEdit::textChanged, this, &Form2::Text7_Change);
-    connect(Text8, &QLineEdit::textChanged, this, &Form2::Text8_Change);
-    connect(Combo1, &QComboBox::activated, this, &Form2::Combo1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
-    connect(Option6, &QRadioButton::clicked, this, &Form2::Option6_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
-    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
-    connect(Command7, &QPushButton::clicked, this, &Form2::Command7_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form2::Command6_Click);
+    guard_ = new HandlerGuard(*this);
+    guard_->connect(Option9, &QRadioButton::clicked, this, &Form2::Option9_Click);
+    guard_->connect(Option10, &QRadioButton::clicked, this, &Form2::Option10_Click);
+    guard_->connect(Text1, &QLineEdit::textChanged, this, &Form2::Text1_Change);
+    guard_->connect(Text2, &QLineEdit::textChanged, this, &Form2::Text2_Change);
+    guard_->connect(Text4, &QLineEdit::textChanged, this, &Form2::Text4_Change);
+    guard_->connect(Text5, &QLineEdit::textChanged, this, &Form2::Text5_Change);
+    guard_->connect(Text6, &QLineEdit::textChanged, this, &Form2::Text6_Change);
+    guard_->connect(Text7, &QLineEdit::textChanged, this, &Form2::Text7_Change);
+    guard_->connect(Text8, &QLineEdit::textChanged, this, &Form2::Text8_Change);
+    guard_->connect(Combo1, &QComboBox::activated, this, &Form2::Combo1_Click);
+    guard_->connect(Command2, &QPushButton::clicked, this, &Form2::Command2_Click);
+    guard_->connect(Option6, &QRadioButton::clicked, this, &Form2::Option6_Click);
+    guard_->connect(Command3, &QPushButton::clicked, this, &Form2::Command3_Click);
+    guard_->connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    guard_->connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
+    guard_->connect(Command7, &QPushButton::clicked, this, &Form2::Command7_Click);
+    guard_->connect(Command5, &QPushButton::clicked, this, &Form2::Command5_Click);
+    guard_->connect(Command6, &QPushButton::clicked, this, &Form2::Command6_Click,
+                    HandlerGuard::WhileAnotherRuns::Runs); // it only asks to close
 }
 
 // The pictures are drawn for the screen's pixel density, so they stay crisp on a scaled desktop.
@@ -350,13 +354,13 @@ void Form2::settleFocus() {
 // --- Helpers ---
 
 void Form2::showMessage(const std::optional<Message>& message) {
-    if (message)
+    if (message && !guard_->closing())
         messages_.show(*message);
 }
 
 template <class Range> void Form2::showMessages(const Range& messages) {
     for (const Message& message : messages)
-        messages_.show(message);
+        showMessage(message);
 }
 
 UnitSystem Form2::units() const {

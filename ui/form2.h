@@ -25,6 +25,7 @@ class QRadioButton;
 
 namespace pumpvale {
 
+class HandlerGuard;
 class MessageSink;
 struct Message;
 struct UnitCaptions;
@@ -92,6 +93,7 @@ private:
     static void setAllEnabled(const QList<QWidget*>& controls, bool enabled);
 
     std::unique_ptr<MessageSink> ownSink_;
+    HandlerGuard* guard_ = nullptr; // a child of the window
     MessageSink& messages_;
     OperatingCase case_;
     AnnualCosts costs_;

@@ -115,6 +115,19 @@ TEST(InletStepPcCostOnly, WorkedExampleShows292_54) {
 
 // --- Mended faults ---
 
+// Operating data that bypassed step one's rules gave the 3-inch PC-only hand-over an endless cost.
+TEST(InletStepFaults, PcOnlyHandOverShowedAnEndlessCost) {
+    OperatingCase c = acceptedOperatingData(10, 60, 90);
+    c.weeksPerYear = 1e308;
+    c.daysPerWeek = 1e308;
+    clickThreeInch(c);
+    AnnualCosts costs;
+    const InletStepResult result = closeInletStep(c, costs, InletSize::Three);
+    EXPECT_EQ(result.handover, InletHandover::StayOpen);
+    EXPECT_EQ(result.messages, Messages{msg::kNoPcCost});
+    EXPECT_EQ(costs.pcAnnualCost, 0);
+}
+
 TEST(InletStepFaults, StaleThreeInchOutcomeDoesNotAcceptAnotherSize) {
     OperatingCase c = acceptedOperatingData(3.6, 50, 90);
     c.threeInchOutcome = ThreeInchOutcome::InRange; // from an earlier click at another point

@@ -177,5 +177,44 @@ INSTANTIATE_TEST_SUITE_P(Points, NoAirDemand,
                                            AirDemandCase{"InfiniteAirConsumption", kInfinity, 40}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// --- Amounts that are not finite never reach the screen ---
+
+// An efficiency of 4.9e-324 percent passes the rules but leaves no SCFM per input hp: the message blamed
+// the inlet size.
+TEST(NonFiniteAmounts, TinyEfficiencyBlamedTheInletSize) {
+    OperatingCase c = workedExample();
+    computePcPower(c);
+    AnnualCosts costs;
+    const CostSavingsResult result = findCostSavings(c, costs, "1", "4.9e-324");
+    EXPECT_EQ(result.messages, Messages{msg::kEfficiencyTooSmall});
+    EXPECT_EQ(result.display, CostDisplay::Nothing);
+    EXPECT_EQ(costs.aoddAnnualCost, 0);
+}
+
+// Operating data that bypassed step one's rules gave the PC-only path an endless cost to show.
+TEST(NonFiniteAmounts, PcOnlyPathShowedAnEndlessCost) {
+    for (const double weeks : {1e308, std::numeric_limits<double>::quiet_NaN()}) {
+        OperatingCase c = workedExample();
+        c.weeksPerYear = weeks;
+        c.daysPerWeek = 1e308;
+        computePcPower(c);
+        AnnualCosts costs;
+        c.pcCostOnly = true;
+        const CostSavingsResult pcOnly = findCostSavings(c, costs, "1", "75");
+        EXPECT_EQ(pcOnly.messages, Messages{msg::kNoPcCost});
+        EXPECT_EQ(pcOnly.display, CostDisplay::Nothing);
+        c.pcCostOnly = false;
+        const CostSavingsResult full = findCostSavings(c, costs, "1", "75");
+        EXPECT_EQ(full.messages, Messages{msg::kNoPcCost});
+        EXPECT_EQ(costs.pcAnnualCost, 0);
+    }
+}
+
+TEST(NonFiniteAmounts, StandardFormatOfInfinityAndNanIsEmpty) {
+    EXPECT_EQ(formatStandard(kInfinity), "");
+    EXPECT_EQ(formatStandard(-kInfinity, ",", "."), "");
+    EXPECT_EQ(formatStandard(std::numeric_limits<double>::quiet_NaN()), "");
+}
+
 } // namespace
 } // namespace pumpvale
