@@ -3,6 +3,8 @@
 include(GNUInstallDirs)
 
 install(TARGETS pumpvale RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The modules the program loads when first needed (ui/CMakeLists.txt).
+install(TARGETS pumpvale_results pumpvale_print LIBRARY DESTINATION ${PUMPVALE_MODULE_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/pumpvale.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/pumpvale.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -3,19 +3,10 @@
 #include <cmath>
 
 namespace pumpvale {
-namespace {
 
-// clang-format off
-constexpr double kHydraulicPowerDivisor = 1714;           // psi x GPM per hydraulic hp
-constexpr double kPcBaseEfficiency      = 0.3;            // PC pump efficiency at zero pressure
-constexpr double kOneStageSlope         = 0.003448275862; // efficiency per psi, one stage
-constexpr double kTwoStageSlope         = 0.001724137931; // efficiency per psi, two stages
-constexpr double kKwPerHp               = 0.746;
-constexpr double kAirHeatRatio          = 1.395;          // k of air as the program's engineers took it, not 1.4
-constexpr double kAtmospherePsia        = 14.7;           // compressor inlet; gauge to absolute
-constexpr double kCompressorDivisor     = 229.2;          // psia x cfm per hp, as published rounded (not 229.17)
-constexpr double kPercent               = 0.01;
-// clang-format on
+using namespace model;
+
+namespace {
 
 double operatingHours(const OperatingCase& c) {
     return (c.weeksPerYear * c.daysPerWeek) * c.hoursPerDay;

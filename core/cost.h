@@ -13,6 +13,21 @@
 
 namespace pumpvale {
 
+// The constants of the model, written once; the report quotes them in its formulas.
+namespace model {
+// clang-format off
+inline constexpr double kHydraulicPowerDivisor = 1714;           // psi x GPM per hydraulic hp
+inline constexpr double kPcBaseEfficiency      = 0.3;            // PC pump efficiency at zero pressure
+inline constexpr double kOneStageSlope         = 0.003448275862; // efficiency per psi, one stage
+inline constexpr double kTwoStageSlope         = 0.001724137931; // efficiency per psi, two stages
+inline constexpr double kKwPerHp               = 0.746;
+inline constexpr double kAirHeatRatio          = 1.395;          // k of air as the program's engineers took it, not 1.4
+inline constexpr double kAtmospherePsia        = 14.7;           // compressor inlet; gauge to absolute
+inline constexpr double kCompressorDivisor     = 229.2;          // psia x cfm per hp, as published rounded (not 229.17)
+inline constexpr double kPercent               = 0.01;
+// clang-format on
+} // namespace model
+
 // The PC pump's efficiency at a pressure: 0.3 at none, rising with pressure, more slowly for two stages.
 double pcEfficiencyAt(double pressurePsi, PumpStages stages);
 

@@ -2,7 +2,9 @@
 # it installs nothing that is already there.
 
 # What a fresh Debian 12 machine needs to build, run and test Pumpvale.
-pumpvale_packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-dejavu-core desktop-file-utils dpkg-dev file)
+# poppler-utils: pdftotext, with which a test reads the printed report back.
+pumpvale_packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-dejavu-core desktop-file-utils dpkg-dev file
+                   poppler-utils)
 # What CI needs besides: clang with its runtime (libFuzzer and the sanitizers) for the fuzzers,
 # clang-tidy, Google Benchmark, and the package's checkers (lintian, appstreamcli).
 pumpvale_ci_packages=(clang libclang-rt-14-dev clang-tidy-14 libbenchmark-dev lintian appstream)

@@ -12,6 +12,7 @@
 #include "ui/handler_guard.h"
 #include "ui/message_sink.h"
 #include "ui/metrics.h"
+#include "ui/results_loader.h"
 #include "ui/window_parts.h"
 
 #include <QComboBox>
@@ -49,6 +50,7 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
     drawPictures();
     connectHandlers();
     makeMainWindowAccessible(*this);
+    loadResultsActions(*this);
 }
 
 Form2::~Form2() = default;

@@ -10,12 +10,15 @@
 #include "ui/navigator.h"
 #include "ui/window_parts.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 #include <cstdio>
 #include <utility>
 
@@ -74,6 +77,36 @@ int main(int argc, char* argv[]) {
         ui.control<QLineEdit>("Text12")->setText("-10,776.21");
         for (const char* label : {"Label32", "Label33", "Label34"})
             ui.control<QLabel>(label)->setText("Canadian Dollars");
+        save(ui, name);
+    }
+    // The results' working: the details window of a full and of a PC-only result, a box's tooltip, and
+    // amounts too long for their boxes (the smaller font, and the cut mark).
+    for (const auto& [state, name] : {std::pair{ScreenState::FullResults, "DetailsWindow"},
+                                      std::pair{ScreenState::PcOnlyResults, "DetailsWindowPcOnly"}}) {
+        MainWindowDriver ui;
+        ui.reach(state);
+        for (QAction* action : ui.window().actions())
+            if (action->text() == "Calculation Details...")
+                action->trigger();
+        if (auto* details = ui.window().findChild<QDialog*>("DetailsWindow"))
+            saveWidget(*details, name);
+        else
+            ++failures;
+        if (state != ScreenState::FullResults)
+            continue;
+        auto* box = ui.control<QLineEdit>("Text10");
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), box->toolTip(), box);
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->inherits("QTipLabel") && widget->isVisible())
+                saveWidget(*widget, "ResultTooltip");
+        QToolTip::hideText();
+    }
+    for (const auto& [efficiency, name] :
+         {std::pair{"0.001", "LongAmounts"}, std::pair{"1e-300", "CutAmount"}}) {
+        MainWindowDriver ui;
+        ui.reach(ScreenState::CompressorStep);
+        ui.type("Text5", efficiency);
+        ui.click("Command4");
         save(ui, name);
     }
     return failures == 0 ? 0 : 1;

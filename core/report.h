@@ -1,0 +1,85 @@
+// The working of one calculation, as plain data: what the user entered, every intermediate of the cost
+// model with its formula in words, and the amounts.
+//
+// A report is data before it is a window: the details window, the clipboard and the printed page are
+// three layouts of the same sections, and none of them knows what a section holds. A section is a
+// heading with rows (name, value, unit, formula in words) and, where a comparison reads better across
+// columns, a small table of its own below the rows. To add a part to the report, append a
+// ReportSection (rows, a table, or both) to CalculationReport::sections: every layout shows it in
+// order without a change.
+//
+// Values keep their numbers; formatValue turns them into text with the locale's separators, money in
+// the "Standard" format like the result boxes, other figures with at least six significant digits.
+#pragma once
+
+#include "core/operating_case.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pumpvale {
+
+// The separators of the user's locale. The core does not know the locale: the window passes them.
+struct Separators {
+    std::string decimal = ".";
+    std::string group = ",";
+};
+
+struct ReportValue {
+    enum class Kind { Text, Figure, Money };
+    Kind kind = Kind::Text;
+    double number = 0; // Figure and Money
+    std::string text;  // Text
+
+    static ReportValue figure(double value) { return {Kind::Figure, value, {}}; }
+    static ReportValue money(double value) { return {Kind::Money, value, {}}; }
+    static ReportValue words(std::string value) { return {Kind::Text, 0, std::move(value)}; }
+};
+
+struct ReportRow {
+    std::string name;
+    ReportValue value;
+    std::string unit;
+    std::string formula; // in words; empty for an entry
+};
+
+// Columns of headings and rows of values, drawn below a section's rows.
+struct ReportTable {
+    std::vector<std::string> columns;
+    std::vector<std::vector<ReportValue>> rows;
+
+    bool empty() const { return columns.empty(); }
+};
+
+struct ReportSection {
+    std::string title;
+    std::vector<ReportRow> rows;
+    ReportTable table;
+};
+
+struct CalculationReport {
+    std::string title;
+    bool pcCostOnly = false; // only the PC pump was costed: no AODD amount and no savings
+    std::vector<ReportSection> sections;
+    std::vector<std::string> assumptions; // what the model takes for granted, one sentence each
+
+    // The row of that name in any section, or null.
+    const ReportRow* find(std::string_view name) const;
+};
+
+// The report of the last result shown. Whether it is a PC-only result is read from c (pcCostOnly, or the
+// inlet step's PC-only outcome); in that case costs.pcAnnualCost is the only amount.
+CalculationReport buildCalculationReport(const OperatingCase& c, const AnnualCosts& costs);
+
+// The value as the user reads it: money in the "Standard" format; figures with six significant digits,
+// or every digit before the point where there are more, grouped, without trailing zeros, and in powers of
+// ten (1.5E-300) from 1e12 up and below 1e-4; text as it is.
+std::string formatValue(const ReportValue& value, const Separators& separators);
+
+// The three result boxes, and the few lines that say how each amount came about.
+enum class ResultAmount { AoddCost, PcCost, Savings };
+std::string amountDerivation(const CalculationReport& report, ResultAmount amount,
+                             const Separators& separators);
+
+} // namespace pumpvale

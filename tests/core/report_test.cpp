@@ -1,0 +1,190 @@
+#include "core/cost.h"
+#include "core/report.h"
+#include "tests/near.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+
+namespace pumpvale {
+namespace {
+
+// The engineers' worked example, closed through the cost button: 60 psi, 10 GPM, one stage, all year
+// round at 0.065 US Dollars per kWh, an AODD pump of 1-inch inlet using 10 SCFM at 40 psi, behind one
+// compressor stage of 75 percent.
+struct WorkedExample {
+    OperatingCase c;
+    AnnualCosts costs;
+    WorkedExample() {
+        c.unitSystem = UnitSystem::English;
+        c.pressurePsi = 60;
+        c.flowGpm = 10;
+        c.airPressurePsi = 90;
+        c.pcStages = PumpStages::One;
+        c.weeksPerYear = 52;
+        c.daysPerWeek = 7;
+        c.hoursPerDay = 24;
+        c.electricityPrice = 0.065;
+        c.currency = "US Dollars";
+        c.inletSize = InletSize::One;
+        c.scfmAtQa = 9;
+        c.scfmAtQb = 11;
+        c.airPsiAtQa = 38;
+        c.airPsiAtQb = 42;
+        c.airConsumptionScfm = 10;
+        c.requiredAirPsi = 40;
+        computePcPower(c);
+        findCostSavings(c, costs, "1", "75");
+    }
+};
+
+struct Figure {
+    const char* name;
+    double value;
+    const char* shown;
+};
+
+// Every figure of the worked example, by the name of its row, and as the report shows it.
+// clang-format off
+constexpr Figure kWorkedExample[] = {
+    {"Fluid pressure",               60,                  "60"},
+    {"Flow",                         10,                  "10"},
+    {"Weeks per year",               52,                  "52"},
+    {"Days per week",                7,                   "7"},
+    {"Hours per day",                24,                  "24"},
+    {"Price of electricity",         0.065,               "0.065"},
+    {"Compressor stages",            1,                   "1"},
+    {"Compressor efficiency",        75,                  "75"},
+    {"PC pump efficiency",           0.50689655172,       "0.506897"},
+    {"PC pump input power",          0.69059128903,       "0.690591"},
+    {"Operating hours per year",     8736,                "8,736"},
+    {"durvane annual cost",          292.54043674184,     "292.54"},
+    {"Air consumption",              10,                  "10"},
+    {"Required air pressure",        40,                  "40"},
+    {"Discharge pressure",           54.7,                "54.7"},
+    {"Compression ratio",            3.72108843537415,    "3.72109"},
+    {"Stage exponent",               0.28315412186380,    "0.283154"},
+    {"Ideal compressor power",       1.02093810892594,    "1.02094"},
+    {"Air per ideal hp",             9.79491304376946,    "9.79491"},
+    {"Air per input hp",             7.34618478282710,    "7.34618"},
+    {"AODD annual cost",             576.63760512838,     "576.64"},
+    {"Total savings",                284.09716838654,     "284.10"},
+    // Hand calculations: 600 / 1714; the ideal power over the efficiency.
+    {"Hydraulic power",              0.35005834305718,    "0.350058"},
+    {"Compressor input power",       1.36125081190125,    "1.36125"},
+    // The 1-inch table brackets 10 GPM between its flow points 7.5 and 10.
+    {"Lower flow point Qa",          7.5,                 "7.5"},
+    {"Upper flow point Qb",          10,                  "10"},
+};
+// clang-format on
+
+TEST(CalculationReport, ShowsEveryFigureOfTheWorkedExample) {
+    const WorkedExample example;
+    const CalculationReport report = buildCalculationReport(example.c, example.costs);
+    EXPECT_FALSE(report.pcCostOnly);
+    for (const Figure& figure : kWorkedExample) {
+        SCOPED_TRACE(figure.name);
+        const ReportRow* row = report.find(figure.name);
+        ASSERT_NE(row, nullptr);
+        EXPECT_TRUE(near(row->value.number, figure.value));
+        EXPECT_EQ(formatValue(row->value, {}), figure.shown);
+    }
+    EXPECT_EQ(report.find("Total savings")->unit, "US Dollars");
+    EXPECT_EQ(report.find("Why the PC pump alone"), nullptr);
+    EXPECT_EQ(report.find("Price of electricity")->unit, "US Dollars per kWh");
+    for (const ReportSection& section : report.sections) {
+        for (const ReportRow& row : section.rows) {
+            if (section.title != "Inputs") {
+                EXPECT_FALSE(row.formula.empty()) << row.name;
+            }
+        }
+    }
+}
+
+TEST(CalculationReport, DerivationsQuoteTheirFigures) {
+    const WorkedExample example;
+    const CalculationReport report = buildCalculationReport(example.c, example.costs);
+    const std::string pc = amountDerivation(report, ResultAmount::PcCost, {});
+    EXPECT_NE(pc.find("8,736 hours × 0.065 US Dollars per kWh"), std::string::npos) << pc;
+    EXPECT_NE(pc.find("= 292.54 US Dollars"), std::string::npos) << pc;
+    EXPECT_NE(amountDerivation(report, ResultAmount::AoddCost, {}).find("= 576.64"), std::string::npos);
+    EXPECT_NE(amountDerivation(report, ResultAmount::Savings, {}).find("576.64 − 292.54\n= 284.10"),
+              std::string::npos);
+}
+
+// 250 GPM at 60 psi lies above the AODD pumps' flows: 7,313.51 for the PC pump alone (the window
+// test's hand calculation), in S.I. units here: 4.136856 Bar and 946.353 l/min.
+TEST(CalculationReport, PcOnlyResultSaysWhichRuleMadeIt) {
+    WorkedExample example;
+    OperatingCase& c = example.c;
+    c.unitSystem = UnitSystem::SI;
+    c.flowGpm = 250;
+    c.aoddFlowOutOfRange = true;
+    c.pcCostOnly = true;
+    computePcPower(c);
+    AnnualCosts costs;
+    ASSERT_EQ(findCostSavings(c, costs, "", "").display, CostDisplay::PcCostOnly);
+
+    const CalculationReport report = buildCalculationReport(c, costs);
+    EXPECT_TRUE(report.pcCostOnly);
+    EXPECT_EQ(formatValue(report.find("durvane annual cost")->value, {}), "7,313.51");
+    EXPECT_EQ(formatValue(report.find("Flow, as entered")->value, {}), "946.353");
+    EXPECT_EQ(report.find("Flow, as entered")->unit, "l/min");
+    EXPECT_EQ(formatValue(report.find("Fluid pressure, as entered")->value, {}), "4.13685");
+    EXPECT_EQ(report.find("Why the PC pump alone")->value.text,
+              "The flow lies outside the AODD pumps' data (0.5 to 200 GPM).");
+    for (const char* absent : {"AODD annual cost", "Total savings", "AODD inlet size", "Compression ratio",
+                               "Air consumption", "Compressor efficiency"})
+        EXPECT_EQ(report.find(absent), nullptr) << absent;
+}
+
+TEST(CalculationReport, ThreeInchPcOnlyKeepsItsOperatingPoint) {
+    WorkedExample example;
+    OperatingCase& c = example.c;
+    c.inletSize = InletSize::Three;
+    c.threeInchOutcome = ThreeInchOutcome::InRange;
+    c.airPressurePsi = 30; // below the 40 psi the pump needs
+    c.stepStatus = StepStatus::PcCostOnly;
+    const CalculationReport report = buildCalculationReport(c, example.costs);
+    EXPECT_TRUE(report.pcCostOnly);
+    EXPECT_NE(report.find("Required air pressure"), nullptr);
+    EXPECT_EQ(report.find("Compression ratio"), nullptr);
+    EXPECT_NE(report.find("Why the PC pump alone")->value.text.find("air pressure"), std::string::npos);
+
+    c.threeInchOutcome = ThreeInchOutcome::OutOfRange;
+    const CalculationReport outside = buildCalculationReport(c, example.costs);
+    EXPECT_EQ(outside.find("Required air pressure"), nullptr);
+    EXPECT_NE(outside.find("Why the PC pump alone")->value.text.find("3-inch"), std::string::npos);
+}
+
+struct Shown {
+    double value;
+    const char* english;
+    const char* german;
+};
+
+// Figures keep six significant digits whatever their size, and every digit before the point; nothing is shown
+// as inf or nan.
+// clang-format off
+constexpr Shown kFigures[] = {
+    {0,              "0",           "0"},
+    {1234567.891,    "1,234,568",   "1.234.568"},
+    {-0.0123456789,  "-0.0123457",  "-0,0123457"},
+    {1e15,           "1E+15",       "1E+15"},
+    {1.5e-300,       "1.5E-300",    "1,5E-300"},
+    {3.0e307,        "3E+307",      "3E+307"},
+    {999999.95,      "1,000,000",   "1.000.000"},
+};
+// clang-format on
+
+TEST(CalculationReport, FiguresKeepSixSignificantDigits) {
+    for (const Shown& s : kFigures) {
+        EXPECT_EQ(formatValue(ReportValue::figure(s.value), {}), s.english);
+        EXPECT_EQ(formatValue(ReportValue::figure(s.value), {",", "."}), s.german);
+    }
+    EXPECT_EQ(formatValue(ReportValue::money(1234567.891), {",", "."}), "1.234.567,89");
+    EXPECT_EQ(formatValue(ReportValue::figure(std::numeric_limits<double>::infinity()), {}), "undefined");
+}
+
+} // namespace
+} // namespace pumpvale

@@ -1,0 +1,91 @@
+#include "ui/result_box_fit.h"
+
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <cmath>
+
+namespace pumpvale {
+namespace {
+
+// QLineEdit keeps this many pixels free on each side of its text, inside the frame.
+constexpr int kLineEditMargin = 2;
+
+constexpr auto kCutMarkName = "cutMark";
+
+// An ellipsis on the box's own background at its right edge: the figure goes on past it.
+class CutMark final : public QWidget {
+public:
+    explicit CutMark(QLineEdit& box) : QWidget(&box) {
+        setObjectName(kCutMarkName);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Base));
+        QFont bold = font();
+        bold.setBold(true);
+        painter.setFont(bold);
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("\u2026"));
+    }
+};
+
+CutMark& cutMarkOf(QLineEdit& box) {
+    if (auto* mark = box.findChild<CutMark*>(kCutMarkName, Qt::FindDirectChildrenOnly))
+        return *mark;
+    return *new CutMark(box);
+}
+
+bool fits(const QString& text, const QFont& font, int room) {
+    // One pixel more for the text cursor, which QLineEdit always keeps room for.
+    return std::ceil(QFontMetricsF(font).horizontalAdvance(text)) + 1 <= room;
+}
+
+} // namespace
+
+int roomForText(const QLineEdit& box) {
+    QStyleOptionFrame option;
+    option.initFrom(&box);
+    option.rect = box.rect();
+    option.lineWidth =
+        box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box) : 0;
+    const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box);
+    const QMargins margins = box.textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * kLineEditMargin;
+}
+
+AmountFit fitAmount(QLineEdit& box, const QFont& designFont) {
+    CutMark& mark = cutMarkOf(box);
+    box.setTextMargins(0, 0, 0, 0);
+    const int room = roomForText(box);
+
+    QFont font = designFont;
+    AmountFit fit{designFont.pointSizeF(), false};
+    constexpr double kStep = 0.25;
+    while (!fits(box.text(), font, room) && fit.pointSize - kStep >= kSmallestAmountPointSize - 1e-9) {
+        fit.pointSize -= kStep;
+        font.setPointSizeF(fit.pointSize);
+    }
+    fit.cut = !fits(box.text(), font, room);
+    box.setFont(font);
+
+    if (fit.cut) {
+        const int width = QFontMetrics(font).horizontalAdvance(QStringLiteral("\u2026")) * 2;
+        QStyleOptionFrame option;
+        option.initFrom(&box);
+        const int frame = box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box);
+        box.setTextMargins(0, 0, width, 0);
+        mark.setGeometry(box.width() - frame - width, frame, width, box.height() - 2 * frame);
+    }
+    mark.setVisible(fit.cut);
+    // From the first digit: QLineEdit scrolls to keep its cursor in view, and setText leaves it at the end.
+    box.setCursorPosition(0);
+    return fit;
+}
+
+} // namespace pumpvale

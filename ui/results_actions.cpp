@@ -1,0 +1,161 @@
+#include "ui/results_actions.h"
+
+#include "ui/details_window.h"
+#include "ui/report_layouts.h"
+#include "ui/report_printing.h"
+#include "ui/result_box_fit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+
+namespace pumpvale {
+namespace {
+
+constexpr std::array kAmounts{ResultAmount::AoddCost, ResultAmount::PcCost, ResultAmount::Savings};
+
+QAction* addAction(QWidget& window, const QString& text, const QList<QKeySequence>& keys) {
+    auto* action = new QAction(text, &window);
+    action->setShortcuts(keys);
+    action->setEnabled(false);
+    window.addAction(action);
+    return action;
+}
+
+} // namespace
+
+ResultsActions::ResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs)
+    : QObject(&window), window_(window), case_(c), costs_(costs) {
+    setObjectName("ResultsActions");
+    results_ = window.findChild<QGroupBox*>("Frame8");
+    boxes_ = {window.findChild<QLineEdit*>("Text11"), window.findChild<QLineEdit*>("Text10"),
+              window.findChild<QLineEdit*>("Text12")};
+
+    // No standard key opens details; Ctrl+D ("details") is free in the window and in its entries.
+    details_ = addAction(window, "Calculation Details...", {QKeySequence(Qt::CTRL | Qt::Key_D)});
+    copy_ = addAction(window, "Copy Results", QKeySequence::keyBindings(QKeySequence::Copy));
+    print_ = addAction(window, "Print Report...", QKeySequence::keyBindings(QKeySequence::Print));
+    connect(details_, &QAction::triggered, this, &ResultsActions::showDetails);
+    connect(copy_, &QAction::triggered, this, &ResultsActions::copyResults);
+    connect(print_, &QAction::triggered, this, &ResultsActions::printReport);
+
+    results_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    results_->addActions({details_, copy_, print_});
+    results_->installEventFilter(this);
+    window.installEventFilter(this);
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        QLineEdit* box = boxes_[i];
+        designFonts_[i] = box->font();
+        box->installEventFilter(this);
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QLineEdit::textChanged, this, &ResultsActions::resultsChanged);
+        connect(box, &QWidget::customContextMenuRequested, this,
+                [this, box](QPoint where) { showBoxMenu(*box, where); });
+    }
+}
+
+DetailsWindow* ResultsActions::detailsWindow() const {
+    return detailsWindow_;
+}
+
+CalculationReport ResultsActions::report() const {
+    return buildCalculationReport(case_, costs_);
+}
+
+void ResultsActions::showDetails() {
+    if (detailsWindow_ == nullptr)
+        detailsWindow_ = new DetailsWindow(window_, *copy_, *print_);
+    detailsWindow_->setReport(report(), localeSeparators());
+    detailsWindow_->show();
+    detailsWindow_->raise();
+    detailsWindow_->activateWindow();
+}
+
+void ResultsActions::copyResults() {
+    const CalculationReport r = report();
+    const Separators separators = localeSeparators();
+    auto* data = new QMimeData;
+    data->setText(reportPlainText(r, separators));
+    data->setHtml("<html><body><p><b>" + QString::fromStdString(r.title).toHtmlEscaped() + "</b></p>\n" +
+                  reportHtmlTable(r, separators) + "</body></html>");
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void ResultsActions::printReport() {
+    const QString page = reportPageHtml(report(), localeSeparators(), QDateTime::currentDateTime());
+    QWidget* over = &window_;
+    if (detailsWindow_ != nullptr && detailsWindow_->isActiveWindow())
+        over = detailsWindow_;
+    if (printing::printWithDialog(over, page) == printing::Outcome::Unavailable)
+        QMessageBox::warning(over, "Print Report",
+                             "Printing is not available: " + printing::unavailableReason());
+}
+
+bool ResultsActions::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == results_ &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
+        const bool shown = event->type() == QEvent::ShowToParent;
+        for (QAction* action : {details_, copy_, print_})
+            action->setEnabled(shown);
+        if (shown)
+            resultsChanged();
+        else if (detailsWindow_ != nullptr)
+            detailsWindow_->close(); // its figures are no longer the window's
+    } else if (watched == &window_ && event->type() == QEvent::Close && detailsWindow_ != nullptr) {
+        detailsWindow_->close();
+    } else if (event->type() == QEvent::ShortcutOverride) {
+        // Ctrl+C in a box copies the box's selection; without one, it copies the results.
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (box != nullptr && key->matches(QKeySequence::Copy) && !box->hasSelectedText())
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// The figures changed or came into view: fit each box and say in its tooltip how its amount came about.
+void ResultsActions::resultsChanged() {
+    const CalculationReport r = report();
+    const Separators separators = localeSeparators();
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        QLineEdit& box = *boxes_[i];
+        const AmountFit fit = fitAmount(box, designFonts_[i]);
+        QString tip;
+        if (!box.text().isEmpty() && !box.isHidden()) {
+            tip = QString::fromStdString(amountDerivation(r, kAmounts[i], separators));
+            if (fit.cut)
+                tip = "The amount is too long for the box; in full:\n" + box.text() + "\n\n" + tip;
+        }
+        box.setToolTip(tip);
+    }
+    if (detailsWindow_ != nullptr)
+        detailsWindow_->setReport(r, separators);
+}
+
+void ResultsActions::showBoxMenu(QLineEdit& box, QPoint where) {
+    QMenu* menu = box.createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    menu->addActions({details_, copy_, print_});
+    menu->popup(box.mapToGlobal(where));
+}
+
+ResultsActions& installResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs) {
+    return *new ResultsActions(window, c, costs);
+}
+
+} // namespace pumpvale
+
+// The module's entry point (ui/results_loader.cpp). It knows no Form2: the program exports none of its
+// own symbols to its modules.
+extern "C" Q_DECL_EXPORT void pumpvaleInstallResultsActions(QWidget* window, const pumpvale::OperatingCase* c,
+                                                            const pumpvale::AnnualCosts* costs) {
+    pumpvale::installResultsActions(*window, *c, *costs);
+}

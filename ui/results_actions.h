@@ -1,0 +1,65 @@
+// What the results group offers besides its three boxes: each box's derivation in its tooltip, the
+// box fitted to its whole amount, and the actions "Calculation Details...", "Copy Results" and
+// "Print Report..." on a right-click of the group and as keyboard shortcuts.
+//
+// It installs itself on the main window from one call and watches the results group and boxes, so the
+// window's handlers know nothing of it. The actions are enabled while a result is shown; they build the
+// report afresh from the window's record each time.
+#pragma once
+
+#include "core/report.h"
+
+#include <QFont>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+class QAction;
+class QGroupBox;
+class QLineEdit;
+
+namespace pumpvale {
+
+class DetailsWindow;
+
+class ResultsActions final : public QObject {
+    Q_OBJECT
+public:
+    // c and costs are the window's record and results, which live as long as the window.
+    ResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs);
+
+    QAction& detailsAction() const { return *details_; }
+    QAction& copyAction() const { return *copy_; }
+    QAction& printAction() const { return *print_; }
+    DetailsWindow* detailsWindow() const; // the open one, or null
+
+    CalculationReport report() const;
+
+    void showDetails();
+    void copyResults();
+    void printReport();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void resultsChanged();
+    void showBoxMenu(QLineEdit& box, QPoint where);
+
+    QWidget& window_;
+    const OperatingCase& case_;
+    const AnnualCosts& costs_;
+    QGroupBox* results_ = nullptr;
+    std::array<QLineEdit*, 3> boxes_{}; // Text11, Text10, Text12: AODD cost, durvane cost, savings
+    std::array<QFont, 3> designFonts_;
+    QAction* details_ = nullptr;
+    QAction* copy_ = nullptr;
+    QAction* print_ = nullptr;
+    QPointer<DetailsWindow> detailsWindow_;
+};
+
+// Puts the results' tooltips, actions and box fitting on the main window; the window owns what it makes.
+ResultsActions& installResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs);
+
+} // namespace pumpvale
