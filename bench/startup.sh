@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Start-up time and peak memory of Pumpvale beside a bare Qt window, from one run: hyperfine's median
-# wall time and /usr/bin/time's maximum resident set size, each over the same number of starts. Uses the
-# desktop's display, or a virtual one (Xvfb) when there is none.
+# Start-up time and peak memory of Pumpvale beside two yardsticks: one empty Qt window, and one window
+# showing a label of text. The three are started in turn, round after round, so that they share
+# whatever else the machine is doing; each start's wall time, CPU time (user + system) and peak
+# resident memory come from the process itself (wait4's resource usage). Prints the median wall and
+# CPU time and the largest peak memory of each, and Pumpvale's ratios to the empty window. Uses the
+# desktop's display, or a virtual one (Xvfb) when there is none. RUNS sets the number of rounds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source tools/setup.sh
-pumpvale_install_missing "${pumpvale_ci_packages[@]}" hyperfine time xvfb xauth python3
+pumpvale_install_missing "${pumpvale_ci_packages[@]}" xvfb xauth python3
 cmake --preset bench >/dev/null
 cmake --build --preset bench --target startup >/dev/null
 
@@ -13,30 +16,47 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
-program=build/bench/bench/startup
-runs=${RUNS:-50}
-hyperfine -N --warmup 5 --runs "$runs" --export-json build/bench/startup.json \
-    --command-name pumpvale "$program" --command-name reference "$program --reference" >/dev/null
+python3 - build/bench/bench/startup "${RUNS:-40}" <<'PY'
+import os, statistics, subprocess, sys, tempfile, time
 
-peak_kib() { # the largest maximum resident set size over the runs
-    local most=0 kib
-    for _ in $(seq "$runs"); do
-        kib=$(/usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F': ' '/Maximum resident set size/ {print $2}')
-        [ "$kib" -gt "$most" ] && most=$kib
-    done
-    echo "$most"
-}
-pumpvale_kib=$(peak_kib "$program")
-reference_kib=$(peak_kib "$program" --reference)
+program, runs = sys.argv[1], int(sys.argv[2])
+commands = {"Pumpvale": [program], "empty window": [program, "--reference"],
+            "one label": [program, "--label"]}
 
-python3 - "$pumpvale_kib" "$reference_kib" <<'PY'
-import json, sys
-results = {r["command"]: r for r in json.load(open("build/bench/startup.json"))["results"]}
-ms = {name: results[name]["median"] * 1000 for name in ("pumpvale", "reference")}
-kib = {"pumpvale": int(sys.argv[1]), "reference": int(sys.argv[2])}
-print("| | median start-up | peak memory |")
-print("|---|---|---|")
-for name in ("pumpvale", "reference"):
-    print(f"| {name} | {ms[name]:.1f} ms | {kib[name] / 1024:.1f} MiB |")
-print(f"| ratio | {ms['pumpvale'] / ms['reference']:.2f} | {kib['pumpvale'] / kib['reference']:.2f} |")
+def start(argv):
+    """One start: wall seconds, CPU seconds, peak resident KiB."""
+    with tempfile.TemporaryFile() as errors:  # Qt's chatter, shown only when a start fails
+        began = time.perf_counter()
+        child = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=errors)
+        _, status, usage = os.wait4(child.pid, 0)
+        wall = time.perf_counter() - began
+        if os.waitstatus_to_exitcode(status) != 0:
+            errors.seek(0)
+            sys.exit(f"{' '.join(argv)} failed:\n{errors.read().decode(errors='replace')}")
+    return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss
+
+names = list(commands)
+for _ in range(3):  # warm the caches
+    for name in names:
+        start(commands[name])
+samples = {name: [] for name in names}
+for round_ in range(runs):
+    # Each round in another order, so that none always follows the same one.
+    for name in names[round_ % 3:] + names[:round_ % 3]:
+        samples[name].append(start(commands[name]))
+
+def figures(name):
+    wall, cpu, kib = zip(*samples[name])
+    return statistics.median(wall) * 1000, statistics.median(cpu) * 1000, max(kib) / 1024
+
+rows = {name: figures(name) for name in names}
+print(f"| {runs} starts each, interleaved | median wall | median CPU (user + system) | largest peak memory |")
+print("|---|---|---|---|")
+for name in names:
+    wall, cpu, mib = rows[name]
+    print(f"| {name} | {wall:.1f} ms | {cpu:.1f} ms | {mib:.1f} MiB |")
+ratios = [a / b for a, b in zip(rows["Pumpvale"], rows["empty window"])]
+print(f"| Pumpvale / empty window | {ratios[0]:.2f} | {ratios[1]:.2f} | {ratios[2]:.2f} |")
+label = [a / b for a, b in zip(rows["one label"], rows["empty window"])]
+print(f"| one label / empty window | {label[0]:.2f} | {label[1]:.2f} | {label[2]:.2f} |")
 PY

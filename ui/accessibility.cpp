@@ -71,9 +71,10 @@ constexpr std::array kAccessRows{
 };
 // clang-format on
 
-// Replaces ", {key}" by ", value", or drops it when value is empty.
-QString fill(QString pattern, const QString& key, const QString& value) {
-    const QString placeholder = QStringLiteral("{%1}").arg(key);
+// Replaces the placeholder ("{key}") in ", {key}" by value, or drops ", {key}" when value is empty.
+QString fill(QString pattern, const QString& placeholder, const QString& value) {
+    if (!pattern.contains(placeholder))
+        return pattern;
     if (value.isEmpty())
         return pattern.remove(QStringLiteral(", ") + placeholder);
     return pattern.replace(placeholder, value);
@@ -100,28 +101,46 @@ protected:
     }
 };
 
-// Keeps the names of one main window current.
+// Keeps the names of one main window current. The controls are looked up once, and a name or
+// description is set only when it changes: each one set tells the accessibility layer, and a unit
+// switch or a new currency would otherwise retell all of them.
 class MainWindowNames final : public QObject {
 public:
-    explicit MainWindowNames(QWidget& window) : QObject(&window), window_(window) {}
+    explicit MainWindowNames(QWidget& window)
+        : QObject(&window), window_(window), english_(child<QRadioButton>("Option9")),
+          si_(child<QRadioButton>("Option10")), currency_(child<QComboBox>("Combo1")) {
+        for (std::size_t i = 0; i < kAccessRows.size(); ++i) {
+            const AccessRow& row = kAccessRows[i];
+            controls_[i] = child<QWidget>(row.control);
+            captions_[i] = row.caption.empty() ? nullptr : child<QLabel>(row.caption);
+            names_[i] = qText(row.name);
+            englishRanges_[i] = qText(row.englishRange);
+            siRanges_[i] = qText(row.siRange);
+        }
+    }
 
     void update() const {
-        const bool si = child<QRadioButton>("Option10")->isChecked();
-        const bool english = child<QRadioButton>("Option9")->isChecked();
+        const bool si = si_->isChecked();
+        const bool english = english_->isChecked();
         const UnitCaptions* units = si ? &kSiTexts : english ? &kEnglishTexts : nullptr;
-        const QString currency = child<QComboBox>("Combo1")->currentText();
-        for (const AccessRow& row : kAccessRows) {
-            auto* control = child<QWidget>(row.control);
-            QString name = qText(row.name);
+        const QString currency = currency_->currentText();
+        const QString pressureUnit = units ? qText(units->pressureUnit) : QString();
+        const QString flowUnit = units ? qText(units->flowUnit) : QString();
+        for (std::size_t i = 0; i < kAccessRows.size(); ++i) {
+            QWidget* control = controls_[i];
+            QString name = names_[i];
             if (name.isEmpty()) {
-                name = child<QLabel>(row.caption)->text().simplified();
+                name = captions_[i]->text().simplified();
             } else {
-                name = fill(name, QStringLiteral("pressure"), units ? qText(units->pressureUnit) : QString());
-                name = fill(name, QStringLiteral("flow"), units ? qText(units->flowUnit) : QString());
-                name = fill(name, QStringLiteral("currency"), currency);
+                name = fill(name, QStringLiteral("{pressure}"), pressureUnit);
+                name = fill(name, QStringLiteral("{flow}"), flowUnit);
+                name = fill(name, QStringLiteral("{currency}"), currency);
             }
-            control->setAccessibleName(name);
-            control->setAccessibleDescription(qText(si ? row.siRange : row.englishRange));
+            if (control->accessibleName() != name)
+                control->setAccessibleName(name);
+            const QString& description = si ? siRanges_[i] : englishRanges_[i];
+            if (control->accessibleDescription() != description)
+                control->setAccessibleDescription(description);
         }
     }
 
@@ -133,6 +152,13 @@ public:
 
 private:
     QWidget& window_;
+    QRadioButton* english_;
+    QRadioButton* si_;
+    QComboBox* currency_;
+    std::array<QWidget*, kAccessRows.size()> controls_{};
+    std::array<QLabel*, kAccessRows.size()> captions_{};
+    // Each row's name pattern and accepted ranges, converted once.
+    std::array<QString, kAccessRows.size()> names_, englishRanges_, siRanges_;
 };
 
 } // namespace

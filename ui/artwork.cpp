@@ -10,6 +10,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <QtMath>
 #include <cmath>
 
@@ -174,11 +175,19 @@ public:
         drawEmblem(*painter, rect);
         painter->restore();
     }
+    // Every window hands its icon to the window manager in every size, some twice over: each size is
+    // drawn once and kept in Qt's pixmap cache.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        QPixmap pixmap(size);
+        const QString key = QStringLiteral("pumpvale-emblem-%1x%2").arg(size.width()).arg(size.height());
+        QPixmap pixmap;
+        if (QPixmapCache::find(key, &pixmap))
+            return pixmap;
+        pixmap = QPixmap(size);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
         paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        p.end();
+        QPixmapCache::insert(key, pixmap);
         return pixmap;
     }
     QIconEngine* clone() const override { return new EmblemIconEngine; }

@@ -8,16 +8,23 @@
 namespace pumpvale {
 namespace {
 
-// Shows the window, creating it first when there is none. A window closed earlier in the same event
-// is hidden, waiting for its deletion; it is deleted now and replaced. No handler of such a window can
-// be running here: only the intro window opens others, and it is never the one replaced.
-template <class Window, class... Args> Window* show(QPointer<Window>& window, Args&... args) {
-    if (window && window->isHidden())
+// The window, created when there is none. A window closed earlier in the same event is hidden,
+// waiting for its deletion; it is deleted now and replaced (one created but not yet shown is kept). No
+// handler of such a window can be running here: only the intro window opens others, and it is never
+// the one replaced.
+template <class Window, class... Args> Window* make(QPointer<Window>& window, Args&... args) {
+    if (window && window->isHidden() && window->testAttribute(Qt::WA_WState_ExplicitShowHide))
         delete window.data();
     if (!window) {
         window = new Window(args...);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
+    return window;
+}
+
+// Shows the window, creating it first when there is none.
+template <class Window, class... Args> Window* show(QPointer<Window>& window, Args&... args) {
+    make(window, args...);
     window->show();
     window->raise();
     window->activateWindow();
@@ -38,6 +45,9 @@ Navigator::~Navigator() {
     delete acknowledgements_.data();
 }
 
+Form1* Navigator::intro() {
+    return make(intro_, *this);
+}
 Form1* Navigator::showIntro() {
     return show(intro_, *this);
 }

@@ -22,6 +22,8 @@ public:
     ~Navigator();
 
     Form1* showIntro();
+    // The intro window, created but not shown when there is none, to be set up before it first shows.
+    Form1* intro();
     Form2* showMain();
     Form3* showAbout();
     Form4* showAcknowledgements();

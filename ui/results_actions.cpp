@@ -129,7 +129,11 @@ bool ResultsActions::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The figures changed or came into view: fit each box and say in its tooltip how its amount came about.
+// While the results are hidden nothing is shown of them: a handler that fills the three boxes and then
+// shows the group has them fitted once, when the group appears, not once for each box as well.
 void ResultsActions::resultsChanged() {
+    if (results_->isHidden())
+        return;
     const CalculationReport r = report();
     const Separators separators = localeSeparators();
     for (std::size_t i = 0; i < boxes_.size(); ++i) {

@@ -5,13 +5,51 @@
 #include "ui/navigator.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 
 namespace pumpvale {
+namespace {
+
+// Gives the program its icon once the intro window has been drawn for the first time (or after a
+// second, should the window not be drawn: started minimised, say). The icon goes to the window manager
+// in seven sizes, a good part of the work before the first paint; the window needs none of it to appear.
+class IconAfterFirstPaint final : public QObject {
+public:
+    explicit IconAfterFirstPaint(QWidget& intro) : QObject(&intro), intro_(intro) {
+        intro.setWindowIcon(QIcon());
+        intro.installEventFilter(this);
+        timer_.setSingleShot(true);
+        connect(&timer_, &QTimer::timeout, this, &IconAfterFirstPaint::giveIcon);
+        timer_.start(1000);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            timer_.start(0); // once this paint is done
+        }
+        return false;
+    }
+
+private:
+    void giveIcon() {
+        intro_.removeEventFilter(this);
+        intro_.setWindowIcon(artwork::windowIcon());
+        QApplication::setWindowIcon(artwork::windowIcon());
+        deleteLater();
+    }
+
+    QWidget& intro_;
+    QTimer timer_;
+};
+
+} // namespace
 
 QWidget* startPumpvale(Navigator& navigator) {
     QGuiApplication::setDesktopFileName("pumpvale"); // pairs the windows with the desktop menu entry
-    QApplication::setWindowIcon(artwork::windowIcon());
     QApplication::setQuitOnLastWindowClosed(true);
+    new IconAfterFirstPaint(*navigator.intro());
     return navigator.showIntro();
 }
 

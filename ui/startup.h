@@ -7,8 +7,9 @@ namespace pumpvale {
 
 class Navigator;
 
-// Gives the application its identity (desktop entry, icon), lets it end when its last window closes,
-// and shows the intro window, which it returns. Nothing else is created.
+// Gives the application its identity (desktop entry; the icon once the intro has first been drawn),
+// lets it end when its last window closes, and shows the intro window, which it returns. Nothing else
+// is created.
 QWidget* startPumpvale(Navigator& navigator);
 
 } // namespace pumpvale
