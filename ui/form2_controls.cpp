@@ -1,6 +1,7 @@
 #include "ui/form2_controls.h"
 
 #include "checks/currency.h"
+#include "ui/form2.h"
 #include "ui/metrics.h"
 #include "ui/texts.h"
 #include "ui/whole_lines.h"
@@ -271,6 +272,75 @@ void buildMainWindowControls(QWidget& window) {
         control->setFont(fontOf(row.look));
         control->setVisible(row.start == Shown);
     }
+}
+
+// Form2 reaches the controls its handlers use through members named after them.
+void Form2::bindControls() {
+    const auto bind = [this](auto*& control, const char* name) {
+        control = findChild<std::remove_reference_t<decltype(*control)>*>(name);
+        Q_ASSERT(control != nullptr);
+    };
+    bind(Option9, "Option9");
+    bind(Option10, "Option10");
+    bind(Frame1, "Frame1");
+    bind(Text1, "Text1");
+    bind(Text2, "Text2");
+    bind(Label29, "Label29");
+    bind(Label30, "Label30");
+    bind(Frame2, "Frame2");
+    bind(Option7, "Option7");
+    bind(Option8, "Option8");
+    bind(Frame4, "Frame4");
+    bind(Text3, "Text3");
+    bind(Label31, "Label31");
+    bind(Frame7, "Frame7");
+    bind(Text6, "Text6");
+    bind(Text7, "Text7");
+    bind(Text8, "Text8");
+    bind(Combo1, "Combo1");
+    bind(Text9, "Text9");
+    bind(Command2, "Command2");
+    bind(Command6, "Command6");
+    bind(Frame5, "Frame5");
+    bind(Option1, "Option1");
+    bind(Option2, "Option2");
+    bind(Option3, "Option3");
+    bind(Option4, "Option4");
+    bind(Option5, "Option5");
+    bind(Option6, "Option6");
+    bind(Label8, "Label8");
+    bind(Label9, "Label9");
+    bind(Label10, "Label10");
+    bind(Label11, "Label11");
+    bind(Label12, "Label12");
+    bind(Label13, "Label13");
+    bind(Command3, "Command3");
+    bind(Command1, "Command1");
+    bind(Frame6, "Frame6");
+    bind(Text4, "Text4");
+    bind(Text5, "Text5");
+    bind(Command4, "Command4");
+    bind(Command7, "Command7");
+    bind(Frame8, "Frame8");
+    bind(Label23, "Label23");
+    bind(Text11, "Text11");
+    bind(Label32, "Label32");
+    bind(Text10, "Text10");
+    bind(Label33, "Label33");
+    bind(Label24, "Label24");
+    bind(Text12, "Text12");
+    bind(Label34, "Label34");
+    bind(Command5, "Command5");
+    bind(Image1, "Image1");
+
+    // Hidden and disabled controls are skipped, so the window opens with the focus on "Press To Exit".
+    const QList<QWidget*> focusOrder{
+        Text1,  Text2,    Text3,    Option1, Option2,  Option3, Option4,  Option5,  Option6,  Command2,
+        Text4,  Text5,    Command3, Text6,   Text7,    Text8,   Text9,    Command4, Text10,   Text11,
+        Text12, Command5, Option7,  Option8, Command6, Option9, Option10, Combo1,   Command1, Command7};
+    for (qsizetype i = 1; i < focusOrder.size(); ++i)
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    Command6->setFocus();
 }
 
 } // namespace pumpvale

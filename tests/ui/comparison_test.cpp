@@ -69,7 +69,7 @@ const TooltipCase kTooltips[] = {
      "1/2 inch: 16.31 SCFM at 8.23 Bar of air, more than the system's 6.50 Bar.\n"
      "AODD 1,479.42 Euro a year; savings 1,242.18 against the PC pump."},
     {"FollowsTheCompressorEntries", [](MainWindowDriver& ui) { ui.reach(CompressorStep); ui.type("Text5", "1e-320"); },
-     "Label10", "1 inch: 13.50 SCFM at 77.0 psi of air (system 90.0 psi).\nNo annual cost: no air demand."},
+     "Label10", "1 inch: 13.50 SCFM at 77.0 psi of air (system 90.0 psi).\nNo annual cost: compressor entries rejected."},
     {"AbsurdAmountInPowersOfTen", [](MainWindowDriver& ui) { ui.reach(CompressorStep); ui.type("Text5", "1e-300"); },
      "Label10", "1 inch: 13.50 SCFM at 77.0 psi of air (system 90.0 psi).\n"
      "AODD 8.799e+304 US Dollars a year; savings 8.799e+304 against the PC pump."},
