@@ -1,5 +1,6 @@
 #include "core/cost.h"
 #include "tests/near.h"
+#include "tests/worked_example.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -10,24 +11,8 @@
 namespace pumpvale {
 namespace {
 
-// The engineers' worked example: 60 psi, 10 GPM, one stage, all year round at 0.065 per kWh, an AODD
-// pump using 10 SCFM at 40 psi behind one compressor stage of 75 percent.
-OperatingCase workedExample() {
-    OperatingCase c;
-    c.pressurePsi = 60;
-    c.flowGpm = 10;
-    c.pcStages = PumpStages::One;
-    c.weeksPerYear = 52;
-    c.daysPerWeek = 7;
-    c.hoursPerDay = 24;
-    c.electricityPrice = 0.065;
-    c.airConsumptionScfm = 10;
-    c.requiredAirPsi = 40;
-    return c;
-}
-
 TEST(WorkedExample, EveryIntermediateAndAmount) {
-    OperatingCase c = workedExample();
+    OperatingCase c = workedExampleCase();
     computePcPower(c);
     EXPECT_TRUE(near(c.pcEfficiency, 0.50689655172));
     EXPECT_TRUE(near(c.pcPowerHp, 0.69059128903));
@@ -51,7 +36,7 @@ TEST(WorkedExample, EveryIntermediateAndAmount) {
 }
 
 TEST(WorkedExample, TwoCompressorStagesNeedLessPower) {
-    OperatingCase c = workedExample();
+    OperatingCase c = workedExampleCase();
     computePcPower(c);
     AnnualCosts costs;
     ASSERT_EQ(findCostSavings(c, costs, "2", "75").display, CostDisplay::Full);
@@ -59,7 +44,7 @@ TEST(WorkedExample, TwoCompressorStagesNeedLessPower) {
 }
 
 TEST(PcPower, TwoStagesUseTheFlatterSlope) {
-    OperatingCase c = workedExample();
+    OperatingCase c = workedExampleCase();
     c.pcStages = PumpStages::Two;
     c.pressurePsi = 174;
     computePcPower(c);
@@ -67,7 +52,7 @@ TEST(PcPower, TwoStagesUseTheFlatterSlope) {
 }
 
 TEST(Savings, CheaperAoddPumpGivesNegativeSavings) {
-    OperatingCase c = workedExample();
+    OperatingCase c = workedExampleCase();
     c.airConsumptionScfm = 1;
     computePcPower(c);
     AnnualCosts costs;
@@ -92,7 +77,7 @@ class CompressorRules : public ::testing::TestWithParam<CompressorCase> {};
 
 TEST_P(CompressorRules, ShowTheFirstBrokenRuleOnly) {
     const CompressorCase& p = GetParam();
-    OperatingCase c = workedExample();
+    OperatingCase c = workedExampleCase();
     computePcPower(c);
     AnnualCosts costs;
     const CostSavingsResult result = findCostSavings(c, costs, p.stages, p.efficiency);
@@ -127,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CostSavings, PcCostOnlyReadsNoCompressorEntry) {
-    OperatingCase c = workedExample();
+    OperatingCase c = workedExampleCase();
     computePcPower(c);
     c.pcCostOnly = true;
     c.stepStatus = StepStatus::Rejected;
@@ -154,7 +139,7 @@ class NoAirDemand : public ::testing::TestWithParam<AirDemandCase> {};
 
 // A zero compressor power has no SCFM per hp; nothing may reach the screen as inf or nan.
 TEST_P(NoAirDemand, ShowsTheGuardMessageAndNothingElse) {
-    OperatingCase c = workedExample();
+    OperatingCase c = workedExampleCase();
     c.airConsumptionScfm = GetParam().scfm;
     c.requiredAirPsi = GetParam().requiredAirPsi;
     computePcPower(c);
@@ -182,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(Points, NoAirDemand,
 // An efficiency of 4.9e-324 percent passes the rules but leaves no SCFM per input hp: the message blamed
 // the inlet size.
 TEST(NonFiniteAmounts, TinyEfficiencyBlamedTheInletSize) {
-    OperatingCase c = workedExample();
+    OperatingCase c = workedExampleCase();
     computePcPower(c);
     AnnualCosts costs;
     const CostSavingsResult result = findCostSavings(c, costs, "1", "4.9e-324");
@@ -194,7 +179,7 @@ TEST(NonFiniteAmounts, TinyEfficiencyBlamedTheInletSize) {
 // Operating data that bypassed step one's rules gave the PC-only path an endless cost to show.
 TEST(NonFiniteAmounts, PcOnlyPathShowedAnEndlessCost) {
     for (const double weeks : {1e308, std::numeric_limits<double>::quiet_NaN()}) {
-        OperatingCase c = workedExample();
+        OperatingCase c = workedExampleCase();
         c.weeksPerYear = weeks;
         c.daysPerWeek = 1e308;
         computePcPower(c);

@@ -1,6 +1,7 @@
 #include "core/cost.h"
 #include "core/report.h"
 #include "tests/near.h"
+#include "tests/worked_example.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -15,24 +16,15 @@ namespace {
 struct WorkedExample {
     OperatingCase c;
     AnnualCosts costs;
-    WorkedExample() {
+    WorkedExample() : c(workedExampleCase()) {
         c.unitSystem = UnitSystem::English;
-        c.pressurePsi = 60;
-        c.flowGpm = 10;
         c.airPressurePsi = 90;
-        c.pcStages = PumpStages::One;
-        c.weeksPerYear = 52;
-        c.daysPerWeek = 7;
-        c.hoursPerDay = 24;
-        c.electricityPrice = 0.065;
         c.currency = "US Dollars";
         c.inletSize = InletSize::One;
         c.scfmAtQa = 9;
         c.scfmAtQb = 11;
         c.airPsiAtQa = 38;
         c.airPsiAtQb = 42;
-        c.airConsumptionScfm = 10;
-        c.requiredAirPsi = 40;
         computePcPower(c);
         findCostSavings(c, costs, "1", "75");
     }
