@@ -28,10 +28,13 @@ add_custom_target(pumpvale_docs ALL DEPENDS ${pumpvale_compressed})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/pumpvale.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pumpvale)
 
-# The compiler's version notes (.comment, .note) have no use in an installed program.
+# The compiler's version notes (.comment, .note) have no use in an installed program or its modules.
 if(CMAKE_STRIP)
-    install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note
-                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/pumpvale\" COMMAND_ERROR_IS_FATAL ANY)")
+    foreach(installed ${CMAKE_INSTALL_BINDIR}/pumpvale ${PUMPVALE_MODULE_DIR}/$<TARGET_FILE_NAME:pumpvale_results>
+                      ${PUMPVALE_MODULE_DIR}/$<TARGET_FILE_NAME:pumpvale_print>)
+        install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note
+                      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${installed}\" COMMAND_ERROR_IS_FATAL ANY)")
+    endforeach()
 endif()
 
 set(CPACK_PACKAGE_NAME pumpvale)
