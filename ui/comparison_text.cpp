@@ -13,28 +13,39 @@
 
 namespace pumpvale {
 
-ComparisonContext comparisonContext(const QWidget& window, const OperatingCase& c) {
-    const auto text = [&window](const char* name) {
-        const auto* entry = window.findChild<QLineEdit*>(QString::fromLatin1(name));
+ComparisonControls comparisonControls(const QWidget& window) {
+    ComparisonControls controls;
+    controls.compressorStages = window.findChild<QLineEdit*>(QStringLiteral("Text4"));
+    controls.compressorEfficiency = window.findChild<QLineEdit*>(QStringLiteral("Text5"));
+    controls.si = window.findChild<QRadioButton*>(QStringLiteral("Option10"));
+    controls.currency = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    const std::array options{"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"};
+    for (std::size_t i = 0; i < options.size(); ++i)
+        controls.inletOptions[i] = window.findChild<QRadioButton*>(QString::fromLatin1(options[i]));
+    return controls;
+}
+
+ComparisonContext comparisonContext(const ComparisonControls& controls, const OperatingCase& c) {
+    const auto text = [](const QLineEdit* entry) {
         return entry != nullptr ? entry->text().toStdString() : std::string();
     };
-    const auto checked = [&window](const char* name) {
-        const auto* option = window.findChild<QRadioButton*>(QString::fromLatin1(name));
-        return option != nullptr && option->isChecked();
-    };
+    const auto checked = [](const QRadioButton* option) { return option != nullptr && option->isChecked(); };
     ComparisonContext context;
     context.duty = c;
     // The figures are those the cost button would give with the entries as they stand.
-    context.duty.compressorStages = parseLeadingNumber(text("Text4"));
-    context.duty.compressorEfficiencyPct = parseLeadingNumber(text("Text5"));
-    context.units = checked("Option10") ? UnitSystem::SI : UnitSystem::English;
-    if (const auto* currency = window.findChild<QComboBox*>(QStringLiteral("Combo1")))
-        context.currency = currency->currentText();
-    const std::array options{"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"};
-    for (std::size_t i = 0; i < options.size() && !context.selected; ++i)
-        if (checked(options[i]))
+    context.duty.compressorStages = parseLeadingNumber(text(controls.compressorStages));
+    context.duty.compressorEfficiencyPct = parseLeadingNumber(text(controls.compressorEfficiency));
+    context.units = checked(controls.si) ? UnitSystem::SI : UnitSystem::English;
+    if (controls.currency != nullptr)
+        context.currency = controls.currency->currentText();
+    for (std::size_t i = 0; i < controls.inletOptions.size() && !context.selected; ++i)
+        if (checked(controls.inletOptions[i]))
             context.selected = kInletSizes[i];
     return context;
+}
+
+ComparisonContext comparisonContext(const QWidget& window, const OperatingCase& c) {
+    return comparisonContext(comparisonControls(window), c);
 }
 
 namespace comparison_text {
@@ -150,6 +161,37 @@ QString tooltip(const InletComparisonRow& row, const ComparisonContext& context)
                                                 money(row.costs->totalSavings))
                                      : QStringLiteral("No annual cost: %1.").arg(qText(briefReasonOf(row)));
     return first + '\n' + second;
+}
+
+bool TooltipInputs::operator==(const TooltipInputs& other) const {
+    const auto sameDemand = [](const std::optional<AirDemand>& a, const std::optional<AirDemand>& b) {
+        if (!a || !b)
+            return a.has_value() == b.has_value();
+        return a->airConsumptionScfm == b->airConsumptionScfm && a->requiredAirPsi == b->requiredAirPsi;
+    };
+    return size == other.size && verdict == other.verdict && sameDemand(demand, other.demand) &&
+           aoddCost == other.aoddCost && savings == other.savings && briefReason == other.briefReason &&
+           flowGpm == other.flowGpm && pressurePsi == other.pressurePsi &&
+           airPressurePsi == other.airPressurePsi && units == other.units && currency == other.currency &&
+           locale == other.locale;
+}
+
+TooltipInputs tooltipInputs(const InletComparisonRow& row, const ComparisonContext& context) {
+    TooltipInputs in;
+    in.size = row.size;
+    in.verdict = row.verdict;
+    in.demand = row.demand;
+    if (row.costs) {
+        in.aoddCost = row.costs->aoddAnnualCost;
+        in.savings = row.costs->totalSavings;
+    }
+    in.briefReason = briefReasonOf(row);
+    in.flowGpm = context.duty.flowGpm;
+    in.pressurePsi = context.duty.pressurePsi;
+    in.airPressurePsi = context.duty.airPressurePsi;
+    in.units = context.units;
+    in.currency = context.currency;
+    return in;
 }
 
 } // namespace comparison_text

@@ -5,9 +5,15 @@
 #include "aodd/comparison.h"
 #include "core/operating_case.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <string>
 
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
 class QWidget;
 #include <optional>
 
@@ -26,6 +32,17 @@ struct ComparisonContext {
 // as typed, the unit option, the currency (Combo1) and the first selected inlet option. Read by the
 // controls' names, so that code outside the window can ask.
 ComparisonContext comparisonContext(const QWidget& window, const OperatingCase& c);
+
+// The controls that context is read from, found once by name, for code that asks often.
+struct ComparisonControls {
+    const QLineEdit* compressorStages = nullptr;       // Text4
+    const QLineEdit* compressorEfficiency = nullptr;   // Text5
+    const QRadioButton* si = nullptr;                  // Option10
+    const QComboBox* currency = nullptr;               // Combo1
+    std::array<const QRadioButton*, 6> inletOptions{}; // Option1 to Option6
+};
+ComparisonControls comparisonControls(const QWidget& window);
+ComparisonContext comparisonContext(const ComparisonControls& controls, const OperatingCase& c);
 
 namespace comparison_text {
 
@@ -49,6 +66,24 @@ QString remarkDetail(const InletComparisonRow& row);
 
 // One or two lines for an inlet caption's tooltip.
 QString tooltip(const InletComparisonRow& row, const ComparisonContext& context);
+
+// All that tooltip reads: equal inputs give the same text, so a caption may keep the one it has.
+struct TooltipInputs {
+    InletSize size = InletSize::Quarter;
+    InletVerdict verdict = InletVerdict::OutsideItsData;
+    std::optional<AirDemand> demand;
+    std::optional<double> aoddCost;
+    std::optional<double> savings;
+    std::string briefReason;
+    double flowGpm = 0;
+    double pressurePsi = 0;
+    double airPressurePsi = 0;
+    UnitSystem units = UnitSystem::English;
+    QString currency;
+    QLocale locale;
+    bool operator==(const TooltipInputs& other) const;
+};
+TooltipInputs tooltipInputs(const InletComparisonRow& row, const ComparisonContext& context);
 
 } // namespace comparison_text
 } // namespace pumpvale

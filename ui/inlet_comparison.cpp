@@ -27,6 +27,7 @@ InletComparisonHook::InletComparisonHook(Form2& window) : QObject(&window), wind
     stepOneContinue_ = child<QPushButton>(window, "Command2");
     compressorStages_ = child<QLineEdit>(window, "Text4");
     compressorEfficiency_ = child<QLineEdit>(window, "Text5");
+    contextControls_ = comparisonControls(window);
     const std::array optionNames{"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"};
     const std::array captionNames{"Label8", "Label9", "Label10", "Label11", "Label12", "Label13"};
     for (std::size_t i = 0; i < options_.size(); ++i) {
@@ -56,7 +57,7 @@ bool InletComparisonHook::stepOneAccepted() const {
 }
 
 ComparisonContext InletComparisonHook::context() const {
-    return comparisonContext(window_, window_.operatingCase());
+    return comparisonContext(contextControls_, window_.operatingCase());
 }
 
 ComparisonWindow* InletComparisonHook::openWindow() {
@@ -85,8 +86,12 @@ void InletComparisonHook::refresh() {
     }
     const ComparisonContext now = context();
     const InletComparison rows = compareInletSizes(now.duty);
-    for (std::size_t i = 0; i < captions_.size(); ++i)
-        captions_[i]->setToolTip(comparison_text::tooltip(rows[i], now));
+    for (std::size_t i = 0; i < captions_.size(); ++i) {
+        comparison_text::TooltipInputs inputs = comparison_text::tooltipInputs(rows[i], now);
+        if (!tips_[i] || !(tips_[i]->inputs == inputs))
+            tips_[i] = Tip{std::move(inputs), comparison_text::tooltip(rows[i], now)};
+        captions_[i]->setToolTip(tips_[i]->text);
+    }
     if (!open_.isNull())
         open_->showComparison(now);
 }

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QPointer>
 #include <array>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -50,6 +51,13 @@ private:
     std::array<QLabel*, 6> captions_{};
     QLineEdit* compressorStages_ = nullptr;
     QLineEdit* compressorEfficiency_ = nullptr;
+    ComparisonControls contextControls_; // found once: the context is read on every refresh
+    // Each caption's tooltip and what it was made from: formatting the figures is most of a refresh.
+    struct Tip {
+        comparison_text::TooltipInputs inputs;
+        QString text;
+    };
+    std::array<std::optional<Tip>, 6> tips_;
 };
 
 // The one call the main window makes.

@@ -41,9 +41,10 @@ CutMark& cutMarkOf(QLineEdit& box) {
     return *new CutMark(box);
 }
 
-bool fits(const QString& text, const QFont& font, int room) {
-    // One pixel more for the text cursor, which QLineEdit always keeps room for.
-    return std::ceil(QFontMetricsF(font).horizontalAdvance(text)) + 1 <= room;
+// The width the text needs: its advance, and one pixel more for the text cursor, which QLineEdit always
+// keeps room for.
+double needed(const QString& text, const QFont& font) {
+    return std::ceil(QFontMetricsF(font).horizontalAdvance(text)) + 1;
 }
 
 } // namespace
@@ -67,11 +68,14 @@ AmountFit fitAmount(QLineEdit& box, const QFont& designFont) {
     QFont font = designFont;
     AmountFit fit{designFont.pointSizeF(), false};
     constexpr double kStep = 0.25;
-    while (!fits(box.text(), font, room) && fit.pointSize - kStep >= kSmallestAmountPointSize - 1e-9) {
+    // Each size measured once: laying the text out is most of a fit's cost.
+    double width = needed(box.text(), font);
+    while (width > room && fit.pointSize - kStep >= kSmallestAmountPointSize - 1e-9) {
         fit.pointSize -= kStep;
         font.setPointSizeF(fit.pointSize);
+        width = needed(box.text(), font);
     }
-    fit.cut = !fits(box.text(), font, room);
+    fit.cut = width > room;
     box.setFont(font);
 
     if (fit.cut) {

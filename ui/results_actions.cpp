@@ -134,21 +134,27 @@ bool ResultsActions::eventFilter(QObject* watched, QEvent* event) {
 void ResultsActions::resultsChanged() {
     if (results_->isHidden())
         return;
-    const CalculationReport r = report();
+    // The boxes' derivations need the working only, not the inlet comparison the full report adds.
+    const CalculationReport working = buildCalculationReport(case_, costs_);
     const Separators separators = localeSeparators();
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         QLineEdit& box = *boxes_[i];
-        const AmountFit fit = fitAmount(box, designFonts_[i]);
+        std::optional<Fitted>& last = fitted_[i];
+        if (last && last->text == box.text() && last->size == box.size()) {
+            box.setCursorPosition(0);
+        } else {
+            last = Fitted{box.text(), box.size(), fitAmount(box, designFonts_[i])};
+        }
         QString tip;
         if (!box.text().isEmpty() && !box.isHidden()) {
-            tip = QString::fromStdString(amountDerivation(r, kAmounts[i], separators));
-            if (fit.cut)
+            tip = QString::fromStdString(amountDerivation(working, kAmounts[i], separators));
+            if (last->fit.cut)
                 tip = "The amount is too long for the box; in full:\n" + box.text() + "\n\n" + tip;
         }
         box.setToolTip(tip);
     }
     if (detailsWindow_ != nullptr)
-        detailsWindow_->setReport(r, separators);
+        detailsWindow_->setReport(report(), separators);
 }
 
 void ResultsActions::showBoxMenu(QLineEdit& box, QPoint where) {

@@ -8,12 +8,16 @@
 #pragma once
 
 #include "core/report.h"
+#include "ui/result_box_fit.h"
 
 #include <QFont>
 #include <QObject>
 #include <QPointer>
+#include <QSize>
+#include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -53,6 +57,13 @@ private:
     QGroupBox* results_ = nullptr;
     std::array<QLineEdit*, 3> boxes_{}; // Text11, Text10, Text12: AODD cost, durvane cost, savings
     std::array<QFont, 3> designFonts_;
+    // Each box's last fit and what it was made for: the same amount in the same box fits the same way.
+    struct Fitted {
+        QString text;
+        QSize size;
+        AmountFit fit;
+    };
+    std::array<std::optional<Fitted>, 3> fitted_;
     QAction* details_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* print_ = nullptr;
