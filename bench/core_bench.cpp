@@ -63,12 +63,18 @@ void wholeCalculation(benchmark::State& state) {
 }
 BENCHMARK(wholeCalculation);
 
-// Every inlet size through the inlet step and the cost button at the worked example's point.
-void compareAllInletSizes(benchmark::State& state) {
+// The worked example's step one accepted, with the compressor entries' defaults.
+OperatingCase acceptedWorkedExample() {
     OperatingCase c;
     closeOperatingDataStep(c, kWorkedExample);
     c.compressorStages = 1;
     c.compressorEfficiencyPct = 75;
+    return c;
+}
+
+// Every inlet size through the inlet step and the cost button at the worked example's point.
+void compareAllInletSizes(benchmark::State& state) {
+    const OperatingCase c = acceptedWorkedExample();
     for (auto _ : state) {
         InletComparison rows = compareInletSizes(c);
         benchmark::DoNotOptimize(rows);
@@ -78,10 +84,7 @@ BENCHMARK(compareAllInletSizes);
 
 // The chart's samples: about fifty flows for each size and the PC pump's line.
 void costChart(benchmark::State& state) {
-    OperatingCase c;
-    closeOperatingDataStep(c, kWorkedExample);
-    c.compressorStages = 1;
-    c.compressorEfficiencyPct = 75;
+    const OperatingCase c = acceptedWorkedExample();
     for (auto _ : state) {
         CostChartData chart = costChartData(c);
         benchmark::DoNotOptimize(chart);

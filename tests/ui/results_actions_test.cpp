@@ -1,6 +1,7 @@
 // The results group beyond its boxes: whole amounts, tooltips, the working, copy and print.
 #include "core/cost.h"
 #include "test_support.h"
+#include "tests/worked_example.h"
 #include "ui/report_layouts.h"
 #include "ui/report_printing.h"
 #include "ui/result_box_fit.h"
@@ -140,14 +141,7 @@ TEST_F(MainWindowTest, CopyResultsPutsTextAndATableOnTheClipboard) {
 }
 
 TEST(ReportLayouts, PlainTextAlignsTheValuesOnTheRight) {
-    OperatingCase c;
-    c.pressurePsi = 60;
-    c.flowGpm = 10;
-    c.pcStages = PumpStages::One;
-    c.weeksPerYear = 52;
-    c.daysPerWeek = 7;
-    c.hoursPerDay = 24;
-    c.electricityPrice = 0.065;
+    OperatingCase c = workedExampleCase();
     c.currency = "US Dollars";
     c.pcCostOnly = true;
     c.aoddFlowOutOfRange = true;
