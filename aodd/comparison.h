@@ -36,6 +36,7 @@ std::string_view verdictName(InletVerdict verdict);
 struct AirDemand {
     double airConsumptionScfm;
     double requiredAirPsi; // gauge
+    bool operator==(const AirDemand&) const = default;
 };
 
 struct InletComparisonRow {

@@ -163,19 +163,6 @@ QString tooltip(const InletComparisonRow& row, const ComparisonContext& context)
     return first + '\n' + second;
 }
 
-bool TooltipInputs::operator==(const TooltipInputs& other) const {
-    const auto sameDemand = [](const std::optional<AirDemand>& a, const std::optional<AirDemand>& b) {
-        if (!a || !b)
-            return a.has_value() == b.has_value();
-        return a->airConsumptionScfm == b->airConsumptionScfm && a->requiredAirPsi == b->requiredAirPsi;
-    };
-    return size == other.size && verdict == other.verdict && sameDemand(demand, other.demand) &&
-           aoddCost == other.aoddCost && savings == other.savings && briefReason == other.briefReason &&
-           flowGpm == other.flowGpm && pressurePsi == other.pressurePsi &&
-           airPressurePsi == other.airPressurePsi && units == other.units && currency == other.currency &&
-           locale == other.locale;
-}
-
 TooltipInputs tooltipInputs(const InletComparisonRow& row, const ComparisonContext& context) {
     TooltipInputs in;
     in.size = row.size;

@@ -81,7 +81,7 @@ struct TooltipInputs {
     UnitSystem units = UnitSystem::English;
     QString currency;
     QLocale locale;
-    bool operator==(const TooltipInputs& other) const;
+    bool operator==(const TooltipInputs&) const = default;
 };
 TooltipInputs tooltipInputs(const InletComparisonRow& row, const ComparisonContext& context);
 
