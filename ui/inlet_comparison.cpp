@@ -25,8 +25,6 @@ template <class T> T* child(Form2& window, const char* name) {
 InletComparisonHook::InletComparisonHook(Form2& window) : QObject(&window), window_(window) {
     setObjectName("InletComparison");
     stepOneContinue_ = child<QPushButton>(window, "Command2");
-    compressorStages_ = child<QLineEdit>(window, "Text4");
-    compressorEfficiency_ = child<QLineEdit>(window, "Text5");
     contextControls_ = comparisonControls(window);
     const std::array optionNames{"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"};
     const std::array captionNames{"Label8", "Label9", "Label10", "Label11", "Label12", "Label13"};
@@ -48,8 +46,9 @@ InletComparisonHook::InletComparisonHook(Form2& window) : QObject(&window), wind
 
     // Step one is accepted exactly while its "Press to Continue" is disabled.
     stepOneContinue_->installEventFilter(this);
-    connect(compressorStages_, &QLineEdit::textChanged, this, &InletComparisonHook::refresh);
-    connect(compressorEfficiency_, &QLineEdit::textChanged, this, &InletComparisonHook::refresh);
+    connect(contextControls_.compressorStages, &QLineEdit::textChanged, this, &InletComparisonHook::refresh);
+    connect(contextControls_.compressorEfficiency, &QLineEdit::textChanged, this,
+            &InletComparisonHook::refresh);
 }
 
 bool InletComparisonHook::stepOneAccepted() const {
@@ -88,7 +87,7 @@ void InletComparisonHook::refresh() {
     const InletComparison rows = compareInletSizes(now.duty);
     for (std::size_t i = 0; i < captions_.size(); ++i) {
         comparison_text::TooltipInputs inputs = comparison_text::tooltipInputs(rows[i], now);
-        if (!tips_[i] || !(tips_[i]->inputs == inputs))
+        if (!tips_[i] || tips_[i]->inputs != inputs)
             tips_[i] = Tip{std::move(inputs), comparison_text::tooltip(rows[i], now)};
         captions_[i]->setToolTip(tips_[i]->text);
     }

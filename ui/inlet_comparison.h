@@ -15,7 +15,6 @@
 
 class QAction;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -49,8 +48,6 @@ private:
     QPushButton* stepOneContinue_ = nullptr;
     std::array<QRadioButton*, 6> options_{};
     std::array<QLabel*, 6> captions_{};
-    QLineEdit* compressorStages_ = nullptr;
-    QLineEdit* compressorEfficiency_ = nullptr;
     ComparisonControls contextControls_; // found once: the context is read on every refresh
     // Each caption's tooltip and what it was made from: formatting the figures is most of a refresh.
     struct Tip {
