@@ -19,8 +19,9 @@ public:
     }
 
     LayoutCell cell(const ReportValue& value, std::string quantity, std::string unit) const {
+        // A dash stands for a figure that does not exist, and stands where the figures do.
         if (value.kind == ReportValue::Kind::Text)
-            return {words(value.text), false, std::nullopt, {}, {}};
+            return {words(value.text), value.text == "-", std::nullopt, {}, {}};
         // A figure that is not finite is shown as a dash and left out of the figures.
         const std::optional<double> number =
             std::isfinite(value.number) ? std::optional<double>(value.number) : std::nullopt;

@@ -53,7 +53,25 @@ QTableWidget* tableOf(const LayoutTable& source, QWidget* parent) {
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             table->setItem(row, column, item);
         }
-    table->resizeColumnsToContents();
+    // A long text value (why the PC pump alone) with no unit and no formula spans the rest of its row, and
+    // the columns are as wide as their other cells.
+    constexpr qsizetype kLongText = 30;
+    for (int row = 0; row < table->rowCount() && columns == 4; ++row) {
+        const auto& cells = source.rows[std::size_t(row)];
+        if (cells.size() == 4 && !cells[1].number && cells[1].text.size() > kLongText &&
+            cells[2].text.empty() && cells[3].text.empty())
+            table->setSpan(row, 1, 1, 3);
+    }
+    const QFontMetrics metrics(table->font());
+    for (int column = 0; column < columns; ++column) {
+        int widest = table->horizontalHeader()->sectionSizeHint(column);
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (const QTableWidgetItem* cell = table->item(row, column);
+                cell != nullptr && table->columnSpan(row, column) == 1)
+                widest = std::max(widest,
+                                  metrics.horizontalAdvance(cell->text()) + 2 * metrics.averageCharWidth());
+        table->setColumnWidth(column, widest);
+    }
     table->resizeRowsToContents();
     return table;
 }
@@ -147,8 +165,8 @@ void DetailsWindow::setReportLayout(const ReportLayout& layout) {
             table->setColumnWidth(column,
                                   shared[std::size_t(column)] + table->fontMetrics().averageCharWidth());
         table->setFixedHeight(tableHeight(*table));
-        table->setMinimumWidth(tableWidth(*table));
-        table->setCurrentItem(nullptr); // nothing looks selected until the user selects
+        table->setFixedWidth(tableWidth(*table)); // no empty band beside the columns
+        table->setCurrentItem(nullptr);           // nothing looks selected until the user selects
     }
     auto* notes = new QLabel(pane_);
     notes->setObjectName("Assumptions");

@@ -142,7 +142,7 @@ public:
     }
 
 private:
-    QFontMetricsF metrics(const QFont& font) const { return QFontMetricsF(font, &device_); }
+    QFontMetricsF metrics(const QFont& font) const { return {font, &device_}; }
 
     qreal textHeight(const QFont& font, const QString& text, qreal width, int flags) const {
         return metrics(font).boundingRect(QRectF(0, 0, width, 1e9), flags, text).height();
@@ -191,8 +191,8 @@ private:
                     p.fillRect(QRectF(0, y, area_.width(), height), QColor(0xe4, 0xe4, 0xe4));
                 qreal x = 0;
                 for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i) {
-                    const int align = (right[i] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
-                    p.drawText(QRectF(x + pad, y + vpad, widths[i] - 2 * pad, height), align | wrap,
+                    const Qt::Alignment align = (right[i] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
+                    p.drawText(QRectF(x + pad, y + vpad, widths[i] - 2 * pad, height), int(align) | wrap,
                                cells[i]);
                     x += widths[i];
                 }
@@ -329,7 +329,7 @@ private:
 QPageSize localePageSize(const QLocale& locale) {
     const bool letter =
         locale.measurementSystem() == QLocale::ImperialUSSystem || locale.territory() == QLocale::Canada;
-    return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
+    return {letter ? QPageSize::Letter : QPageSize::A4};
 }
 
 QString programAndVersion() {
