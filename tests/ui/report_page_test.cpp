@@ -127,6 +127,13 @@ TEST_P(ReportOnPaper, ReadsAsADocumentToHandOn) {
     const QString decimal = QLocale().decimalPoint();
     EXPECT_TRUE(text.contains("14" + decimal + "7 + required air pressure")) << "the constants' separator";
 
+    // Every font embedded, so the page reads the same on any machine.
+    const QStringList fonts = output("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+    EXPECT_FALSE(fonts.isEmpty());
+    for (const QString& font : fonts)
+        EXPECT_TRUE(font.contains(QRegularExpression(R"(\byes\s+\S+\s+\S+\s+\d+\s+\d+$)")))
+            << font.toStdString();
+
     const Boxes boxes = boxesOf(pdf);
     EXPECT_NEAR(boxes.width, GetParam().width, 0.5);
     // A word's box is as tall as the font's ascent and descent, 1.164 em in DejaVu Sans, over 1.1 em in
