@@ -5,23 +5,31 @@
 namespace pumpvale {
 
 ReportSection inletComparisonSection(const OperatingCase& duty, std::optional<InletSize> selected) {
+    return inletComparisonSection(duty, compareInletSizes(duty), selected);
+}
+
+ReportSection inletComparisonSection(const OperatingCase& duty, const InletComparison& rows,
+                                     std::optional<InletSize> selected) {
     const bool si = duty.unitSystem == UnitSystem::SI;
     ReportSection section;
+    section.key = "inlet-comparison";
     section.title = "Inlet sizes compared at this duty point";
     section.rows.push_back(
-        {"Compressor stages costed", ReportValue::figure(duty.compressorStages), "",
-         "each size put through the inlet step and the cost calculation as if it were chosen"});
-    section.rows.push_back(
-        {"Compressor efficiency costed", ReportValue::figure(duty.compressorEfficiencyPct), "percent", ""});
-    section.table.columns = {"Inlet",
-                             "Verdict",
-                             "Air use (SCFM)",
-                             si ? "Air needed (Bar)" : "Air needed (psi)",
-                             "AODD cost a year",
-                             "Savings a year",
-                             "Remark"};
+        {"compressor-stages-costed", "Compressor stages costed", ReportValue::figure(duty.compressorStages),
+         "", "each size put through the inlet step and the cost calculation as if it were chosen"});
+    section.rows.push_back({"compressor-efficiency-costed", "Compressor efficiency costed",
+                            ReportValue::figure(duty.compressorEfficiencyPct), "percent", ""});
+    section.table.key = kInletComparisonTableKey;
+    section.table.title = "Each inlet size at this duty point";
+    section.table.columns = {{"Inlet", ""},
+                             {"Verdict", ""},
+                             {"Air use", "SCFM"},
+                             {"Air needed", si ? "Bar" : "psi"},
+                             {"AODD cost a year", duty.currency},
+                             {"Savings a year", duty.currency},
+                             {"Remark", ""}};
     const ReportValue none = ReportValue::words("-");
-    for (const InletComparisonRow& row : compareInletSizes(duty)) {
+    for (const InletComparisonRow& row : rows) {
         std::string inlet(inletSizeName(row.size));
         if (selected == row.size)
             inlet += " (selected)";

@@ -1,5 +1,5 @@
 // The comparison of the six inlet sizes as a section of the calculation report, so that the details
-// window, Copy Results and the printed page show it with the rest of the working.
+// window, Copy Results, the printed page, the export and the comparison window show one table.
 #pragma once
 
 #include "aodd/comparison.h"
@@ -9,8 +9,14 @@
 
 namespace pumpvale {
 
+// The key of the section's own table.
+inline constexpr const char* kInletComparisonTableKey = "inlet-sizes";
+
 // One table row per size: verdict, air use, air pressure needed (in duty's unit system), AODD cost,
 // savings and the reason in a few words. duty holds the compressor entries to cost at; selected is marked.
 ReportSection inletComparisonSection(const OperatingCase& duty, std::optional<InletSize> selected);
+// The same, from rows already compared at duty.
+ReportSection inletComparisonSection(const OperatingCase& duty, const InletComparison& rows,
+                                     std::optional<InletSize> selected);
 
 } // namespace pumpvale

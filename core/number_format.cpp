@@ -1,5 +1,9 @@
+#include "core/number_format.h"
+
 #include "core/cost.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -73,6 +77,96 @@ std::string formatStandard(double value, std::string_view decimalSeparator, std:
     out += decimalSeparator;
     out += digits.substr(digits.size() - 2);
     return out;
+}
+
+namespace {
+
+std::string grouped(std::string_view integer, const std::string& group) {
+    std::string out;
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        if (i > 0 && (integer.size() - i) % 3 == 0)
+            out += group;
+        out += integer[i];
+    }
+    return out;
+}
+
+std::string withoutTrailingZeros(std::string digits) {
+    if (digits.find('.') == std::string::npos)
+        return digits;
+    while (digits.back() == '0')
+        digits.pop_back();
+    if (digits.back() == '.')
+        digits.pop_back();
+    return digits;
+}
+
+constexpr int kSignificantDigits = 6;
+constexpr double kLargestPlainQuantity = 1e12;
+constexpr double kSmallestPlainQuantity = 1e-4;
+constexpr double kLargestPlainAmount = 1e15;
+const std::string kNotShown = "-";
+
+} // namespace
+
+std::string formatQuantity(double value, const Separators& separators) {
+    if (!std::isfinite(value))
+        return kNotShown;
+    if (value == 0)
+        return "0";
+    const double magnitude = std::fabs(value);
+    std::array<char, 64> buffer{};
+    const std::string sign = value < 0 ? "-" : "";
+    if (magnitude >= kLargestPlainQuantity || magnitude < kSmallestPlainQuantity) {
+        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                       std::chars_format::scientific, kSignificantDigits - 1)
+                             .ptr;
+        const std::string text(buffer.data(), end);
+        const auto e = text.find('e');
+        std::string mantissa = withoutTrailingZeros(text.substr(0, e));
+        if (const auto point = mantissa.find('.'); point != std::string::npos)
+            mantissa.replace(point, 1, separators.decimal);
+        return sign + mantissa + "E" + text.substr(e + 1);
+    }
+    const int decimals =
+        std::max(0, kSignificantDigits - 1 - static_cast<int>(std::floor(std::log10(magnitude))));
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                   std::chars_format::fixed, decimals)
+                         .ptr;
+    const std::string text = withoutTrailingZeros(std::string(buffer.data(), end));
+    const auto point = text.find('.');
+    std::string out = sign + grouped(std::string_view(text).substr(0, point), separators.group);
+    if (point != std::string::npos)
+        out += separators.decimal + text.substr(point + 1);
+    return out;
+}
+
+std::string formatMoney(double value, const Separators& separators) {
+    if (!std::isfinite(value))
+        return kNotShown;
+    if (std::fabs(value) >= kLargestPlainAmount)
+        return formatQuantity(value, separators);
+    return formatStandard(value, separators.decimal, separators.group);
+}
+
+std::string withDecimalSeparator(std::string text, const std::string& decimal) {
+    if (decimal == ".")
+        return text;
+    const auto digit = [](char ch) { return ch >= '0' && ch <= '9'; };
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '.' && i > 0 && i + 1 < text.size() && digit(text[i - 1]) && digit(text[i + 1]))
+            out += decimal;
+        else
+            out += text[i];
+    }
+    return out;
+}
+
+std::string exactNumber(double value) {
+    std::array<char, 32> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
+    return {buffer.data(), end};
 }
 
 } // namespace pumpvale

@@ -4,9 +4,6 @@
 #include "aodd/performance_tables.h"
 #include "core/cost.h"
 
-#include <array>
-#include <charconv>
-#include <cmath>
 #include <utility>
 
 namespace pumpvale {
@@ -17,65 +14,10 @@ namespace {
 
 using Value = ReportValue;
 
-// A constant of the model in its shortest exact decimal form, for the formulas in words.
+// A constant of the model in its shortest exact decimal form, for the formulas in words. Written with a
+// period; the layout gives it the page's decimal separator.
 std::string constant(double value) {
-    std::array<char, 32> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    return {buffer.data(), end};
-}
-
-std::string grouped(std::string_view integer, const std::string& group) {
-    std::string out;
-    for (std::size_t i = 0; i < integer.size(); ++i) {
-        if (i > 0 && (integer.size() - i) % 3 == 0)
-            out += group;
-        out += integer[i];
-    }
-    return out;
-}
-
-std::string withoutTrailingZeros(std::string digits) {
-    if (digits.find('.') == std::string::npos)
-        return digits;
-    while (digits.back() == '0')
-        digits.pop_back();
-    if (digits.back() == '.')
-        digits.pop_back();
-    return digits;
-}
-
-constexpr int kSignificantDigits = 6;
-
-std::string formatFigure(double value, const Separators& separators) {
-    if (!std::isfinite(value))
-        return "undefined";
-    if (value == 0)
-        return "0";
-    const double magnitude = std::fabs(value);
-    std::array<char, 64> buffer{};
-    const std::string sign = value < 0 ? "-" : "";
-    if (magnitude >= 1e12 || magnitude < 1e-4) {
-        const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                       std::chars_format::scientific, kSignificantDigits - 1)
-                             .ptr;
-        const std::string text(buffer.data(), end);
-        const auto e = text.find('e');
-        std::string mantissa = withoutTrailingZeros(text.substr(0, e));
-        if (const auto point = mantissa.find('.'); point != std::string::npos)
-            mantissa.replace(point, 1, separators.decimal);
-        return sign + mantissa + "E" + text.substr(e + 1);
-    }
-    const int decimals =
-        std::max(0, kSignificantDigits - 1 - static_cast<int>(std::floor(std::log10(magnitude))));
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                   std::chars_format::fixed, decimals)
-                         .ptr;
-    const std::string text = withoutTrailingZeros(std::string(buffer.data(), end));
-    const auto point = text.find('.');
-    std::string out = sign + grouped(std::string_view(text).substr(0, point), separators.group);
-    if (point != std::string::npos)
-        out += separators.decimal + text.substr(point + 1);
-    return out;
+    return exactNumber(value);
 }
 
 std::string_view inletName(InletSize size) {
@@ -155,118 +97,129 @@ public:
     }
 
 private:
-    void section(std::string title) { report_.sections.push_back({std::move(title), {}, {}}); }
-    void row(std::string name, Value value, std::string unit, std::string formula = {}) {
+    void section(std::string key, std::string title) {
+        report_.sections.push_back({std::move(key), std::move(title), {}, {}});
+    }
+    void row(std::string key, std::string name, Value value, std::string unit, std::string formula = {}) {
         report_.sections.back().rows.push_back(
-            {std::move(name), std::move(value), std::move(unit), std::move(formula)});
+            {std::move(key), std::move(name), std::move(value), std::move(unit), std::move(formula)});
     }
 
     // A pressure or flow: as entered in S.I. units, then as stored.
-    void entered(const std::string& name, double stored, double perSi, const char* siUnit, const char* unit) {
+    void entered(const std::string& key, const std::string& name, double stored, double perSi,
+                 const char* siUnit, const char* unit) {
         if (c_.unitSystem == UnitSystem::SI) {
-            row(name + ", as entered", Value::figure(stored * perSi), siUnit);
-            row(name, Value::figure(stored), unit, std::string("entry ÷ ") + constant(perSi));
+            row(key + "-entered", name + ", as entered", Value::figure(stored * perSi), siUnit);
+            row(key, name, Value::figure(stored), unit, std::string("entry ÷ ") + constant(perSi));
         } else {
-            row(name, Value::figure(stored), unit);
+            row(key, name, Value::figure(stored), unit);
         }
     }
 
     void inputs() {
-        section("Inputs");
-        row("Unit system",
+        section("inputs", "Inputs");
+        row("unit-system", "Unit system",
             Value::words(c_.unitSystem == UnitSystem::SI ? "S.I. units (Bar, l/min)"
                                                          : "English units (psi, US GPM)"),
             "");
-        entered("Fluid pressure", c_.pressurePsi, kBarPerPsi, "Bar", "psi");
-        entered("Flow", c_.flowGpm, kLitresPerMinutePerGpm, "l/min", "US GPM");
-        entered("System air pressure", c_.airPressurePsi, kBarPerPsi, "Bar", "psi");
-        row("PC pump stages", Value::words(c_.pcStages == PumpStages::Two ? "Two" : "One"), "");
-        row("Weeks per year", Value::figure(c_.weeksPerYear), "weeks");
-        row("Days per week", Value::figure(c_.daysPerWeek), "days");
-        row("Hours per day", Value::figure(c_.hoursPerDay), "hours");
-        row("Currency", Value::words(c_.currency), "");
-        row("Price of electricity", Value::figure(c_.electricityPrice), c_.currency + " per kWh");
+        entered("fluid-pressure", "Fluid pressure", c_.pressurePsi, kBarPerPsi, "Bar", "psi");
+        entered("flow", "Flow", c_.flowGpm, kLitresPerMinutePerGpm, "l/min", "US GPM");
+        entered("air-pressure", "System air pressure", c_.airPressurePsi, kBarPerPsi, "Bar", "psi");
+        row("pc-stages", "PC pump stages", Value::words(c_.pcStages == PumpStages::Two ? "Two" : "One"), "");
+        row("weeks-per-year", "Weeks per year", Value::figure(c_.weeksPerYear), "weeks");
+        row("days-per-week", "Days per week", Value::figure(c_.daysPerWeek), "days");
+        row("hours-per-day", "Hours per day", Value::figure(c_.hoursPerDay), "hours");
+        row("currency", "Currency", Value::words(c_.currency), "");
+        row("electricity-price", "Price of electricity", Value::figure(c_.electricityPrice),
+            c_.currency + " per kWh");
         if (!c_.pcCostOnly && c_.inletSize)
-            row("AODD inlet size", Value::words(std::string(inletName(*c_.inletSize))), "");
+            row("inlet-size", "AODD inlet size", Value::words(std::string(inletName(*c_.inletSize))), "");
         if (!report_.pcCostOnly) {
-            row("Compressor stages", Value::figure(c_.compressorStages), "");
-            row("Compressor efficiency", Value::figure(c_.compressorEfficiencyPct), "percent");
+            row("compressor-stages", "Compressor stages", Value::figure(c_.compressorStages), "");
+            row("compressor-efficiency", "Compressor efficiency", Value::figure(c_.compressorEfficiencyPct),
+                "percent");
         }
     }
 
     void pcPump() {
-        section("PC pump");
+        section("pc-pump", "PC pump");
         const bool two = c_.pcStages == PumpStages::Two;
         const double hydraulicHp = c_.pressurePsi * c_.flowGpm / kHydraulicPowerDivisor;
-        row("PC pump efficiency", Value::figure(c_.pcEfficiency), "",
+        row("pc-efficiency", "PC pump efficiency", Value::figure(c_.pcEfficiency), "",
             constant(kPcBaseEfficiency) + " + fluid pressure × " +
                 constant(two ? kTwoStageSlope : kOneStageSlope) + (two ? " (two stages)" : " (one stage)"));
-        row("Hydraulic power", Value::figure(hydraulicHp), "hp",
+        row("hydraulic-power", "Hydraulic power", Value::figure(hydraulicHp), "hp",
             "fluid pressure × flow ÷ " + constant(kHydraulicPowerDivisor));
-        row("Hydraulic power in kW", Value::figure(hydraulicHp * kKwPerHp), "kW",
+        row("hydraulic-power-kw", "Hydraulic power in kW", Value::figure(hydraulicHp * kKwPerHp), "kW",
             "hydraulic power × " + constant(kKwPerHp));
-        row("PC pump input power", Value::figure(c_.pcPowerHp), "hp",
+        row("pc-input-power", "PC pump input power", Value::figure(c_.pcPowerHp), "hp",
             "fluid pressure × flow ÷ (efficiency × " + constant(kHydraulicPowerDivisor) + ")");
-        row("PC pump input power in kW", Value::figure(c_.pcPowerHp * kKwPerHp), "kW",
+        row("pc-input-power-kw", "PC pump input power in kW", Value::figure(c_.pcPowerHp * kKwPerHp), "kW",
             "input power × " + constant(kKwPerHp));
     }
 
     void aoddPoint() {
-        section("AODD operating point");
+        section("aodd-point", "AODD operating point");
         if (const FlowBracket* bracket = flowBracketOf(*c_.inletSize, c_.flowGpm)) {
-            row("Lower flow point Qa", Value::figure(bracket->qa), "US GPM",
+            row("qa", "Lower flow point Qa", Value::figure(bracket->qa), "US GPM",
                 "the table's flow points around the flow");
-            row("Upper flow point Qb", Value::figure(bracket->qb), "US GPM",
+            row("qb", "Upper flow point Qb", Value::figure(bracket->qb), "US GPM",
                 "the table's flow points around the flow");
         }
         const std::string read = "read on the table's line at the fluid pressure, at ";
-        row("Air consumption at Qa", Value::figure(c_.scfmAtQa), "SCFM", read + "Qa");
-        row("Air consumption at Qb", Value::figure(c_.scfmAtQb), "SCFM", read + "Qb");
-        row("Air pressure needed at Qa", Value::figure(c_.airPsiAtQa), "psi", read + "Qa");
-        row("Air pressure needed at Qb", Value::figure(c_.airPsiAtQb), "psi", read + "Qb");
+        row("air-consumption-at-qa", "Air consumption at Qa", Value::figure(c_.scfmAtQa), "SCFM",
+            read + "Qa");
+        row("air-consumption-at-qb", "Air consumption at Qb", Value::figure(c_.scfmAtQb), "SCFM",
+            read + "Qb");
+        row("air-pressure-at-qa", "Air pressure needed at Qa", Value::figure(c_.airPsiAtQa), "psi",
+            read + "Qa");
+        row("air-pressure-at-qb", "Air pressure needed at Qb", Value::figure(c_.airPsiAtQb), "psi",
+            read + "Qb");
         const std::string between = "between its values at Qa and Qb, linearly at the flow";
-        row("Air consumption", Value::figure(c_.airConsumptionScfm), "SCFM", between);
-        row("Required air pressure", Value::figure(c_.requiredAirPsi), "psi", between);
+        row("air-consumption", "Air consumption", Value::figure(c_.airConsumptionScfm), "SCFM", between);
+        row("required-air-pressure", "Required air pressure", Value::figure(c_.requiredAirPsi), "psi",
+            between);
     }
 
     void compressor() {
-        section("Compressor");
+        section("compressor", "Compressor");
         const double inputHp = c_.airConsumptionScfm / c_.scfmPerInputHp;
-        row("Discharge pressure", Value::figure(kAtmospherePsia + c_.requiredAirPsi), "psia",
-            constant(kAtmospherePsia) + " + required air pressure");
-        row("Compression ratio", Value::figure(c_.compressionRatio), "",
+        row("discharge-pressure", "Discharge pressure", Value::figure(kAtmospherePsia + c_.requiredAirPsi),
+            "psia", constant(kAtmospherePsia) + " + required air pressure");
+        row("compression-ratio", "Compression ratio", Value::figure(c_.compressionRatio), "",
             "discharge pressure ÷ " + constant(kAtmospherePsia) + " psia");
-        row("Stage exponent", Value::figure(c_.stageExponent), "",
+        row("stage-exponent", "Stage exponent", Value::figure(c_.stageExponent), "",
             "(k − 1) ÷ (stages × k), k = " + constant(kAirHeatRatio));
-        row("Ideal compressor power", Value::figure(c_.idealCompressorHp), "hp",
+        row("ideal-power", "Ideal compressor power", Value::figure(c_.idealCompressorHp), "hp",
             "stages × " + constant(kAtmospherePsia) +
                 " × air consumption × k ÷ (k − 1) × (ratio ^ exponent − 1) ÷ " +
                 constant(kCompressorDivisor));
-        row("Ideal compressor power in kW", Value::figure(c_.idealCompressorHp * kKwPerHp), "kW",
-            "ideal power × " + constant(kKwPerHp));
-        row("Air per ideal hp", Value::figure(c_.scfmPerIdealHp), "SCFM per hp",
+        row("ideal-power-kw", "Ideal compressor power in kW", Value::figure(c_.idealCompressorHp * kKwPerHp),
+            "kW", "ideal power × " + constant(kKwPerHp));
+        row("air-per-ideal-hp", "Air per ideal hp", Value::figure(c_.scfmPerIdealHp), "SCFM per hp",
             "air consumption ÷ ideal power");
-        row("Air per input hp", Value::figure(c_.scfmPerInputHp), "SCFM per hp",
+        row("air-per-input-hp", "Air per input hp", Value::figure(c_.scfmPerInputHp), "SCFM per hp",
             "air per ideal hp × efficiency ÷ 100");
-        row("Compressor input power", Value::figure(inputHp), "hp", "air consumption ÷ air per input hp");
-        row("Compressor input power in kW", Value::figure(inputHp * kKwPerHp), "kW",
-            "input power × " + constant(kKwPerHp));
+        row("compressor-input-power", "Compressor input power", Value::figure(inputHp), "hp",
+            "air consumption ÷ air per input hp");
+        row("compressor-input-power-kw", "Compressor input power in kW", Value::figure(inputHp * kKwPerHp),
+            "kW", "input power × " + constant(kKwPerHp));
     }
 
     void amounts() {
-        section("Annual costs");
-        row("Operating hours per year", Value::figure(operatingHours(c_)), "hours",
+        section("annual-costs", "Annual costs");
+        row("operating-hours", "Operating hours per year", Value::figure(operatingHours(c_)), "hours",
             "weeks per year × days per week × hours per day");
         const std::string& money = c_.currency;
         if (!report_.pcCostOnly)
-            row("AODD annual cost", Value::money(costs_.aoddAnnualCost), money,
+            row("aodd-annual-cost", "AODD annual cost", Value::money(costs_.aoddAnnualCost), money,
                 "compressor input power in kW × hours × price");
-        row("durvane annual cost", Value::money(costs_.pcAnnualCost), money,
+        row("pc-annual-cost", "durvane annual cost", Value::money(costs_.pcAnnualCost), money,
             "PC pump input power in kW × hours × price");
         if (report_.pcCostOnly)
-            row("Why the PC pump alone", Value::words(pcOnlyReason(c_)), "");
+            row("pc-only-reason", "Why the PC pump alone", Value::words(pcOnlyReason(c_)), "");
         else
-            row("Total savings", Value::money(costs_.totalSavings), money,
+            row("total-savings", "Total savings", Value::money(costs_.totalSavings), money,
                 "AODD annual cost − durvane annual cost");
     }
 
@@ -277,10 +230,10 @@ private:
 
 } // namespace
 
-const ReportRow* CalculationReport::find(std::string_view name) const {
+const ReportRow* CalculationReport::find(std::string_view key) const {
     for (const ReportSection& s : sections)
         for (const ReportRow& r : s.rows)
-            if (r.name == name)
+            if (r.key == key)
                 return &r;
     return nullptr;
 }
@@ -292,9 +245,9 @@ CalculationReport buildCalculationReport(const OperatingCase& c, const AnnualCos
 std::string formatValue(const ReportValue& value, const Separators& separators) {
     switch (value.kind) {
         case ReportValue::Kind::Money:
-            return formatStandard(value.number, separators.decimal, separators.group);
+            return formatMoney(value.number, separators);
         case ReportValue::Kind::Figure:
-            return formatFigure(value.number, separators);
+            return formatQuantity(value.number, separators);
         case ReportValue::Kind::Text:
             break;
     }
@@ -303,28 +256,28 @@ std::string formatValue(const ReportValue& value, const Separators& separators) 
 
 std::string amountDerivation(const CalculationReport& report, ResultAmount amount,
                              const Separators& separators) {
-    const auto text = [&](std::string_view name) {
-        const ReportRow* r = report.find(name);
-        return r != nullptr ? formatValue(r->value, separators) : std::string("?");
+    const auto text = [&](std::string_view key) {
+        const ReportRow* r = report.find(key);
+        return r != nullptr ? formatValue(r->value, separators) : std::string("-");
     };
-    const ReportRow* price = report.find("Price of electricity");
-    const std::string perKwh = text("Price of electricity") + " " + (price != nullptr ? price->unit : "");
-    const std::string hours = text("Operating hours per year") + " hours";
-    const ReportRow* currency = report.find("Currency");
+    const ReportRow* price = report.find("electricity-price");
+    const std::string perKwh = text("electricity-price") + " " + (price != nullptr ? price->unit : "");
+    const std::string hours = text("operating-hours") + " hours";
+    const ReportRow* currency = report.find("currency");
     const std::string unit = currency != nullptr ? " " + currency->value.text : "";
     switch (amount) {
         case ResultAmount::PcCost:
-            return "Annual electricity cost of the durvane PC pump:\n" + text("PC pump input power in kW") +
-                   " kW (" + text("PC pump input power") + " hp at " + text("PC pump efficiency") +
-                   " efficiency)\n× " + hours + " × " + perKwh + "\n= " + text("durvane annual cost") + unit;
+            return "Annual electricity cost of the durvane PC pump:\n" + text("pc-input-power-kw") + " kW (" +
+                   text("pc-input-power") + " hp at " + text("pc-efficiency") + " efficiency)\n× " + hours +
+                   " × " + perKwh + "\n= " + text("pc-annual-cost") + unit;
         case ResultAmount::AoddCost:
             return "Annual electricity cost of the compressor feeding the AODD pump:\n" +
-                   text("Air consumption") + " SCFM at " + text("Required air pressure") + " psi needs " +
-                   text("Compressor input power in kW") + " kW\n× " + hours + " × " + perKwh +
-                   "\n= " + text("AODD annual cost") + unit;
+                   text("air-consumption") + " SCFM at " + text("required-air-pressure") + " psi needs " +
+                   text("compressor-input-power-kw") + " kW\n× " + hours + " × " + perKwh +
+                   "\n= " + text("aodd-annual-cost") + unit;
         case ResultAmount::Savings:
-            return "AODD annual cost − durvane annual cost:\n" + text("AODD annual cost") + " − " +
-                   text("durvane annual cost") + "\n= " + text("Total savings") + unit;
+            return "AODD annual cost − durvane annual cost:\n" + text("aodd-annual-cost") + " − " +
+                   text("pc-annual-cost") + "\n= " + text("total-savings") + unit;
     }
     return {};
 }

@@ -5,13 +5,17 @@
 // three layouts of the same sections, and none of them knows what a section holds. A section is a
 // heading with rows (name, value, unit, formula in words) and, where a comparison reads better across
 // columns, a small table of its own below the rows. To add a part to the report, append a
-// ReportSection (rows, a table, or both) to CalculationReport::sections: every layout shows it in
-// order without a change.
+// ReportSection (rows, a table, or both) to CalculationReport::sections: the one layout
+// (core/report_layout.h) shows it in order, and every output renders that layout.
+//
+// Sections and rows carry stable keys ("pc-pump", "air-consumption"): code that looks a row up asks by
+// key, never by the label a person reads, so rewording a label changes no tooltip.
 //
 // Values keep their numbers; formatValue turns them into text with the locale's separators, money in
-// the "Standard" format like the result boxes, other figures with at least six significant digits.
+// the "Standard" format like the result boxes, other figures by the one rule of formatQuantity.
 #pragma once
 
+#include "core/number_format.h"
 #include "core/operating_case.h"
 
 #include <string>
@@ -19,12 +23,6 @@
 #include <vector>
 
 namespace pumpvale {
-
-// The separators of the user's locale. The core does not know the locale: the window passes them.
-struct Separators {
-    std::string decimal = ".";
-    std::string group = ",";
-};
 
 struct ReportValue {
     enum class Kind { Text, Figure, Money };
@@ -38,21 +36,31 @@ struct ReportValue {
 };
 
 struct ReportRow {
+    std::string key; // stable: what code finds the row by
     std::string name;
     ReportValue value;
     std::string unit;
     std::string formula; // in words; empty for an entry
 };
 
-// Columns of headings and rows of values, drawn below a section's rows.
+// A column of a section's own table: its heading and the unit of its figures (empty for words).
+struct ReportColumn {
+    std::string name;
+    std::string unit;
+};
+
+// Columns of headings and rows of values, shown after a section's rows as a table of its own.
 struct ReportTable {
-    std::vector<std::string> columns;
+    std::string key;   // stable
+    std::string title; // what the table shows, above it
+    std::vector<ReportColumn> columns;
     std::vector<std::vector<ReportValue>> rows;
 
     bool empty() const { return columns.empty(); }
 };
 
 struct ReportSection {
+    std::string key; // stable
     std::string title;
     std::vector<ReportRow> rows;
     ReportTable table;
@@ -64,17 +72,15 @@ struct CalculationReport {
     std::vector<ReportSection> sections;
     std::vector<std::string> assumptions; // what the model takes for granted, one sentence each
 
-    // The row of that name in any section, or null.
-    const ReportRow* find(std::string_view name) const;
+    // The row with that key in any section, or null.
+    const ReportRow* find(std::string_view key) const;
 };
 
 // The report of the last result shown. Whether it is a PC-only result is read from c (pcCostOnly, or the
 // inlet step's PC-only outcome); in that case costs.pcAnnualCost is the only amount.
 CalculationReport buildCalculationReport(const OperatingCase& c, const AnnualCosts& costs);
 
-// The value as the user reads it: money in the "Standard" format; figures with six significant digits,
-// or every digit before the point where there are more, grouped, without trailing zeros, and in powers of
-// ten (1.5E-300) from 1e12 up and below 1e-4; text as it is.
+// The value as the user reads it: money by formatMoney, figures by formatQuantity, text as it is.
 std::string formatValue(const ReportValue& value, const Separators& separators);
 
 // The three result boxes, and the few lines that say how each amount came about.

@@ -1,6 +1,8 @@
 #include "ui/comparison_text.h"
 
 #include "core/cost.h"
+#include "core/number_format.h"
+#include "ui/report_layouts.h"
 #include "ui/window_parts.h"
 
 #include <QComboBox>
@@ -8,7 +10,6 @@
 #include <QLocale>
 #include <QRadioButton>
 #include <array>
-#include <cmath>
 #include <string>
 
 namespace pumpvale {
@@ -53,18 +54,11 @@ namespace {
 
 using parts::qText;
 
-const QString kNone = QStringLiteral("-");
-
-QString number(double value, int decimals) {
-    return QLocale().toString(value, 'f', decimals);
-}
-
-// Enough digits to read back what was typed: 10, 37.8541, 0.065.
-QString figure(double value) {
-    return QLocale().toString(value, 'g', 6);
-}
-
 } // namespace
+
+QString figure(double value) {
+    return qText(formatQuantity(value, localeSeparators()));
+}
 
 QString pressureUnit(UnitSystem units) {
     return units == UnitSystem::SI ? QStringLiteral("Bar") : QStringLiteral("psi");
@@ -75,8 +69,7 @@ QString flowUnit(UnitSystem units) {
 }
 
 QString pressure(double psi, UnitSystem units) {
-    const bool si = units == UnitSystem::SI;
-    return number(pressureInUnits(psi, units), si ? 2 : 1) + ' ' + pressureUnit(units);
+    return figure(pressureInUnits(psi, units)) + ' ' + pressureUnit(units);
 }
 
 QString flow(double gpm, UnitSystem units) {
@@ -84,14 +77,7 @@ QString flow(double gpm, UnitSystem units) {
 }
 
 QString money(double amount) {
-    const QLocale locale;
-    // An absurd but accepted entry (an efficiency of 1e-300 percent) gives hundreds of digits: a table
-    // cell or a tooltip shows such an amount in powers of ten instead.
-    constexpr double kLongestPlainAmount = 1e15;
-    if (std::fabs(amount) >= kLongestPlainAmount)
-        return locale.toString(amount, 'g', 4);
-    return qText(
-        formatStandard(amount, locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()));
+    return qText(formatMoney(amount, localeSeparators()));
 }
 
 QString dutyLine(const ComparisonContext& context) {
@@ -101,39 +87,9 @@ QString dutyLine(const ComparisonContext& context) {
     const QString compressorStages = figure(c.compressorStages);
     return QStringLiteral("%1 and %2 with a %3 PC pump; system air %4; compressor %5 stage(s) at %6 %; "
                           "PC pump %7 %8 a year")
-        .arg(figure(pressureInUnits(c.pressurePsi, context.units)) + ' ' + pressureUnit(context.units),
-             flow(c.flowGpm, context.units), stages,
-             figure(pressureInUnits(c.airPressurePsi, context.units)) + ' ' + pressureUnit(context.units),
-             compressorStages, figure(c.compressorEfficiencyPct), money(computePcAnnualCost(c)),
-             context.currency);
-}
-
-QStringList headers(const ComparisonContext& context) {
-    return {QStringLiteral("Inlet"),
-            QStringLiteral("Verdict"),
-            QStringLiteral("Air use\n(SCFM)"),
-            QStringLiteral("Air needed\n(%1)").arg(pressureUnit(context.units)),
-            QStringLiteral("AODD cost a year\n(%1)").arg(context.currency),
-            QStringLiteral("Savings a year\n(%1)").arg(context.currency),
-            QStringLiteral("Remark")};
-}
-
-QStringList cells(const InletComparisonRow& row, const ComparisonContext& context) {
-    QString inlet = qText(inletSizeName(row.size));
-    if (context.selected == row.size)
-        inlet += QStringLiteral(" (selected)");
-    QStringList out{inlet, qText(verdictName(row.verdict)), kNone, kNone, kNone,
-                    kNone, qText(briefReasonOf(row))};
-    if (row.demand) {
-        out[2] = number(row.demand->airConsumptionScfm, 2);
-        out[3] = number(pressureInUnits(row.demand->requiredAirPsi, context.units),
-                        context.units == UnitSystem::SI ? 2 : 1);
-    }
-    if (row.costs) {
-        out[4] = money(row.costs->aoddAnnualCost);
-        out[5] = money(row.costs->totalSavings);
-    }
-    return out;
+        .arg(pressure(c.pressurePsi, context.units), flow(c.flowGpm, context.units), stages,
+             pressure(c.airPressurePsi, context.units), compressorStages, figure(c.compressorEfficiencyPct),
+             money(computePcAnnualCost(c)), context.currency);
 }
 
 QString remarkDetail(const InletComparisonRow& row) {
@@ -155,7 +111,7 @@ QString tooltip(const InletComparisonRow& row, const ComparisonContext& context)
     QString first = row.verdict == InletVerdict::Serves
                         ? QStringLiteral("%1: %2 SCFM at %3 of air (system %4).")
                         : QStringLiteral("%1: %2 SCFM at %3 of air, more than the system's %4.");
-    first = first.arg(name, number(row.demand->airConsumptionScfm, 2), air, system);
+    first = first.arg(name, figure(row.demand->airConsumptionScfm), air, system);
     const QString second = row.costs ? QStringLiteral("AODD %1 %2 a year; savings %3 against the PC pump.")
                                            .arg(money(row.costs->aoddAnnualCost), context.currency,
                                                 money(row.costs->totalSavings))

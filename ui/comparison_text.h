@@ -1,5 +1,6 @@
-// The comparison of the inlet sizes as texts: the table's cells, the inlet captions' tooltips, the duty
-// point line. One set of wordings for the window, the tooltips and the report.
+// The comparison of the inlet sizes as texts: the inlet captions' tooltips, the duty point line, the
+// chart's units. The table itself is the report's section (aodd/comparison_report.h), laid out once.
+// Every figure goes through the core's one rule (formatQuantity), money through formatMoney.
 #pragma once
 
 #include "aodd/comparison.h"
@@ -50,6 +51,8 @@ QString pressureUnit(UnitSystem units); // "psi" or "Bar"
 QString flowUnit(UnitSystem units);     // "GPM" or "l/min"
 QString pressure(double psi, UnitSystem units);
 QString flow(double gpm, UnitSystem units);
+// A figure by the one rule, with the locale's separators: 16.4, 120, 8.22 (no unit).
+QString figure(double value);
 // The "Standard" format with the locale's separators, as the result boxes show amounts; from 1e15 on, in
 // powers of ten.
 QString money(double amount);
@@ -57,10 +60,6 @@ QString money(double amount);
 // "60 psi, 10 GPM; system air 90 psi; compressor 1 stage at 75 %; PC pump 292.54 US Dollars a year"
 QString dutyLine(const ComparisonContext& context);
 
-inline constexpr int kColumns = 7;
-QStringList headers(const ComparisonContext& context);
-// Figures that do not exist for a row read "-", and its remark says why.
-QStringList cells(const InletComparisonRow& row, const ComparisonContext& context);
 // The full message behind a row's remark, for its tooltip; empty when there is none.
 QString remarkDetail(const InletComparisonRow& row);
 

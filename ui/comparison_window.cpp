@@ -1,8 +1,11 @@
 #include "ui/comparison_window.h"
 
+#include "aodd/comparison_report.h"
+#include "core/report_layout.h"
 #include "ui/artwork.h"
 #include "ui/cost_chart.h"
 #include "ui/metrics.h"
+#include "ui/report_layouts.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -27,7 +30,7 @@ ComparisonWindow::ComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window
     heading_->setTextFormat(Qt::PlainText);
     heading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    table_ = new QTableWidget(static_cast<int>(kInletSizes.size()), comparison_text::kColumns, this);
+    table_ = new QTableWidget(this);
     table_->setObjectName("ComparisonTable");
     table_->setAccessibleName(QStringLiteral("Inlet sizes compared"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -38,6 +41,7 @@ ComparisonWindow::ComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setWordWrap(false);
+    table_->setTabKeyNavigation(false); // Tab leaves the table; the arrows move among its cells
 
     chart_ = new CostChart(this);
     chart_->setObjectName("CostChart");
@@ -61,20 +65,32 @@ ComparisonWindow::ComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window
 void ComparisonWindow::showComparison(const ComparisonContext& context) {
     const InletComparison rows = compareInletSizes(context.duty);
     heading_->setText(QStringLiteral("Duty point: ") + comparison_text::dutyLine(context));
-    table_->setHorizontalHeaderLabels(comparison_text::headers(context));
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const QStringList cells = comparison_text::cells(rows[i], context);
+    // The report's section, laid out as every other output shows it.
+    OperatingCase duty = context.duty;
+    duty.currency = context.currency.toStdString();
+    CalculationReport report;
+    report.sections.push_back(inletComparisonSection(duty, rows, context.selected));
+    const ReportLayout layout = layoutReport(report, localeSeparators());
+    const LayoutTable& source = *layout.table(kInletComparisonTableKey);
+    table_->setColumnCount(int(source.columns.size()));
+    table_->setRowCount(int(source.rows.size()));
+    QStringList headers;
+    for (const LayoutColumn& column : source.columns)
+        headers << QString::fromStdString(column.header("\n"));
+    table_->setHorizontalHeaderLabels(headers);
+    for (std::size_t i = 0; i < source.rows.size() && i < rows.size(); ++i) {
         const bool chosen = context.selected == rows[i].size;
-        for (int column = 0; column < comparison_text::kColumns; ++column) {
-            auto* item = new QTableWidgetItem(cells[column]);
-            const bool figure = column >= 2 && column <= 5;
-            item->setTextAlignment(Qt::AlignVCenter | (figure ? Qt::AlignRight : Qt::AlignLeft));
+        const auto& cells = source.rows[i];
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(cells[column].text));
+            item->setTextAlignment(Qt::AlignVCenter |
+                                   (cells[column].number ? Qt::AlignRight : Qt::AlignLeft));
             QFont font = table_->font();
             font.setBold(chosen);
             item->setFont(font);
-            if (column == comparison_text::kColumns - 1)
+            if (column + 1 == cells.size())
                 item->setToolTip(comparison_text::remarkDetail(rows[i]));
-            table_->setItem(static_cast<int>(i), column, item);
+            table_->setItem(int(i), int(column), item);
         }
     }
     table_->resizeColumnsToContents();

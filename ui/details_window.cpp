@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <map>
 
 namespace pumpvale {
 namespace {
@@ -20,26 +23,76 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QTableWidgetItem* item(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* cell = new QTableWidgetItem(text);
-    cell->setTextAlignment(alignment);
-    cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return cell;
+// The share of the screen's free area the window may take when it opens.
+constexpr double kShareOfScreen = 0.9;
+
+QTableWidget* tableOf(const LayoutTable& source, QWidget* parent) {
+    const int columns = int(source.columns.size());
+    auto* table = new QTableWidget(int(source.rows.size()), columns, parent);
+    table->setObjectName(source.key == "inlet-sizes" ? QStringLiteral("ComparisonTable")
+                                                     : QStringLiteral("DetailsTable"));
+    table->setProperty("layoutKey", q(source.key));
+    table->setAccessibleName(q(source.heading));
+    QStringList headers;
+    for (const LayoutColumn& column : source.columns)
+        headers << q(column.header("\n"));
+    table->setHorizontalHeaderLabels(headers);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false); // Tab leaves the table; the arrows move among its cells
+    table->setWordWrap(false);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the pane scrolls, not the table
+    table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int row = 0; row < int(source.rows.size()); ++row)
+        for (int column = 0; column < columns && column < int(source.rows[std::size_t(row)].size());
+             ++column) {
+            const LayoutCell& cell = source.rows[std::size_t(row)][std::size_t(column)];
+            auto* item = new QTableWidgetItem(q(cell.text));
+            item->setTextAlignment((cell.number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            table->setItem(row, column, item);
+        }
+    // A long text value (why the PC pump alone) with no unit and no formula spans the rest of its row, and
+    // the columns are as wide as their other cells.
+    constexpr qsizetype kLongText = 30;
+    for (int row = 0; row < table->rowCount() && columns == 4; ++row) {
+        const auto& cells = source.rows[std::size_t(row)];
+        if (cells.size() == 4 && !cells[1].number && cells[1].text.size() > kLongText &&
+            cells[2].text.empty() && cells[3].text.empty())
+            table->setSpan(row, 1, 1, 3);
+    }
+    const QFontMetrics metrics(table->font());
+    for (int column = 0; column < columns; ++column) {
+        int widest = table->horizontalHeader()->sectionSizeHint(column);
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (const QTableWidgetItem* cell = table->item(row, column);
+                cell != nullptr && table->columnSpan(row, column) == 1)
+                widest = std::max(widest,
+                                  metrics.horizontalAdvance(cell->text()) + 2 * metrics.averageCharWidth());
+        table->setColumnWidth(column, widest);
+    }
+    table->resizeRowsToContents();
+    return table;
 }
 
-QTableWidgetItem* heading(const QString& text) {
-    QTableWidgetItem* cell = item(text);
-    QFont bold = metrics::font();
-    bold.setBold(true);
-    cell->setFont(bold);
-    cell->setBackground(QColor(232, 232, 232));
-    cell->setForeground(QColor(Qt::black));
-    return cell;
+int tableHeight(const QTableWidget& table) {
+    int height = 2 * table.frameWidth() + table.horizontalHeader()->sizeHint().height();
+    for (int row = 0; row < table.rowCount(); ++row)
+        height += table.rowHeight(row);
+    return height;
+}
+
+int tableWidth(const QTableWidget& table) {
+    int width = 2 * table.frameWidth();
+    for (int column = 0; column < table.columnCount(); ++column)
+        width += table.columnWidth(column);
+    return width;
 }
 
 } // namespace
 
-DetailsWindow::DetailsWindow(QWidget& owner, QAction& copy, QAction& print)
+DetailsWindow::DetailsWindow(QWidget& owner, QAction& copy, QAction& print, QAction& exportReport)
     : QDialog(&owner, Qt::Window | Qt::WindowCloseButtonHint) {
     setObjectName("DetailsWindow");
     setWindowTitle("Calculation Details");
@@ -47,117 +100,125 @@ DetailsWindow::DetailsWindow(QWidget& owner, QAction& copy, QAction& print)
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(metrics::font());
 
-    table_ = new QTableWidget(0, 4, this);
-    table_->setObjectName("DetailsTable");
-    table_->setAccessibleName("Calculation details");
-    table_->setHorizontalHeaderLabels({"Quantity", "Value", "Unit", "How it is found"});
-    table_->verticalHeader()->hide();
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setWordWrap(false);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setAlternatingRowColors(false);
-
-    assumptions_ = new QLabel(this);
-    assumptions_->setObjectName("Assumptions");
-    assumptions_->setWordWrap(true);
-    assumptions_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pane_ = new QWidget;
+    pane_->setObjectName("DetailsPane");
+    paneLayout_ = new QVBoxLayout(pane_);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName("DetailsScroll");
+    scroll_->setWidget(pane_);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFocusPolicy(Qt::NoFocus);
 
     auto* buttons = new QDialogButtonBox(this);
     auto* copyButton = buttons->addButton("Copy Results", QDialogButtonBox::ActionRole);
     auto* printButton = buttons->addButton("Print Report...", QDialogButtonBox::ActionRole);
+    auto* exportButton = buttons->addButton("Export Report...", QDialogButtonBox::ActionRole);
     auto* closeButton = buttons->addButton("Close", QDialogButtonBox::RejectRole);
     closeButton->setDefault(true);
-    addActions({&copy, &print}); // their shortcuts work here too
+    addActions({&copy, &print, &exportReport}); // their shortcuts work here too
     connect(copyButton, &QPushButton::clicked, &copy, &QAction::trigger);
     connect(printButton, &QPushButton::clicked, &print, &QAction::trigger);
+    connect(exportButton, &QPushButton::clicked, &exportReport, &QAction::trigger);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(table_, 1);
-    layout->addWidget(assumptions_);
+    layout->addWidget(scroll_, 1);
     layout->addWidget(buttons);
+    setMinimumSize(360, 240); // smaller than any content: the pane scrolls
 }
 
-void DetailsWindow::setReport(const CalculationReport& report, const Separators& separators) {
-    table_->setRowCount(0);
-    // A section's own table may be wider than the four columns of the rows (the inlet sizes compared
-    // have seven); a cell beyond the last column would be dropped.
-    int columns = 4;
-    for (const ReportSection& section : report.sections)
-        columns = std::max(columns, int(section.table.columns.size()));
-    table_->setColumnCount(columns);
-    for (int column = 4; column < columns; ++column)
-        table_->setHorizontalHeaderItem(column, new QTableWidgetItem(QString()));
-    const auto addRow = [this](const QList<QTableWidgetItem*>& cells) {
-        const int row = table_->rowCount();
-        table_->insertRow(row);
-        for (int column = 0; column < int(cells.size()); ++column)
-            table_->setItem(row, column, cells[column]);
-        return row;
+void DetailsWindow::setReportLayout(const ReportLayout& layout) {
+    qDeleteAll(parts_);
+    parts_.clear();
+    tables_.clear();
+    const auto add = [this](QWidget* part) {
+        parts_ << part;
+        paneLayout_->addWidget(part);
     };
-    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    for (const ReportSection& section : report.sections) {
-        const int row = addRow({heading(q(section.title))});
-        table_->setSpan(row, 0, 1, table_->columnCount());
-        for (const ReportRow& r : section.rows) {
-            const bool number = r.value.kind != ReportValue::Kind::Text;
-            addRow(
-                {item(q(r.name)),
-                 item(q(formatValue(r.value, separators)), number ? right : Qt::AlignLeft | Qt::AlignVCenter),
-                 item(q(r.unit)), item(q(r.formula))});
-        }
-        if (section.table.empty())
-            continue;
-        QList<QTableWidgetItem*> columns;
-        for (const std::string& column : section.table.columns)
-            columns << heading(q(column));
-        addRow(columns);
-        for (const auto& values : section.table.rows) {
-            QList<QTableWidgetItem*> cells;
-            for (const ReportValue& value : values)
-                cells << item(q(formatValue(value, separators)), value.kind == ReportValue::Kind::Text
-                                                                     ? Qt::AlignLeft | Qt::AlignVCenter
-                                                                     : right);
-            addRow(cells);
-        }
+    const QFont font = metrics::font();
+    QFont bold = font;
+    bold.setBold(true);
+    // The working's tables share their columns' widths, so that they read as one.
+    std::map<QStringList, std::vector<int>> widths;
+    for (const LayoutTable& source : layout.tables) {
+        auto* heading = new QLabel(q(source.heading), pane_);
+        heading->setFont(bold);
+        add(heading);
+        QTableWidget* table = tableOf(source, pane_);
+        heading->setBuddy(table);
+        add(table);
+        tables_ << table;
+        QStringList names;
+        for (int column = 0; column < table->columnCount(); ++column)
+            names << table->horizontalHeaderItem(column)->text();
+        std::vector<int>& shared = widths[names];
+        shared.resize(std::size_t(table->columnCount()), 0);
+        for (int column = 0; column < table->columnCount(); ++column)
+            shared[std::size_t(column)] = std::max(shared[std::size_t(column)], table->columnWidth(column));
     }
-    // A reason or a long text spans the rest of its row, and the columns are as wide as their other cells.
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        const QTableWidgetItem* value = table_->item(row, 1);
-        const QTableWidgetItem* unit = table_->item(row, 2);
-        if (value != nullptr && value->text().size() > 30 && unit != nullptr && unit->text().isEmpty())
-            table_->setSpan(row, 1, 1, table_->columnCount() - 1);
+    for (QTableWidget* table : tables_) {
+        QStringList names;
+        for (int column = 0; column < table->columnCount(); ++column)
+            names << table->horizontalHeaderItem(column)->text();
+        const std::vector<int>& shared = widths[names];
+        for (int column = 0; column < table->columnCount(); ++column)
+            table->setColumnWidth(column,
+                                  shared[std::size_t(column)] + table->fontMetrics().averageCharWidth());
+        table->setFixedHeight(tableHeight(*table));
+        table->setFixedWidth(tableWidth(*table)); // no empty band beside the columns
+        table->setCurrentItem(nullptr);           // nothing looks selected until the user selects
     }
-    const QFontMetrics metrics(table_->font());
-    for (int column = 0; column < table_->columnCount(); ++column) {
-        int widest = table_->horizontalHeader()->sectionSizeHint(column);
-        for (int row = 0; row < table_->rowCount(); ++row)
-            if (const QTableWidgetItem* cell = table_->item(row, column);
-                cell != nullptr && table_->columnSpan(row, column) == 1)
-                widest = std::max(widest,
-                                  metrics.horizontalAdvance(cell->text()) + 3 * metrics.averageCharWidth());
-        table_->setColumnWidth(column, widest);
-    }
-    table_->resizeRowsToContents();
-    table_->setCurrentItem(nullptr); // nothing looks selected until the user selects
+    auto* notes = new QLabel(pane_);
+    notes->setObjectName("Assumptions");
+    notes->setWordWrap(true);
+    notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QString text = "<b>" + q(layout.notesHeading).toHtmlEscaped() +
+                   "</b><ul style=\"margin-left: 12px; -qt-list-indent: 0\">";
+    for (const std::string& note : layout.notes)
+        text += "<li>" + q(note).toHtmlEscaped() + "</li>";
+    notes->setText(text + "</ul>");
+    add(notes);
+    // Tab goes from table to table in their order, then to the buttons.
+    for (qsizetype i = 1; i < tables_.size(); ++i)
+        setTabOrder(tables_[i - 1], tables_[i]);
+    fitToScreen();
+}
 
-    QString text = "<b>Assumptions</b><ul style=\"margin-left: 12px; -qt-list-indent: 0\">";
-    for (const std::string& assumption : report.assumptions)
-        text += "<li>" + q(assumption).toHtmlEscaped() + "</li>";
-    assumptions_->setText(text + "</ul>");
-
-    // Wide enough for every column, as tall as the rows need, within the screen.
-    int width = 2 * table_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
-    for (int column = 0; column < table_->columnCount(); ++column)
-        width += table_->columnWidth(column);
-    int height = 2 * table_->frameWidth() + table_->horizontalHeader()->height();
-    for (int row = 0; row < table_->rowCount(); ++row)
-        height += table_->rowHeight(row);
-    QSize limit(1200, 900);
-    if (const QScreen* shown = screen())
-        limit = (shown->availableSize() * 0.85).expandedTo(QSize(1000, 760)).boundedTo(limit);
-    table_->setMinimumSize(QSize(width, height + 2).boundedTo(limit));
-    adjustSize();
+// As large as the content wants, within the screen's free area, and placed inside it.
+void DetailsWindow::fitToScreen() {
+    if (placed_)
+        return;
+    placed_ = true;
+    const QScreen* shown = screen();
+    if (shown == nullptr)
+        return;
+    const QRect free = shown->availableGeometry();
+    const QSize most(int(free.width() * kShareOfScreen), int(free.height() * kShareOfScreen));
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize pane =
+        pane_->sizeHint() + QSize(2 * scroll_->frameWidth() + scrollBar + 2, 2 * scroll_->frameWidth() + 2);
+    const QMargins margins = layout()->contentsMargins();
+    const QSize wanted(pane.width() + margins.left() + margins.right(),
+                       pane.height() + margins.top() + margins.bottom() + layout()->spacing() +
+                           layout()->itemAt(1)->sizeHint().height());
+    // The window manager's frame, known for the window it belongs to once shown, is counted in.
+    QMargins frameMargins;
+    if (const QWidget* owner = parentWidget(); owner != nullptr && owner->isVisible()) {
+        const QRect outer = owner->frameGeometry();
+        const QRect inner = owner->geometry();
+        frameMargins = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                                outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    const QSize frameExtra(frameMargins.left() + frameMargins.right(),
+                           frameMargins.top() + frameMargins.bottom());
+    resize(wanted.boundedTo(most - frameExtra));
+    // Centred over the window it belongs to, and inside the screen.
+    QRect frame(QPoint(), size() + frameExtra);
+    frame.moveCenter(parentWidget() != nullptr ? parentWidget()->frameGeometry().center() : free.center());
+    frame.moveLeft(
+        std::clamp(frame.left(), free.left(), std::max(free.left(), free.right() - frame.width())));
+    frame.moveTop(std::clamp(frame.top(), free.top(), std::max(free.top(), free.bottom() - frame.height())));
+    move(frame.topLeft());
 }
 
 } // namespace pumpvale

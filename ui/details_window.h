@@ -1,31 +1,45 @@
-// "Calculation Details": the working of the last result as a table, in a window of its own.
+// "Calculation Details": the working of the last result in a window of its own, as the report's one
+// layout shows it.
 //
-// One row per quantity: its name, value, unit and how it is found, under a heading per section of the
-// report, and the model's assumptions below. Its buttons copy and print through the main window's
-// actions. Escape closes it; at most one is open (ResultsActions keeps it).
+// One table per table of the layout (the working's sections with their four columns, the inlet sizes
+// compared with theirs), each under its heading and with its own header row, and the model's assumptions
+// below, all in one scrolling pane; the buttons stay below it. The window opens within the screen it
+// appears on and can be made smaller. Tab moves from table to table and on to the buttons; the arrow
+// keys move within a table. Its buttons copy, print and export through the main window's actions.
+// Escape closes it; at most one is open (ResultsActions keeps it).
 #pragma once
 
-#include "core/report.h"
+#include "core/report_layout.h"
 
 #include <QDialog>
+#include <QList>
 
 class QAction;
 class QLabel;
+class QScrollArea;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace pumpvale {
 
 class DetailsWindow final : public QDialog {
     Q_OBJECT
 public:
-    // copy and print are triggered by the window's buttons.
-    DetailsWindow(QWidget& owner, QAction& copy, QAction& print);
+    // copy, print and exportReport are triggered by the window's buttons.
+    DetailsWindow(QWidget& owner, QAction& copy, QAction& print, QAction& exportReport);
 
-    void setReport(const CalculationReport& report, const Separators& separators);
+    void setReportLayout(const ReportLayout& layout);
+    QList<QTableWidget*> tables() const { return tables_; }
 
 private:
-    QTableWidget* table_ = nullptr;
-    QLabel* assumptions_ = nullptr;
+    void fitToScreen();
+
+    QScrollArea* scroll_ = nullptr;
+    QWidget* pane_ = nullptr;
+    QVBoxLayout* paneLayout_ = nullptr;
+    QList<QTableWidget*> tables_;
+    QList<QWidget*> parts_; // everything in the pane, made again for each layout
+    bool placed_ = false;
 };
 
 } // namespace pumpvale

@@ -13,127 +13,86 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The cells of one line of the report, before any layout.
-struct Line {
-    enum class Kind { Heading, Columns, Row } kind;
-    QStringList cells;
-    QList<bool> right = {}; // numbers stand aligned on the right
-
-    bool alignsRight(qsizetype column) const { return column < right.size() && right[column]; }
-};
-
-bool isNumber(const ReportValue& value) {
-    return value.kind != ReportValue::Kind::Text;
+QString escaped(const std::string& text) {
+    return q(text).toHtmlEscaped();
 }
 
-const QStringList kColumns{"Quantity", "Value", "Unit", "How it is found"};
-
-std::vector<Line> linesOf(const CalculationReport& report, const Separators& separators) {
-    std::vector<Line> lines;
-    for (const ReportSection& section : report.sections) {
-        lines.push_back({Line::Kind::Heading, {q(section.title)}});
-        for (const ReportRow& row : section.rows)
-            lines.push_back(
-                {Line::Kind::Row,
-                 {q(row.name), q(formatValue(row.value, separators)), q(row.unit), q(row.formula)},
-                 {false, isNumber(row.value)}});
-        if (section.table.empty())
-            continue;
-        QStringList columns;
-        for (const std::string& column : section.table.columns)
-            columns << q(column);
-        lines.push_back({Line::Kind::Columns, columns});
-        for (const auto& values : section.table.rows) {
-            Line line{Line::Kind::Row, {}};
-            for (const ReportValue& value : values) {
-                line.cells << q(formatValue(value, separators));
-                line.right << isNumber(value);
-            }
-            lines.push_back(line);
+QString plainTable(const LayoutTable& table) {
+    std::vector<qsizetype> widths(table.columns.size(), 0);
+    for (std::size_t i = 0; i < table.columns.size(); ++i)
+        widths[i] = q(table.columns[i].header()).size();
+    for (const auto& row : table.rows)
+        for (std::size_t i = 0; i < row.size() && i < widths.size(); ++i)
+            widths[i] = std::max(widths[i], q(row[i].text).size());
+    const auto line = [&](const auto& cellAt, std::size_t count) {
+        QString text;
+        for (std::size_t i = 0; i < count && i < widths.size(); ++i) {
+            const auto [cell, right] = cellAt(i);
+            text += (right ? cell.rightJustified(widths[i]) : cell.leftJustified(widths[i])) + "  ";
         }
-    }
-    return lines;
-}
-
-QString escaped(const QString& text) {
-    return text.toHtmlEscaped();
+        return "  " + text.trimmed() + "\n";
+    };
+    QString out = "\n" + q(table.heading) + "\n";
+    out += line([&](std::size_t i) { return std::pair(q(table.columns[i].header()), false); },
+                table.columns.size());
+    for (const auto& row : table.rows)
+        out += line([&](std::size_t i) { return std::pair(q(row[i].text), row[i].number); }, row.size());
+    return out;
 }
 
 } // namespace
 
-Separators localeSeparators() {
-    const QLocale locale;
-    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+ReportLayout localeLayout(const CalculationReport& report) {
+    return layoutReport(report, localeSeparators());
 }
 
-QString reportPlainText(const CalculationReport& report, const Separators& separators) {
-    const std::vector<Line> lines = linesOf(report, separators);
-    // Each column as wide as its widest cell; headings stand on their own.
-    std::vector<qsizetype> widths(kColumns.size(), 0);
-    for (const Line& line : lines)
-        if (line.kind != Line::Kind::Heading)
-            for (qsizetype i = 0; i < line.cells.size(); ++i) {
-                if (std::size_t(i) >= widths.size())
-                    widths.resize(std::size_t(i) + 1, 0);
-                widths[std::size_t(i)] = std::max(widths[std::size_t(i)], line.cells[i].size());
-            }
-
-    QString out = q(report.title) + "\n";
-    for (const Line& line : lines) {
-        if (line.kind == Line::Kind::Heading) {
-            out += "\n" + line.cells.first() + "\n";
-            continue;
-        }
-        QString text;
-        for (qsizetype i = 0; i < line.cells.size(); ++i) {
-            const int width = int(widths[std::size_t(i)]);
-            text += (line.alignsRight(i) ? line.cells[i].rightJustified(width)
-                                         : line.cells[i].leftJustified(width)) +
-                    "  ";
-        }
-        out += "  " + text.trimmed() + "\n";
-    }
-    out += "\nAssumptions\n";
-    for (const std::string& assumption : report.assumptions)
-        out += "  - " + q(assumption) + "\n";
+QString reportPlainText(const ReportLayout& layout) {
+    QString out = q(layout.title) + "\n";
+    if (!layout.dutyPoint.empty())
+        out += "Duty point: " + q(layout.dutyPoint) + "\n";
+    for (const LayoutTable& table : layout.tables)
+        out += plainTable(table);
+    out += "\n" + q(layout.notesHeading) + "\n";
+    for (const std::string& note : layout.notes)
+        out += "  - " + q(note) + "\n";
     return out;
 }
 
-QString reportHtmlTable(const CalculationReport& report, const Separators& separators) {
-    QString html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>";
-    for (const QString& column : kColumns)
-        html += "<th align=\"left\">" + column + "</th>";
-    html += "</tr>\n";
-    for (const Line& line : linesOf(report, separators)) {
-        if (line.kind == Line::Kind::Heading) {
-            html += QString("<tr><th colspan=\"%1\" align=\"left\" bgcolor=\"#e8e8e8\">%2</th></tr>\n")
-                        .arg(kColumns.size())
-                        .arg(escaped(line.cells.first()));
-            continue;
-        }
-        html += "<tr>";
-        for (qsizetype i = 0; i < line.cells.size(); ++i) {
-            const char* tag = line.kind == Line::Kind::Columns ? "th" : "td";
-            const char* align = line.alignsRight(i) ? " align=\"right\"" : "";
-            html += QString("<%1%2>%3</%1>").arg(tag, align, escaped(line.cells[i]));
-        }
+QString reportHtmlTables(const ReportLayout& layout) {
+    QString html;
+    for (const LayoutTable& table : layout.tables) {
+        html += "<h3>" + escaped(table.heading) + "</h3>\n";
+        html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>";
+        for (const LayoutColumn& column : table.columns)
+            html += "<th align=\"left\">" + escaped(column.header()) + "</th>";
         html += "</tr>\n";
+        for (const auto& row : table.rows) {
+            html += "<tr>";
+            for (const LayoutCell& cell : row)
+                html +=
+                    QString("<td%1>%2</td>").arg(cell.number ? " align=\"right\"" : "", escaped(cell.text));
+            html += "</tr>\n";
+        }
+        html += "</table>\n";
     }
-    return html + "</table>\n";
+    html += "<h3>" + escaped(layout.notesHeading) + "</h3>\n<ul>\n";
+    for (const std::string& note : layout.notes)
+        html += "<li>" + escaped(note) + "</li>\n";
+    return html + "</ul>\n";
 }
 
-QString reportPageHtml(const CalculationReport& report, const Separators& separators, const QDateTime& when,
-                       const QString& figures) {
-    QString html = "<html><body style=\"font-family: 'DejaVu Sans'; font-size: 8pt\">\n";
-    html += "<h2>" + escaped(q(report.title)) + "</h2>\n";
-    html += "<p>" + escaped(QLocale().toString(when, QLocale::LongFormat)) + "</p>\n";
-    html += reportHtmlTable(report, separators);
-    if (!figures.isEmpty())
-        html += "<p>" + figures + "</p>\n";
-    html += "<h3>Assumptions</h3>\n<ul>\n";
-    for (const std::string& assumption : report.assumptions)
-        html += "<li>" + escaped(q(assumption)) + "</li>\n";
-    return html + "</ul>\n</body></html>\n";
+QString reportHtmlDocument(const ReportLayout& layout, const QDateTime& when) {
+    QString html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
+                   escaped(layout.title) + "</title>\n</head>\n<body>\n";
+    html += "<h1>" + escaped(layout.title) + "</h1>\n";
+    if (!layout.dutyPoint.empty())
+        html += "<p>Duty point: " + escaped(layout.dutyPoint) + "</p>\n";
+    html += "<p>" + pageDate(when).toHtmlEscaped() + "</p>\n";
+    return html + reportHtmlTables(layout) + "</body>\n</html>\n";
+}
+
+QString pageDate(const QDateTime& when) {
+    return QLocale(QLocale::English, QLocale::UnitedKingdom).toString(when, "d MMMM yyyy, HH:mm");
 }
 
 } // namespace pumpvale

@@ -1,12 +1,10 @@
-// Three layouts of one CalculationReport: aligned plain text, an HTML table, and the printed page.
-//
-// They walk the report's sections in order and know nothing of what a section holds: a section's rows
-// become rows of four columns (quantity, value, unit, how it is found) and its table, when it has one,
-// follows as rows of its own columns. A section added to the report appears in all three.
+// The report's one layout (core/report_layout.h) as text for the clipboard and for a file: aligned plain
+// text and HTML. Each of the layout's tables keeps its own header row and its own column widths.
 #pragma once
 
-#include "core/report.h"
+#include "core/report_layout.h"
 
+#include <QLocale>
 #include <QString>
 
 class QDateTime;
@@ -14,17 +12,25 @@ class QDateTime;
 namespace pumpvale {
 
 // The separators of the user's locale, for the amounts and figures.
-Separators localeSeparators();
+inline Separators localeSeparators() {
+    const QLocale locale;
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+// The layout of report with the user's separators.
+ReportLayout localeLayout(const CalculationReport& report);
 
 // Columns padded with blanks, for a mail or a terminal.
-QString reportPlainText(const CalculationReport& report, const Separators& separators);
+QString reportPlainText(const ReportLayout& layout);
 
-// One <table> with a header row, for a spreadsheet or a word processor: every figure lands in a cell.
-QString reportHtmlTable(const CalculationReport& report, const Separators& separators);
+// The tables with their header rows, and the assumptions, for a spreadsheet or a word processor: every
+// figure lands in a cell.
+QString reportHtmlTables(const ReportLayout& layout);
 
-// The whole printed page: title, date, the table, any figures (HTML, such as a chart's image) and the
-// model's assumptions.
-QString reportPageHtml(const CalculationReport& report, const Separators& separators, const QDateTime& when,
-                       const QString& figures = {});
+// A whole HTML document: title, duty point, date, the tables and the assumptions.
+QString reportHtmlDocument(const ReportLayout& layout, const QDateTime& when);
+
+// The date and time of a page, in the page's language (English), whatever the user's locale.
+QString pageDate(const QDateTime& when);
 
 } // namespace pumpvale

@@ -6,8 +6,8 @@ namespace pumpvale::printing {
 namespace {
 
 // The module's two entry points (ui/print_module.cpp); 1 printed, 0 cancelled.
-using DialogEntry = int (*)(QWidget*, const QString*);
-using PdfEntry = int (*)(const QString*, const QString*);
+using DialogEntry = int (*)(QWidget*, const QPageSize*, const PagePainter*);
+using PdfEntry = int (*)(const QString*, const QPageSize*, const PagePainter*);
 
 QLibrary& module() {
     static QLibrary library;
@@ -36,14 +36,14 @@ Outcome outcomeOf(int result) {
 
 } // namespace
 
-Outcome printWithDialog(QWidget* parent, const QString& pageHtml) {
+Outcome printWithDialog(QWidget* parent, const QPageSize& paper, const PagePainter& paint) {
     const auto print = entry<DialogEntry>("pumpvalePrintWithDialog");
-    return print != nullptr ? outcomeOf(print(parent, &pageHtml)) : Outcome::Unavailable;
+    return print != nullptr ? outcomeOf(print(parent, &paper, &paint)) : Outcome::Unavailable;
 }
 
-Outcome printToPdf(const QString& path, const QString& pageHtml) {
+Outcome printToPdf(const QString& path, const QPageSize& paper, const PagePainter& paint) {
     const auto print = entry<PdfEntry>("pumpvalePrintToPdf");
-    return print != nullptr ? outcomeOf(print(&path, &pageHtml)) : Outcome::Unavailable;
+    return print != nullptr ? outcomeOf(print(&path, &paper, &paint)) : Outcome::Unavailable;
 }
 
 QString unavailableReason() {

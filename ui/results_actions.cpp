@@ -4,6 +4,8 @@
 #include "ui/comparison_text.h"
 #include "ui/cost_chart.h"
 #include "ui/details_window.h"
+#include "ui/message_sink.h"
+#include "ui/report_export.h"
 #include "ui/report_layouts.h"
 #include "ui/report_printing.h"
 #include "ui/result_box_fit.h"
@@ -12,9 +14,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -45,12 +49,15 @@ ResultsActions::ResultsActions(QWidget& window, const OperatingCase& c, const An
     details_ = addAction(window, "Calculation Details...", {QKeySequence(Qt::CTRL | Qt::Key_D)});
     copy_ = addAction(window, "Copy Results", QKeySequence::keyBindings(QKeySequence::Copy));
     print_ = addAction(window, "Print Report...", QKeySequence::keyBindings(QKeySequence::Print));
+    // Ctrl+E ("export") is free in the window and in its entries.
+    export_ = addAction(window, "Export Report...", {QKeySequence(Qt::CTRL | Qt::Key_E)});
     connect(details_, &QAction::triggered, this, &ResultsActions::showDetails);
     connect(copy_, &QAction::triggered, this, &ResultsActions::copyResults);
     connect(print_, &QAction::triggered, this, &ResultsActions::printReport);
+    connect(export_, &QAction::triggered, this, &ResultsActions::exportReport);
 
     results_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    results_->addActions({details_, copy_, print_});
+    results_->addActions({details_, copy_, print_, export_});
     results_->installEventFilter(this);
     window.installEventFilter(this);
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
@@ -76,41 +83,71 @@ CalculationReport ResultsActions::report() const {
     return r;
 }
 
+ReportPage ResultsActions::page() const {
+    const ComparisonContext context = comparisonContext(window_, case_);
+    const InletComparison rows = compareInletSizes(context.duty);
+    CalculationReport r = buildCalculationReport(case_, costs_);
+    r.sections.push_back(inletComparisonSection(context.duty, rows, context.selected));
+    return {
+        localeLayout(r),
+        CostChartView{costChartData(context.duty), rows, context.units, context.currency, context.selected},
+        QDateTime::currentDateTime()};
+}
+
 void ResultsActions::showDetails() {
     if (detailsWindow_ == nullptr)
-        detailsWindow_ = new DetailsWindow(window_, *copy_, *print_);
-    detailsWindow_->setReport(report(), localeSeparators());
+        detailsWindow_ = new DetailsWindow(window_, *copy_, *print_, *export_);
+    detailsWindow_->setReportLayout(localeLayout(report()));
     detailsWindow_->show();
     detailsWindow_->raise();
     detailsWindow_->activateWindow();
 }
 
 void ResultsActions::copyResults() {
-    const CalculationReport r = report();
-    const Separators separators = localeSeparators();
+    const ReportLayout layout = localeLayout(report());
     auto* data = new QMimeData;
-    data->setText(reportPlainText(r, separators));
-    data->setHtml("<html><body><p><b>" + QString::fromStdString(r.title).toHtmlEscaped() + "</b></p>\n" +
-                  reportHtmlTable(r, separators) + "</body></html>");
+    data->setText(reportPlainText(layout));
+    data->setHtml("<html><body><p><b>" + QString::fromStdString(layout.title).toHtmlEscaped() + "</b></p>\n" +
+                  reportHtmlTables(layout) + "</body></html>");
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void ResultsActions::printReport() {
-    const QString page = reportPageHtml(report(), localeSeparators(), QDateTime::currentDateTime(),
-                                        comparisonChartHtml(window_, case_));
+    const ReportPage shown = page();
     QWidget* over = &window_;
     if (detailsWindow_ != nullptr && detailsWindow_->isActiveWindow())
         over = detailsWindow_;
-    if (printing::printWithDialog(over, page) == printing::Outcome::Unavailable)
+    const auto paint = [&shown](QPagedPaintDevice& device) { paintReportPages(device, shown); };
+    if (printing::printWithDialog(over, localePageSize(QLocale()), paint) == printing::Outcome::Unavailable)
         QMessageBox::warning(over, "Print Report",
                              "Printing is not available: " + printing::unavailableReason());
+}
+
+void ResultsActions::exportReport() {
+    QWidget* over = &window_;
+    if (detailsWindow_ != nullptr && detailsWindow_->isActiveWindow())
+        over = detailsWindow_;
+    QString filter;
+    const QString chosen = QFileDialog::getSaveFileName(over, "Export Report", "Pumpvale report.pdf",
+                                                        report_export::filters(), &filter);
+    if (chosen.isEmpty())
+        return;
+    const report_export::Format format = report_export::formatOf(filter, chosen);
+    const QString path = report_export::withSuffix(chosen, format);
+    if (const std::optional<QString> failure = report_export::write(path, format, page())) {
+        const std::string text = failure->toStdString();
+        if (sink_ != nullptr)
+            sink_->show({text, "Export Report"});
+        else
+            QMessageBox::warning(over, "Export Report", *failure);
+    }
 }
 
 bool ResultsActions::eventFilter(QObject* watched, QEvent* event) {
     if (watched == results_ &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
         const bool shown = event->type() == QEvent::ShowToParent;
-        for (QAction* action : {details_, copy_, print_})
+        for (QAction* action : {details_, copy_, print_, export_})
             action->setEnabled(shown);
         if (shown)
             resultsChanged();
@@ -154,14 +191,14 @@ void ResultsActions::resultsChanged() {
         box.setToolTip(tip);
     }
     if (detailsWindow_ != nullptr)
-        detailsWindow_->setReport(report(), separators);
+        detailsWindow_->setReportLayout(localeLayout(report()));
 }
 
 void ResultsActions::showBoxMenu(QLineEdit& box, QPoint where) {
     QMenu* menu = box.createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
-    menu->addActions({details_, copy_, print_});
+    menu->addActions({details_, copy_, print_, export_});
     menu->popup(box.mapToGlobal(where));
 }
 

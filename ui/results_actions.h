@@ -1,6 +1,6 @@
 // What the results group offers besides its three boxes: each box's derivation in its tooltip, the
-// box fitted to its whole amount, and the actions "Calculation Details...", "Copy Results" and
-// "Print Report..." on a right-click of the group and as keyboard shortcuts.
+// box fitted to its whole amount, and the actions "Calculation Details...", "Copy Results",
+// "Print Report..." and "Export Report..." on a right-click of the group and as keyboard shortcuts.
 //
 // It installs itself on the main window from one call and watches the results group and boxes, so the
 // window's handlers know nothing of it. The actions are enabled while a result is shown; they build the
@@ -8,6 +8,7 @@
 #pragma once
 
 #include "core/report.h"
+#include "ui/report_page.h"
 #include "ui/result_box_fit.h"
 
 #include <QFont>
@@ -26,6 +27,7 @@ class QLineEdit;
 namespace pumpvale {
 
 class DetailsWindow;
+class MessageSink;
 
 class ResultsActions final : public QObject {
     Q_OBJECT
@@ -36,13 +38,18 @@ public:
     QAction& detailsAction() const { return *details_; }
     QAction& copyAction() const { return *copy_; }
     QAction& printAction() const { return *print_; }
+    QAction& exportAction() const { return *export_; }
     DetailsWindow* detailsWindow() const; // the open one, or null
 
     CalculationReport report() const;
+    ReportPage page() const; // the report's layout with the user's separators, its chart, the time now
+    // Where an export's failure is told; a message box over the window when none is set.
+    void setMessageSink(MessageSink* sink) { sink_ = sink; }
 
     void showDetails();
     void copyResults();
     void printReport();
+    void exportReport();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,6 +74,8 @@ private:
     QAction* details_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* print_ = nullptr;
+    QAction* export_ = nullptr;
+    MessageSink* sink_ = nullptr;
     QPointer<DetailsWindow> detailsWindow_;
 };
 

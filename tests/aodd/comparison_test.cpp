@@ -173,7 +173,9 @@ TEST(InletComparisonReport, OneRowPerSizeWithTheSelectedMarked) {
     const OperatingCase c = accepted({UnitSystem::SI, "4.1", "37.85", "6.5"});
     const ReportSection section = inletComparisonSection(c, InletSize::One);
     ASSERT_EQ(section.table.rows.size(), kInletSizes.size());
-    EXPECT_EQ(section.table.columns[3], "Air needed (Bar)");
+    EXPECT_EQ(section.table.columns[3].name, "Air needed");
+    EXPECT_EQ(section.table.columns[3].unit, "Bar");
+    EXPECT_EQ(section.table.key, kInletComparisonTableKey);
     const auto& one = section.table.rows[2];
     EXPECT_EQ(one[0].text, "1 inch (selected)");
     EXPECT_EQ(one[1].text, "serves");

@@ -31,42 +31,42 @@ struct WorkedExample {
 };
 
 struct Figure {
-    const char* name;
+    const char* key;
     double value;
     const char* shown;
 };
 
-// Every figure of the worked example, by the name of its row, and as the report shows it.
+// Every figure of the worked example, by the key of its row, and as the report shows it.
 // clang-format off
 constexpr Figure kWorkedExample[] = {
-    {"Fluid pressure",               60,                  "60"},
-    {"Flow",                         10,                  "10"},
-    {"Weeks per year",               52,                  "52"},
-    {"Days per week",                7,                   "7"},
-    {"Hours per day",                24,                  "24"},
-    {"Price of electricity",         0.065,               "0.065"},
-    {"Compressor stages",            1,                   "1"},
-    {"Compressor efficiency",        75,                  "75"},
-    {"PC pump efficiency",           0.50689655172,       "0.506897"},
-    {"PC pump input power",          0.69059128903,       "0.690591"},
-    {"Operating hours per year",     8736,                "8,736"},
-    {"durvane annual cost",          292.54043674184,     "292.54"},
-    {"Air consumption",              10,                  "10"},
-    {"Required air pressure",        40,                  "40"},
-    {"Discharge pressure",           54.7,                "54.7"},
-    {"Compression ratio",            3.72108843537415,    "3.72109"},
-    {"Stage exponent",               0.28315412186380,    "0.283154"},
-    {"Ideal compressor power",       1.02093810892594,    "1.02094"},
-    {"Air per ideal hp",             9.79491304376946,    "9.79491"},
-    {"Air per input hp",             7.34618478282710,    "7.34618"},
-    {"AODD annual cost",             576.63760512838,     "576.64"},
-    {"Total savings",                284.09716838654,     "284.10"},
+    {"fluid-pressure",               60,                  "60"},
+    {"flow",                         10,                  "10"},
+    {"weeks-per-year",               52,                  "52"},
+    {"days-per-week",                7,                   "7"},
+    {"hours-per-day",                24,                  "24"},
+    {"electricity-price",         0.065,               "0.065"},
+    {"compressor-stages",            1,                   "1"},
+    {"compressor-efficiency",        75,                  "75"},
+    {"pc-efficiency",           0.50689655172,       "0.506897"},
+    {"pc-input-power",          0.69059128903,       "0.690591"},
+    {"operating-hours",     8736,                "8,736"},
+    {"pc-annual-cost",          292.54043674184,     "292.54"},
+    {"air-consumption",              10,                  "10"},
+    {"required-air-pressure",        40,                  "40"},
+    {"discharge-pressure",           54.7,                "54.7"},
+    {"compression-ratio",            3.72108843537415,    "3.72109"},
+    {"stage-exponent",               0.28315412186380,    "0.283154"},
+    {"ideal-power",       1.02093810892594,    "1.02094"},
+    {"air-per-ideal-hp",             9.79491304376946,    "9.79491"},
+    {"air-per-input-hp",             7.34618478282710,    "7.34618"},
+    {"aodd-annual-cost",             576.63760512838,     "576.64"},
+    {"total-savings",                284.09716838654,     "284.10"},
     // Hand calculations: 600 / 1714; the ideal power over the efficiency.
-    {"Hydraulic power",              0.35005834305718,    "0.350058"},
-    {"Compressor input power",       1.36125081190125,    "1.36125"},
+    {"hydraulic-power",              0.35005834305718,    "0.350058"},
+    {"compressor-input-power",       1.36125081190125,    "1.36125"},
     // The 1-inch table brackets 10 GPM between its flow points 7.5 and 10.
-    {"Lower flow point Qa",          7.5,                 "7.5"},
-    {"Upper flow point Qb",          10,                  "10"},
+    {"qa",          7.5,                 "7.5"},
+    {"qb",          10,                  "10"},
 };
 // clang-format on
 
@@ -75,15 +75,15 @@ TEST(CalculationReport, ShowsEveryFigureOfTheWorkedExample) {
     const CalculationReport report = buildCalculationReport(example.c, example.costs);
     EXPECT_FALSE(report.pcCostOnly);
     for (const Figure& figure : kWorkedExample) {
-        SCOPED_TRACE(figure.name);
-        const ReportRow* row = report.find(figure.name);
+        SCOPED_TRACE(figure.key);
+        const ReportRow* row = report.find(figure.key);
         ASSERT_NE(row, nullptr);
         EXPECT_TRUE(near(row->value.number, figure.value));
         EXPECT_EQ(formatValue(row->value, {}), figure.shown);
     }
-    EXPECT_EQ(report.find("Total savings")->unit, "US Dollars");
-    EXPECT_EQ(report.find("Why the PC pump alone"), nullptr);
-    EXPECT_EQ(report.find("Price of electricity")->unit, "US Dollars per kWh");
+    EXPECT_EQ(report.find("total-savings")->unit, "US Dollars");
+    EXPECT_EQ(report.find("pc-only-reason"), nullptr);
+    EXPECT_EQ(report.find("electricity-price")->unit, "US Dollars per kWh");
     for (const ReportSection& section : report.sections) {
         for (const ReportRow& row : section.rows) {
             if (section.title != "Inputs") {
@@ -119,14 +119,14 @@ TEST(CalculationReport, PcOnlyResultSaysWhichRuleMadeIt) {
 
     const CalculationReport report = buildCalculationReport(c, costs);
     EXPECT_TRUE(report.pcCostOnly);
-    EXPECT_EQ(formatValue(report.find("durvane annual cost")->value, {}), "7,313.51");
-    EXPECT_EQ(formatValue(report.find("Flow, as entered")->value, {}), "946.353");
-    EXPECT_EQ(report.find("Flow, as entered")->unit, "l/min");
-    EXPECT_EQ(formatValue(report.find("Fluid pressure, as entered")->value, {}), "4.13685");
-    EXPECT_EQ(report.find("Why the PC pump alone")->value.text,
+    EXPECT_EQ(formatValue(report.find("pc-annual-cost")->value, {}), "7,313.51");
+    EXPECT_EQ(formatValue(report.find("flow-entered")->value, {}), "946.353");
+    EXPECT_EQ(report.find("flow-entered")->unit, "l/min");
+    EXPECT_EQ(formatValue(report.find("fluid-pressure-entered")->value, {}), "4.13685");
+    EXPECT_EQ(report.find("pc-only-reason")->value.text,
               "The flow lies outside the AODD pumps' data (0.5 to 200 GPM).");
-    for (const char* absent : {"AODD annual cost", "Total savings", "AODD inlet size", "Compression ratio",
-                               "Air consumption", "Compressor efficiency"})
+    for (const char* absent : {"aodd-annual-cost", "total-savings", "inlet-size", "compression-ratio",
+                               "air-consumption", "compressor-efficiency"})
         EXPECT_EQ(report.find(absent), nullptr) << absent;
 }
 
@@ -139,14 +139,14 @@ TEST(CalculationReport, ThreeInchPcOnlyKeepsItsOperatingPoint) {
     c.stepStatus = StepStatus::PcCostOnly;
     const CalculationReport report = buildCalculationReport(c, example.costs);
     EXPECT_TRUE(report.pcCostOnly);
-    EXPECT_NE(report.find("Required air pressure"), nullptr);
-    EXPECT_EQ(report.find("Compression ratio"), nullptr);
-    EXPECT_NE(report.find("Why the PC pump alone")->value.text.find("air pressure"), std::string::npos);
+    EXPECT_NE(report.find("required-air-pressure"), nullptr);
+    EXPECT_EQ(report.find("compression-ratio"), nullptr);
+    EXPECT_NE(report.find("pc-only-reason")->value.text.find("air pressure"), std::string::npos);
 
     c.threeInchOutcome = ThreeInchOutcome::OutOfRange;
     const CalculationReport outside = buildCalculationReport(c, example.costs);
-    EXPECT_EQ(outside.find("Required air pressure"), nullptr);
-    EXPECT_NE(outside.find("Why the PC pump alone")->value.text.find("3-inch"), std::string::npos);
+    EXPECT_EQ(outside.find("required-air-pressure"), nullptr);
+    EXPECT_NE(outside.find("pc-only-reason")->value.text.find("3-inch"), std::string::npos);
 }
 
 struct Shown {
@@ -175,7 +175,12 @@ TEST(CalculationReport, FiguresKeepSixSignificantDigits) {
         EXPECT_EQ(formatValue(ReportValue::figure(s.value), {",", "."}), s.german);
     }
     EXPECT_EQ(formatValue(ReportValue::money(1234567.891), {",", "."}), "1.234.567,89");
-    EXPECT_EQ(formatValue(ReportValue::figure(std::numeric_limits<double>::infinity()), {}), "undefined");
+    for (const double notFinite :
+         {std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_EQ(formatValue(ReportValue::figure(notFinite), {}), "-");
+        EXPECT_EQ(formatValue(ReportValue::money(-notFinite), {}), "-");
+    }
+    EXPECT_EQ(formatValue(ReportValue::money(2.5e300), {}), "2.5E+300"); // not three hundred digits
 }
 
 } // namespace

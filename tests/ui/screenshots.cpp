@@ -18,6 +18,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
 #include <cstdio>
@@ -89,10 +91,16 @@ int main(int argc, char* argv[]) {
         for (QAction* action : ui.window().actions())
             if (action->text() == "Calculation Details...")
                 action->trigger();
-        if (auto* details = ui.window().findChild<QDialog*>("DetailsWindow"))
+        if (auto* details = ui.window().findChild<QDialog*>("DetailsWindow")) {
             saveWidget(*details, name);
-        else
+            // Scrolled to its end: the inlet sizes compared, as a table of their own.
+            if (auto* pane = details->findChild<QScrollArea*>()) {
+                pane->verticalScrollBar()->setValue(pane->verticalScrollBar()->maximum());
+                saveWidget(*details, QString(name) + "End");
+            }
+        } else {
             ++failures;
+        }
         if (state != ScreenState::FullResults)
             continue;
         auto* box = ui.control<QLineEdit>("Text10");

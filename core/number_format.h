@@ -1,0 +1,35 @@
+// How the program writes numbers for people: one rule for every quantity, one for every amount of money.
+//
+// Every figure that is not money (SCFM, psi, Bar, percent, hp, kW, GPM, l/min, hours) reads the same
+// wherever it is shown (tooltips, details, copy, page, export, comparison), because all of them go through
+// formatQuantity. Money keeps the result boxes' "Standard" format (formatStandard in core/cost.h).
+#pragma once
+
+#include <string>
+
+namespace pumpvale {
+
+// The separators of the user's locale. The core does not know the locale: the window passes them.
+struct Separators {
+    std::string decimal = ".";
+    std::string group = ",";
+};
+
+// Six significant digits, or every digit before the point where there are more, grouped, without
+// trailing zeros (16.4, 120, 0.506897, 8,736), and in powers of ten (1.5E-300) from 1e12 up and below
+// 1e-4. A value that is not finite is never shown: it reads "-".
+std::string formatQuantity(double value, const Separators& separators);
+
+// Money in the "Standard" format; from 1e15 on (an absurd but accepted entry can give hundreds of
+// digits) in powers of ten as formatQuantity writes them; "-" when not finite.
+std::string formatMoney(double value, const Separators& separators);
+
+// Every decimal point that stands between two digits in a text made with a period (a constant in a
+// formula in words, "0.5 to 200 GPM" in a reason) written with the given decimal separator instead, so
+// that a page's numbers follow one locale.
+std::string withDecimalSeparator(std::string text, const std::string& decimal);
+
+// The shortest text that reads back as the same double, with a period: for files read by programs.
+std::string exactNumber(double value);
+
+} // namespace pumpvale

@@ -1,0 +1,130 @@
+#include "core/report_layout.h"
+
+#include <cmath>
+#include <utility>
+
+namespace pumpvale {
+namespace {
+
+const std::vector<LayoutColumn> kWorkingColumns{
+    {"Quantity", ""}, {"Value", ""}, {"Unit", ""}, {"How it is found", ""}};
+
+class Layouter {
+public:
+    explicit Layouter(const Separators& separators) : separators_(separators) {}
+
+    // Words made with a period (a constant in a formula, a range in a reason) in the page's separator.
+    std::string words(const std::string& text) const {
+        return withDecimalSeparator(text, separators_.decimal);
+    }
+
+    LayoutCell cell(const ReportValue& value, std::string quantity, std::string unit) const {
+        // A dash stands for a figure that does not exist, and stands where the figures do.
+        if (value.kind == ReportValue::Kind::Text)
+            return {words(value.text), value.text == "-", std::nullopt, {}, {}};
+        // A figure that is not finite is shown as a dash and left out of the figures.
+        const std::optional<double> number =
+            std::isfinite(value.number) ? std::optional<double>(value.number) : std::nullopt;
+        return {formatValue(value, separators_), true, number, std::move(quantity), std::move(unit)};
+    }
+
+    LayoutTable working(const ReportSection& section) const {
+        LayoutTable table{section.key, section.title, kWorkingColumns, {}, {}};
+        for (const ReportRow& row : section.rows) {
+            table.rowKeys.push_back(row.key);
+            table.rows.push_back({LayoutCell{row.name, false, std::nullopt, {}, {}},
+                                  cell(row.value, row.name, row.unit),
+                                  LayoutCell{row.unit, false, std::nullopt, {}, {}},
+                                  LayoutCell{words(row.formula), false, std::nullopt, {}, {}}});
+        }
+        return table;
+    }
+
+    // A row's figures are named by the row's first cell and their column: "1 inch: Air use".
+    LayoutTable own(const ReportTable& source) const {
+        LayoutTable table{source.key, source.title, {}, {}, {}};
+        for (const ReportColumn& column : source.columns)
+            table.columns.push_back({column.name, column.unit});
+        for (const auto& values : source.rows) {
+            std::vector<LayoutCell> cells;
+            const std::string first =
+                values.empty() ? std::string() : formatValue(values.front(), separators_);
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                const ReportColumn column = i < source.columns.size() ? source.columns[i] : ReportColumn{};
+                cells.push_back(cell(values[i], first + ": " + column.name, column.unit));
+            }
+            table.rowKeys.emplace_back();
+            table.rows.push_back(std::move(cells));
+        }
+        return table;
+    }
+
+private:
+    const Separators& separators_;
+};
+
+std::string dutyPointOf(const CalculationReport& report, const Separators& separators) {
+    std::string out;
+    for (const char* key : {"fluid-pressure-entered", "fluid-pressure", "flow-entered", "flow"}) {
+        const ReportRow* row = report.find(key);
+        // In S.I. units, the entries as typed; the stored English figures follow in the working.
+        if (row == nullptr || (std::string_view(key).find("-entered") == std::string_view::npos &&
+                               report.find(std::string(key) + "-entered") != nullptr))
+            continue;
+        out += (out.empty() ? "" : ", ") + formatValue(row->value, separators) + " " + row->unit;
+    }
+    return out;
+}
+
+// One field of a CSV row: quoted when it holds a comma, a quote or a line end, quotes doubled.
+std::string field(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string out = "\"";
+    for (char ch : text)
+        out += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+    return out + "\"";
+}
+
+} // namespace
+
+std::string LayoutColumn::header(std::string_view between) const {
+    return unit.empty() ? name : name + std::string(between) + "(" + unit + ")";
+}
+
+const LayoutTable* ReportLayout::table(std::string_view key) const {
+    for (const LayoutTable& t : tables)
+        if (t.key == key)
+            return &t;
+    return nullptr;
+}
+
+ReportLayout layoutReport(const CalculationReport& report, const Separators& separators) {
+    const Layouter layouter(separators);
+    ReportLayout layout;
+    layout.title = report.title;
+    layout.dutyPoint = dutyPointOf(report, separators);
+    for (const ReportSection& section : report.sections) {
+        if (!section.rows.empty() || section.table.empty())
+            layout.tables.push_back(layouter.working(section));
+        if (!section.table.empty())
+            layout.tables.push_back(layouter.own(section.table));
+    }
+    layout.notesHeading = "Assumptions";
+    for (const std::string& assumption : report.assumptions)
+        layout.notes.push_back(layouter.words(assumption));
+    return layout;
+}
+
+std::string reportCsv(const ReportLayout& layout) {
+    std::string out = "Section,Quantity,Value,Unit\r\n";
+    for (const LayoutTable& table : layout.tables)
+        for (const auto& row : table.rows)
+            for (const LayoutCell& c : row)
+                if (c.value)
+                    out += field(table.heading) + "," + field(c.quantity) + "," + exactNumber(*c.value) +
+                           "," + field(c.unit) + "\r\n";
+    return out;
+}
+
+} // namespace pumpvale

@@ -1,0 +1,60 @@
+// The one layout of a calculation report: what every output shows, as plain data.
+//
+// The details window, Copy Results (text and HTML), the printed page and the exported files render this
+// layout; none of them walks the report itself. A report section becomes a table of four columns
+// (quantity, value, unit, how it is found); a section's own table (the inlet sizes compared) becomes a
+// second table with its own header row. Every cell is already text, written by the one figure rule with
+// the page's separators, the constants in the formulas included; a cell that holds a figure also keeps
+// the number, what it is and its unit, for the exported figures.
+#pragma once
+
+#include "core/report.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pumpvale {
+
+struct LayoutCell {
+    std::string text;
+    bool number = false; // aligned on the right
+    // A figure: its number in full, the quantity it is and its unit, for a file of figures.
+    std::optional<double> value;
+    std::string quantity;
+    std::string unit;
+};
+
+struct LayoutColumn {
+    std::string name;
+    std::string unit;
+    // "Air use (SCFM)"; the name alone when there is no unit.
+    std::string header(std::string_view between = " ") const;
+};
+
+struct LayoutTable {
+    std::string key;     // stable: the report section's key, or its own table's
+    std::string heading; // above the table
+    std::vector<LayoutColumn> columns;
+    std::vector<std::string> rowKeys; // a working row's key; empty for a row of a section's own table
+    std::vector<std::vector<LayoutCell>> rows;
+};
+
+struct ReportLayout {
+    std::string title;
+    std::string dutyPoint; // "60 psi, 10 US GPM", for a page's running header
+    std::vector<LayoutTable> tables;
+    std::string notesHeading;
+    std::vector<std::string> notes; // the model's assumptions
+
+    const LayoutTable* table(std::string_view key) const; // or null
+};
+
+ReportLayout layoutReport(const CalculationReport& report, const Separators& separators);
+
+// The figures as comma-separated values (RFC 4180, CRLF line ends): a header row, then one row per
+// figure: section, quantity, value (the number in full, with a period), unit.
+std::string reportCsv(const ReportLayout& layout);
+
+} // namespace pumpvale

@@ -1,0 +1,152 @@
+#include "core/cost.h"
+#include "core/number_format.h"
+#include "core/report_layout.h"
+#include "tests/near.h"
+#include "tests/worked_example.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+#include <vector>
+
+namespace pumpvale {
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+struct Quantity {
+    double value;
+    const char* english;
+    const char* german;
+};
+
+// One rule for every figure that is not money, wherever it is shown: SCFM, psi, Bar, percent, hp, kW,
+// GPM, l/min. The comparison window once wrote 16.40 SCFM and 120.0 psi where the details wrote 16.4 and 120.
+// clang-format off
+constexpr Quantity kQuantities[] = {
+    {16.4,           "16.4",       "16,4"},      // SCFM
+    {120,            "120",        "120"},       // psi
+    {8.27370884,     "8.27371",    "8,27371"},   // Bar
+    {75,             "75",         "75"},        // percent
+    {0.690591289,    "0.690591",   "0,690591"},  // hp
+    {37.8541178,     "37.8541",    "37,8541"},   // l/min
+    {1234567.891,    "1,234,568",  "1.234.568"},
+    {1.5e-300,       "1.5E-300",   "1,5E-300"},
+    {-kInf,          "-",          "-"},         // never shown as inf
+};
+// clang-format on
+
+TEST(FigureRule, EveryQuantityReadsTheSameEverywhere) {
+    for (const Quantity& q : kQuantities) {
+        EXPECT_EQ(formatQuantity(q.value, {}), q.english);
+        EXPECT_EQ(formatQuantity(q.value, {",", "."}), q.german);
+    }
+    EXPECT_EQ(formatMoney(std::numeric_limits<double>::quiet_NaN(), {}), "-");
+    EXPECT_EQ(withDecimalSeparator("0.06894757 × 14.7 psia; S.I. units; 1.", ","),
+              "0,06894757 × 14,7 psia; S.I. units; 1.");
+}
+
+// The worked example with a section of its own table, as the inlet comparison adds one.
+CalculationReport exampleReport() {
+    OperatingCase c = workedExampleCase();
+    c.currency = "US Dollars";
+    c.inletSize = InletSize::One;
+    c.airPressurePsi = 90;
+    c.scfmAtQa = 9;
+    c.scfmAtQb = 11;
+    c.airPsiAtQa = 38;
+    c.airPsiAtQb = 42;
+    computePcPower(c);
+    AnnualCosts costs;
+    findCostSavings(c, costs, "1", "75");
+    CalculationReport report = buildCalculationReport(c, costs);
+    ReportSection compared{
+        "compared", "Compared", {{"stages", "Stages", ReportValue::figure(1), "", ""}}, {}};
+    compared.table = {"own", "Each size", {{"Inlet", ""}, {"Air use", "SCFM"}, {"Cost", "US Dollars"}}, {}};
+    compared.table.rows.push_back(
+        {ReportValue::words("1 inch, \"selected\""), ReportValue::figure(13.5), ReportValue::money(1173.18)});
+    compared.table.rows.push_back(
+        {ReportValue::words("2 inch"), ReportValue::figure(kInf), ReportValue::words("-")});
+    report.sections.push_back(compared);
+    return report;
+}
+
+TEST(ReportLayout, EverySectionIsATableAndAnOwnTableStandsApart) {
+    const CalculationReport report = exampleReport();
+    const ReportLayout layout = layoutReport(report, {",", "."});
+    std::vector<std::string> keys;
+    for (const LayoutTable& table : layout.tables)
+        keys.push_back(table.key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"inputs", "pc-pump", "aodd-point", "compressor", "annual-costs",
+                                              "compared", "own"}));
+    const LayoutTable& own = *layout.table("own");
+    ASSERT_EQ(own.columns.size(), 3U);
+    EXPECT_EQ(own.columns[1].header(), "Air use (SCFM)");
+    EXPECT_EQ(own.rows[0][1].text, "13,5");
+    EXPECT_TRUE(own.rows[0][1].number);
+    EXPECT_EQ(own.rows[1][1].text, "-");
+    EXPECT_EQ(layout.table("compared")->columns.size(), 4U);
+    // Rows keep their keys; a constant in a formula follows the page's separator.
+    const LayoutTable& compressor = *layout.table("compressor");
+    EXPECT_EQ(compressor.rowKeys.front(), "discharge-pressure");
+    EXPECT_EQ(compressor.rows.front()[3].text, "14,7 + required air pressure");
+    EXPECT_EQ(layout.dutyPoint, "60 psi, 10 US GPM");
+}
+
+// A minimal RFC 4180 reader: quoted fields, doubled quotes, CRLF records.
+std::vector<std::vector<std::string>> readCsv(const std::string& text) {
+    std::vector<std::vector<std::string>> records(1);
+    std::string field;
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (quoted) {
+            if (ch == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                field += text[++i];
+            else if (ch == '"')
+                quoted = false;
+            else
+                field += ch;
+        } else if (ch == '"') {
+            quoted = true;
+        } else if (ch == ',') {
+            records.back().push_back(std::move(field));
+            field.clear();
+        } else if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            records.back().push_back(std::move(field));
+            field.clear();
+            records.emplace_back();
+            ++i;
+        } else {
+            field += ch;
+        }
+    }
+    records.pop_back(); // after the last line end
+    return records;
+}
+
+TEST(ReportLayout, CsvHoldsEveryFigureInFullWithAPeriod) {
+    const std::vector<std::vector<std::string>> rows =
+        readCsv(reportCsv(layoutReport(exampleReport(), {",", "."})));
+    ASSERT_GT(rows.size(), 30U);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"Section", "Quantity", "Value", "Unit"}));
+    for (const auto& row : rows)
+        ASSERT_EQ(row.size(), 4U);
+    const auto find = [&](const std::string& quantity) {
+        for (const auto& row : rows)
+            if (row[1] == quantity)
+                return row;
+        return std::vector<std::string>{};
+    };
+    // Every digit: the six shown (0.506897) would read back far from the model's number.
+    EXPECT_TRUE(near(std::stod(find("PC pump efficiency")[2]), 0.50689655172));
+    EXPECT_EQ(find("Operating hours per year")[2], "8736");
+    EXPECT_EQ(find("durvane annual cost")[3], "US Dollars");
+    EXPECT_EQ(find("1 inch, \"selected\": Air use"),
+              (std::vector<std::string>{"Each size", "1 inch, \"selected\": Air use", "13.5", "SCFM"}));
+    EXPECT_EQ(find("2 inch: Air use"), std::vector<std::string>{}); // not finite: left out
+    EXPECT_EQ(find("Currency"), std::vector<std::string>{});        // words are not figures
+}
+
+} // namespace
+} // namespace pumpvale

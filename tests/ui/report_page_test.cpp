@@ -1,0 +1,235 @@
+// The report on paper and in files: the printed and the exported PDF read back as a user's tools read
+// them, the paper by locale, a failed export, and the details window within its screen.
+#include "aodd/comparison_report.h"
+#include "test_support.h"
+#include "ui/comparison_text.h"
+#include "ui/report_export.h"
+#include "ui/report_layouts.h"
+#include "ui/report_page.h"
+#include "ui/report_printing.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+
+namespace pumpvale::testing {
+namespace {
+
+// The report as the results' Print and Export make it, at a fixed time.
+ReportPage pageOf(const Form2& window) {
+    const ComparisonContext context = comparisonContext(window, window.operatingCase());
+    const InletComparison rows = compareInletSizes(context.duty);
+    CalculationReport report = buildCalculationReport(window.operatingCase(), window.annualCosts());
+    report.sections.push_back(inletComparisonSection(context.duty, rows, context.selected));
+    return {
+        localeLayout(report),
+        CostChartView{costChartData(context.duty), rows, context.units, context.currency, context.selected},
+        QDateTime(QDate(2026, 12, 8), QTime(9, 30))};
+}
+
+QString output(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// What pdftotext -bbox says of the pages: their size and every word's box, in points.
+struct Boxes {
+    double width = 0;
+    double height = 0;
+    double smallestText = 1e9;
+    double left = 1e9, top = 1e9, right = 1e9, bottom = 1e9; // the narrowest margins
+};
+
+Boxes boxesOf(const QString& pdf) {
+    const QString xhtml = output("pdftotext", {"-bbox", pdf, "-"});
+    Boxes boxes;
+    const QRegularExpressionMatch page =
+        QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)")re").match(xhtml);
+    boxes.width = page.captured(1).toDouble();
+    boxes.height = page.captured(2).toDouble();
+    const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)")re");
+    for (auto it = word.globalMatch(xhtml); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const double x0 = m.captured(1).toDouble(), y0 = m.captured(2).toDouble();
+        const double x1 = m.captured(3).toDouble(), y1 = m.captured(4).toDouble();
+        boxes.smallestText = std::min(boxes.smallestText, y1 - y0);
+        boxes.left = std::min(boxes.left, x0);
+        boxes.top = std::min(boxes.top, y0);
+        boxes.right = std::min(boxes.right, boxes.width - x1);
+        boxes.bottom = std::min(boxes.bottom, boxes.height - y1);
+    }
+    return boxes;
+}
+
+constexpr double kPointsPerMm = 72 / 25.4;
+
+struct PaperCase {
+    const char* name;
+    const char* locale;
+    bool printed; // through the print path, else exported
+    double width; // points
+};
+
+void PrintTo(const PaperCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// clang-format off
+const PaperCase kPapers[] = {
+    {"PrintedOnA4InBritain",        "en_GB", true,  595.276},
+    {"ExportedOnLetterInTheUS",     "en_US", false, 612},
+    {"ExportedOnA4InGermany",       "de_DE", false, 595.276},
+};
+// clang-format on
+
+class ReportOnPaper : public MainWindowTest, public ::testing::WithParamInterface<PaperCase> {};
+
+// The 60 psi / 10 GPM, 1-inch case: text of 9 pt or more, margins of 15 mm or more, every table's rows,
+// "page 1 of N", and "efficiency" found word for word.
+TEST_P(ReportOnPaper, ReadsAsADocumentToHandOn) {
+    QLocale::setDefault(QLocale(GetParam().locale));
+    ui.reach(ScreenState::FullResults);
+    const ReportPage page = pageOf(ui.window());
+    const QTemporaryDir folder;
+    const QString pdf = folder.filePath("report.pdf");
+    if (GetParam().printed) {
+        const auto paint = [&page](QPagedPaintDevice& device) { paintReportPages(device, page); };
+        ASSERT_EQ(printing::printToPdf(pdf, localePageSize(QLocale()), paint), printing::Outcome::Printed);
+    } else {
+        ASSERT_EQ(report_export::write(pdf, report_export::Format::Pdf, page), std::nullopt);
+    }
+    if (qEnvironmentVariableIsSet("PUMPVALE_KEEP_PDF"))
+        QFile::copy(pdf, qEnvironmentVariable("PUMPVALE_KEEP_PDF") + "-" + GetParam().name + ".pdf");
+
+    const QString text = output("pdftotext", {"-layout", pdf, "-"});
+    const qsizetype pages = text.count('\f');
+    EXPECT_TRUE(text.contains(QStringLiteral("page 1 of %1").arg(pages))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("page %1 of %1").arg(pages)));
+    EXPECT_TRUE(text.contains("efficiency")) << "a ligature in the text layer";
+    EXPECT_TRUE(text.contains("Pumpvale " PUMPVALE_TEST_VERSION));
+    for (const LayoutTable& table : page.layout.tables) {
+        EXPECT_TRUE(text.contains(QString::fromStdString(table.heading))) << table.heading;
+        for (const auto& row : table.rows)
+            EXPECT_TRUE(text.contains(QString::fromStdString(row.front().text))) << row.front().text;
+    }
+    const QString decimal = QLocale().decimalPoint();
+    EXPECT_TRUE(text.contains("14" + decimal + "7 + required air pressure")) << "the constants' separator";
+
+    // Every font embedded, so the page reads the same on any machine.
+    const QStringList fonts = output("pdffonts", {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+    EXPECT_FALSE(fonts.isEmpty());
+    for (const QString& font : fonts)
+        EXPECT_TRUE(font.contains(QRegularExpression(R"(\byes\s+\S+\s+\S+\s+\d+\s+\d+$)")))
+            << font.toStdString();
+
+    const Boxes boxes = boxesOf(pdf);
+    EXPECT_NEAR(boxes.width, GetParam().width, 0.5);
+    // A word's box is as tall as the font's ascent and descent, 1.164 em in DejaVu Sans, over 1.1 em in
+    // any common face: 9 pt text gives 10.5 pt boxes, 8 pt text 9.3.
+    EXPECT_GE(boxes.smallestText, 9.0 * 1.1);
+    for (const double margin : {boxes.left, boxes.top, boxes.right, boxes.bottom})
+        EXPECT_GE(margin, 15 * kPointsPerMm);
+    std::printf("%s: %lld page(s) of %.1f x %.1f pt; smallest text %.2f pt; margins %.1f %.1f %.1f %.1f mm\n",
+                GetParam().name, static_cast<long long>(pages), boxes.width, boxes.height, boxes.smallestText,
+                boxes.left / kPointsPerMm, boxes.top / kPointsPerMm, boxes.right / kPointsPerMm,
+                boxes.bottom / kPointsPerMm);
+}
+
+INSTANTIATE_TEST_SUITE_P(Report, ReportOnPaper, ::testing::ValuesIn(kPapers),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReportPaper, LetterWhereTheLocaleUsesIt) {
+    for (const auto& [locale, letter] :
+         {std::pair{"en_US", true}, std::pair{"es_US", true}, std::pair{"fr_CA", true},
+          std::pair{"en_GB", false}, std::pair{"de_DE", false}, std::pair{"C", false}})
+        EXPECT_EQ(localePageSize(QLocale(locale)).id() == QPageSize::Letter, letter) << locale;
+}
+
+// The file is chosen by the dialog's filter, its suffix added; a write that cannot be made names the
+// file and the reason and leaves what was there.
+TEST(ReportExport, AFailedWriteNamesTheFileAndWhy) {
+    using report_export::Format;
+    EXPECT_EQ(report_export::formatOf("Figures as CSV (*.csv)", "a.pdf"), Format::Csv);
+    EXPECT_EQ(report_export::formatOf("", "a.HTM"), Format::Html);
+    EXPECT_EQ(report_export::withSuffix("/tmp/report", Format::Html), "/tmp/report.html");
+
+    const QTemporaryDir folder;
+    const ReportPage page{layoutReport(CalculationReport{}, {}), std::nullopt, QDateTime()};
+    const QString kept = folder.filePath("kept.csv");
+    {
+        QFile file(kept);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("before");
+    }
+    // A folder that went away, and a "folder" that is a file.
+    for (const QString& path : {folder.filePath("gone/report.csv"), kept + "/report.pdf"}) {
+        const std::optional<QString> failure = report_export::write(path, Format::Csv, page);
+        ASSERT_TRUE(failure.has_value()) << path.toStdString();
+        EXPECT_TRUE(failure->startsWith("The report could not be saved to \"" + path + "\": "))
+            << failure->toStdString();
+        EXPECT_GT(failure->size(), path.size() + 40) << "a reason";
+    }
+    const auto contents = [&kept] {
+        QFile file(kept);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    EXPECT_EQ(contents(), "before");
+    EXPECT_EQ(report_export::write(kept, Format::Csv, page), std::nullopt);
+    EXPECT_TRUE(contents().startsWith("Section,Quantity,Value,Unit\r\n"));
+}
+
+// Within the screen it appears on (a 1366 x 768 one, at 100 % and 125 %, in CTest), its buttons in view;
+// it can be made smaller, the pane scrolling; Tab goes through its tables to its buttons.
+TEST_F(MainWindowTest, DetailsWindowFitsItsScreenWithItsButtonsVisible) {
+    ui.reach(ScreenState::FullResults);
+    for (QAction* action : ui.window().actions())
+        if (action->text() == "Calculation Details...")
+            action->trigger();
+    auto* window = ui.window().findChild<QDialog*>("DetailsWindow");
+    ASSERT_NE(window, nullptr);
+    QApplication::processEvents();
+    const QRect free = window->screen()->availableGeometry();
+    std::printf("screen %dx%d at %d,%d, details window %dx%d at %d,%d\n", free.width(), free.height(),
+                free.x(), free.y(), window->width(), window->height(), window->x(), window->y());
+    EXPECT_TRUE(free.contains(window->frameGeometry())) << "within the screen";
+    EXPECT_LE(window->frameGeometry().width(), free.width() * 0.9 + 1);
+    EXPECT_LE(window->frameGeometry().height(), free.height() * 0.9 + 1);
+    const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 4);
+    for (const QSize size : {window->size(), QSize(400, 300)}) {
+        window->resize(size);
+        QApplication::processEvents();
+        EXPECT_LE(window->width(), std::max(size.width(), window->minimumWidth()));
+        for (const QPushButton* button : buttons)
+            EXPECT_TRUE(window->rect().contains(QRect(button->mapTo(window, QPoint()), button->size())))
+                << button->text().toStdString() << " at " << size.width() << "x" << size.height();
+    }
+
+    QApplication::setActiveWindow(window);
+    const QList<QTableWidget*> tables = window->findChildren<QTableWidget*>();
+    ASSERT_GE(tables.size(), 6);
+    tables.front()->setFocus();
+    QStringList reached;
+    for (int i = 0; i < tables.size() + 4 && reached.size() < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (const auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget()))
+            reached << button->text();
+    }
+    EXPECT_EQ(reached, QStringList({"Copy Results", "Print Report...", "Export Report...", "Close"}));
+    window->close();
+}
+
+} // namespace
+} // namespace pumpvale::testing

@@ -1,0 +1,27 @@
+// "Export Report...": the report saved as a PDF document, an HTML page or a CSV file of its figures.
+//
+// The file is written through QSaveFile, so a write that fails leaves any file already there as it was;
+// the failure is told in a message that names the file and the reason. The writing and its wording need
+// no dialog, so they are tested directly.
+#pragma once
+
+#include "ui/report_page.h"
+
+#include <QString>
+#include <optional>
+
+namespace pumpvale::report_export {
+
+enum class Format { Pdf, Html, Csv };
+
+// The save dialog's filters, PDF first, and the format a chosen filter stands for (the file's suffix
+// decides when the filter is none of them).
+QString filters();
+Format formatOf(const QString& filter, const QString& path);
+// path with the format's suffix added when it has none.
+QString withSuffix(const QString& path, Format format);
+
+// Writes page to path; returns why it failed, or nothing when the file is written.
+std::optional<QString> write(const QString& path, Format format, const ReportPage& page);
+
+} // namespace pumpvale::report_export

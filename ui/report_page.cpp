@@ -1,0 +1,347 @@
+#include "ui/report_page.h"
+
+#include "ui/report_layouts.h"
+
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace pumpvale {
+namespace {
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+constexpr qreal kMarginMm = 18;
+constexpr qreal kTablePt = 9;
+constexpr qreal kBodyPt = 10;
+constexpr qreal kHeadingPt = 12;
+constexpr qreal kTitlePt = 15;
+constexpr qreal kRunningPt = 9;
+constexpr qreal kChartHeightPerWidth = 0.62;
+
+QFont pageFont(qreal points, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // Latin text needs no shaping; without it no ligature reaches the PDF's text layer.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+// Lengths in the device's units.
+struct Units {
+    qreal dpi;
+    qreal mm(qreal millimetres) const { return millimetres * dpi / 25.4; }
+    qreal pt(qreal points) const { return points * dpi / 72; }
+};
+
+// A piece of the page that is never split: its height, and how to paint it at a height on the page.
+struct Block {
+    qreal height = 0;
+    std::function<void(QPainter&, qreal)> paint;
+    bool keepWithNext = false;
+    const std::function<void(QPainter&, qreal)>* repeatedHeader = nullptr; // a table row's header row
+    qreal repeatedHeaderHeight = 0;
+    qreal spaceBefore = 0; // dropped at the top of a page
+};
+
+// Columns of a table, as wide as their cells where they fit, the text columns narrowed and wrapped
+// where they do not.
+std::vector<qreal> columnWidths(const LayoutTable& table, const QFontMetricsF& body,
+                                const QFontMetricsF& bold, qreal width, qreal padding) {
+    const std::size_t count = table.columns.size();
+    std::vector<qreal> want(count, 0);
+    std::vector<qreal> least(count, 0);
+    std::vector<bool> text(count, true);
+    for (std::size_t i = 0; i < count; ++i)
+        for (const QString& word : q(table.columns[i].header()).split(' '))
+            least[i] = std::max(least[i], bold.horizontalAdvance(word));
+    for (const auto& row : table.rows)
+        for (std::size_t i = 0; i < row.size() && i < count; ++i) {
+            const QString cell = q(row[i].text);
+            want[i] = std::max(want[i], body.horizontalAdvance(cell));
+            if (row[i].number)
+                text[i] = false;
+            for (const QString& word : cell.split(' '))
+                least[i] = std::max(least[i], body.horizontalAdvance(word));
+        }
+    qreal total = 0;
+    // The padding on both sides, and a little more: a cell measured exactly might wrap when drawn.
+    const qreal room = 2.5 * padding;
+    for (std::size_t i = 0; i < count; ++i) {
+        least[i] += room;
+        want[i] = std::max(want[i] + room, least[i]);
+        total += want[i];
+    }
+    if (total <= width) {
+        want.back() += width - total; // the last column takes the rest of the line
+        return want;
+    }
+    // Too wide: the widest text columns give up width first, down to a common level (never below their
+    // longest word), so a long formula wraps before a short name does.
+    qreal fixed = 0;
+    qreal leastText = 0;
+    qreal widest = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (text[i]) {
+            leastText += least[i];
+            widest = std::max(widest, want[i]);
+        } else {
+            fixed += want[i];
+        }
+    }
+    if (fixed + leastText <= width) {
+        const auto at = [&](qreal level) {
+            qreal sum = 0;
+            for (std::size_t i = 0; i < count; ++i)
+                if (text[i])
+                    sum += std::max(least[i], std::min(want[i], level));
+            return sum;
+        };
+        qreal low = 0;
+        qreal high = widest;
+        for (int step = 0; step < 60; ++step) { // bisection, bounded by count
+            const qreal mid = (low + high) / 2;
+            (at(mid) + fixed <= width ? low : high) = mid;
+        }
+        for (std::size_t i = 0; i < count; ++i)
+            if (text[i])
+                want[i] = std::max(least[i], std::min(want[i], low));
+        return want;
+    }
+    for (qreal& w : want) // still too wide: every column in proportion, words broken anywhere
+        w *= width / total;
+    return want;
+}
+
+class PagePainter {
+public:
+    PagePainter(QPagedPaintDevice& device, const ReportPage& page)
+        : device_(device), page_(page), units_{qreal(device.logicalDpiY())} {
+        const QRectF paint = device.pageLayout().paintRectPixels(device.logicalDpiX());
+        area_ = QRectF(0, 0, paint.width(), paint.height());
+        const qreal running = QFontMetricsF(pageFont(kRunningPt), &device).height();
+        top_ = running + units_.mm(4);
+        bottom_ = area_.height() - running - units_.mm(4);
+        build();
+    }
+
+    int pageCount() { return lay(nullptr); }
+
+    void paint(int pages) {
+        QPainter painter(&device_);
+        pages_ = pages;
+        lay(&painter);
+    }
+
+private:
+    QFontMetricsF metrics(const QFont& font) const { return {font, &device_}; }
+
+    qreal textHeight(const QFont& font, const QString& text, qreal width, int flags) const {
+        return metrics(font).boundingRect(QRectF(0, 0, width, 1e9), flags, text).height();
+    }
+
+    // A paragraph; a bullet hangs in the indent before it.
+    void paragraph(const QString& text, const QFont& font, qreal before, bool keep,
+                   const QString& bullet = {}) {
+        const qreal indent = bullet.isEmpty() ? 0 : units_.mm(4);
+        const qreal width = area_.width() - indent;
+        const int flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+        blocks_.push_back({textHeight(font, text, width, flags),
+                           [=](QPainter& p, qreal y) {
+                               p.setFont(font);
+                               if (!bullet.isEmpty())
+                                   p.drawText(QRectF(0, y, indent, 1e6), flags, bullet);
+                               p.drawText(QRectF(indent, y, width, 1e6), flags, text);
+                           },
+                           keep, nullptr, 0, before});
+    }
+
+    void table(const LayoutTable& t) {
+        const QFont body = pageFont(kTablePt);
+        const QFont bold = pageFont(kTablePt, true);
+        const qreal pad = units_.mm(1.2);
+        const qreal vpad = units_.mm(0.7);
+        const std::vector<qreal> widths = columnWidths(t, metrics(body), metrics(bold), area_.width(), pad);
+        const bool squeezed = [&] {
+            qreal sum = 0;
+            for (qreal w : widths)
+                sum += w;
+            return sum > area_.width() + 0.5;
+        }();
+        const int wrap = squeezed ? Qt::TextWrapAnywhere : Qt::TextWordWrap;
+        // One row of cells: its height, and how to paint it.
+        const auto rowBlock = [=, this](const std::vector<QString>& cells, const std::vector<bool>& right,
+                                        bool header) {
+            const QFont& font = header ? bold : body;
+            qreal height = 0;
+            for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i)
+                height = std::max(height, textHeight(font, cells[i], widths[i] - 2 * pad, wrap));
+            height += 2 * vpad;
+            const auto paint = [=, this](QPainter& p, qreal y) {
+                p.setFont(font);
+                if (header)
+                    p.fillRect(QRectF(0, y, area_.width(), height), QColor(0xe4, 0xe4, 0xe4));
+                qreal x = 0;
+                for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i) {
+                    const Qt::Alignment align = (right[i] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
+                    p.drawText(QRectF(x + pad, y + vpad, widths[i] - 2 * pad, height), int(align) | wrap,
+                               cells[i]);
+                    x += widths[i];
+                }
+                p.setPen(QPen(QColor(0xa0, 0xa0, 0xa0), units_.pt(0.4)));
+                p.drawLine(QPointF(0, y + height), QPointF(area_.width(), y + height));
+                p.setPen(Qt::black);
+            };
+            return std::pair(height, std::function<void(QPainter&, qreal)>(paint));
+        };
+        paragraph(q(t.heading), pageFont(kHeadingPt, true), units_.mm(5), true);
+        std::vector<QString> names;
+        for (const LayoutColumn& column : t.columns)
+            names.push_back(q(column.header()));
+        auto [headerHeight, header] = rowBlock(names, std::vector<bool>(names.size(), false), true);
+        headers_.push_back(std::make_unique<std::function<void(QPainter&, qreal)>>(header));
+        const auto* repeated = headers_.back().get();
+        blocks_.push_back({headerHeight, header, true, nullptr, 0, units_.mm(1)});
+        for (const auto& row : t.rows) {
+            std::vector<QString> cells;
+            std::vector<bool> right;
+            for (const LayoutCell& cell : row) {
+                cells.push_back(q(cell.text));
+                right.push_back(cell.number);
+            }
+            auto [height, paint] = rowBlock(cells, right, false);
+            blocks_.push_back({height, paint, false, repeated, headerHeight, 0});
+        }
+    }
+
+    void chart() {
+        const qreal height = area_.width() * kChartHeightPerWidth;
+        const CostChartView view = *page_.chart;
+        const qreal width = area_.width();
+        paragraph(QStringLiteral("Annual cost against flow"), pageFont(kHeadingPt, true), units_.mm(5), true);
+        blocks_.push_back({height,
+                           [=](QPainter& p, qreal y) {
+                               p.setFont(pageFont(kTablePt));
+                               drawCostChart(p, QRectF(0, y, width, height), view, ChartColours{});
+                           },
+                           false, nullptr, 0, units_.mm(2)});
+    }
+
+    void build() {
+        const ReportLayout& layout = page_.layout;
+        paragraph(q(layout.title), pageFont(kTitlePt, true), 0, false);
+        if (!layout.dutyPoint.empty())
+            paragraph(QStringLiteral("Duty point: ") + q(layout.dutyPoint), pageFont(kBodyPt), units_.mm(2),
+                      false);
+        for (const LayoutTable& t : layout.tables) {
+            table(t);
+            if (page_.chart && t.key == "inlet-sizes")
+                chart();
+        }
+        paragraph(q(layout.notesHeading), pageFont(kHeadingPt, true), units_.mm(5), true);
+        for (const std::string& note : layout.notes)
+            paragraph(q(note), pageFont(kBodyPt), units_.mm(1), false, QStringLiteral("•"));
+    }
+
+    // The height block i needs on its page: with the blocks it keeps with.
+    qreal needed(std::size_t i) const {
+        qreal height = blocks_[i].height;
+        for (std::size_t j = i; blocks_[j].keepWithNext && j + 1 < blocks_.size(); ++j)
+            height += blocks_[j + 1].spaceBefore + blocks_[j + 1].height;
+        return height;
+    }
+
+    void running(QPainter& p, int number) const {
+        const QFont font = pageFont(kRunningPt);
+        p.setFont(font);
+        const qreal line = metrics(font).height();
+        const ReportLayout& layout = page_.layout;
+        const QString duty =
+            layout.dutyPoint.empty() ? QString() : QStringLiteral("Duty point: ") + q(layout.dutyPoint);
+        const qreal dutyWidth = metrics(font).horizontalAdvance(duty);
+        const QString title = metrics(font).elidedText(q(layout.title), Qt::ElideRight,
+                                                       area_.width() - dutyWidth - units_.mm(6));
+        p.drawText(QRectF(0, 0, area_.width(), line), Qt::AlignLeft | Qt::AlignTop, title);
+        p.drawText(QRectF(0, 0, area_.width(), line), Qt::AlignRight | Qt::AlignTop, duty);
+        p.setPen(QPen(Qt::black, units_.pt(0.5)));
+        p.drawLine(QPointF(0, line + units_.mm(1)), QPointF(area_.width(), line + units_.mm(1)));
+        const qreal foot = area_.height() - line;
+        p.drawLine(QPointF(0, foot - units_.mm(1)), QPointF(area_.width(), foot - units_.mm(1)));
+        p.drawText(QRectF(0, foot, area_.width(), line), Qt::AlignLeft | Qt::AlignTop,
+                   programAndVersion() + QStringLiteral(" · ") + pageDate(page_.when));
+        p.drawText(QRectF(0, foot, area_.width(), line), Qt::AlignRight | Qt::AlignTop,
+                   QStringLiteral("page %1 of %2").arg(number).arg(pages_));
+    }
+
+    // Places every block on the pages, painting when there is a painter; returns the number of pages.
+    int lay(QPainter* p) {
+        int page = 1;
+        qreal y = top_;
+        if (p != nullptr)
+            running(*p, page);
+        for (std::size_t i = 0; i < blocks_.size(); ++i) {
+            const Block& block = blocks_[i];
+            const bool atTop = y <= top_;
+            const qreal start = atTop ? y : y + block.spaceBefore;
+            if (!atTop && start + std::min(needed(i), bottom_ - top_) > bottom_) {
+                ++page;
+                y = top_;
+                if (p != nullptr) {
+                    device_.newPage();
+                    running(*p, page);
+                }
+                if (block.repeatedHeader != nullptr) {
+                    if (p != nullptr)
+                        (*block.repeatedHeader)(*p, y);
+                    y += block.repeatedHeaderHeight;
+                }
+            } else {
+                y = start;
+            }
+            if (p != nullptr)
+                block.paint(*p, y);
+            y += block.height;
+        }
+        return page;
+    }
+
+    QPagedPaintDevice& device_;
+    const ReportPage& page_;
+    Units units_;
+    QRectF area_;
+    qreal top_ = 0;
+    qreal bottom_ = 0;
+    int pages_ = 1;
+    std::vector<Block> blocks_;
+    std::vector<std::unique_ptr<std::function<void(QPainter&, qreal)>>> headers_;
+};
+
+} // namespace
+
+QPageSize localePageSize(const QLocale& locale) {
+    const bool letter =
+        locale.measurementSystem() == QLocale::ImperialUSSystem || locale.territory() == QLocale::Canada;
+    return {letter ? QPageSize::Letter : QPageSize::A4};
+}
+
+QString programAndVersion() {
+    return QStringLiteral("Pumpvale " PUMPVALE_VERSION);
+}
+
+int paintReportPages(QPagedPaintDevice& device, const ReportPage& page) {
+    device.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
+    PagePainter painter(device, page);
+    const int pages = painter.pageCount();
+    painter.paint(pages);
+    return pages;
+}
+
+} // namespace pumpvale

@@ -1,0 +1,40 @@
+// The printed report: the report's one layout painted on the pages of a printer or a PDF file.
+//
+// A document to hand on: body text of 10 pt and tables of 9 pt (headings larger), margins of 18 mm, a
+// running header (title and duty point) and footer (program and version, date, "page N of M") on every
+// page, as many pages as the content needs. A table row is never split: a row that does not fit starts
+// the next page, under the table's header row again. The comparison chart is drawn in vectors at the
+// full text width. Text is laid out without shaping, so the PDF's text layer holds "efficiency", not a
+// ligature.
+#pragma once
+
+#include "core/report_layout.h"
+#include "ui/cost_chart.h"
+
+#include <QDateTime>
+#include <QPageSize>
+#include <optional>
+
+class QLocale;
+class QPagedPaintDevice;
+
+namespace pumpvale {
+
+struct ReportPage {
+    ReportLayout layout;
+    std::optional<CostChartView> chart; // drawn after the inlet comparison's table
+    QDateTime when;
+};
+
+// Letter where the locale's paper is Letter (the United States and the countries that use its
+// measures, Canada), A4 elsewhere.
+QPageSize localePageSize(const QLocale& locale);
+
+// "Pumpvale 1.41": the program's name and version, as the build knows them.
+QString programAndVersion();
+
+// Sets the page's margins on device and paints the whole report on as many of its pages as it needs
+// (device's page size is kept). Returns the number of pages.
+int paintReportPages(QPagedPaintDevice& device, const ReportPage& page);
+
+} // namespace pumpvale
