@@ -55,13 +55,14 @@ using parts::qText;
 
 const QString kNone = QStringLiteral("-");
 
+// A figure that is not finite is not shown.
 QString number(double value, int decimals) {
-    return QLocale().toString(value, 'f', decimals);
+    return std::isfinite(value) ? QLocale().toString(value, 'f', decimals) : kNone;
 }
 
 // Enough digits to read back what was typed: 10, 37.8541, 0.065.
 QString figure(double value) {
-    return QLocale().toString(value, 'g', 6);
+    return std::isfinite(value) ? QLocale().toString(value, 'g', 6) : kNone;
 }
 
 } // namespace
@@ -88,6 +89,8 @@ QString money(double amount) {
     // An absurd but accepted entry (an efficiency of 1e-300 percent) gives hundreds of digits: a table
     // cell or a tooltip shows such an amount in powers of ten instead.
     constexpr double kLongestPlainAmount = 1e15;
+    if (!std::isfinite(amount))
+        return kNone;
     if (std::fabs(amount) >= kLongestPlainAmount)
         return locale.toString(amount, 'g', 4);
     return qText(
