@@ -66,7 +66,7 @@ std::vector<double> multiples(double lo, double hi, double step) {
         return out;
     for (double k = first; k <= last && out.size() < kMaxTicks; ++k) {
         const double v = k * step;
-        if (std::isfinite(v) && (out.empty() || v > out.back()))
+        if (v >= lo && v <= hi && (out.empty() || v > out.back()))
             out.push_back(v == 0 ? 0 : v); // no -0
     }
     return out;
@@ -88,7 +88,7 @@ std::vector<double> decades(double lo, double hi, int every, bool twoAndFive) {
                 continue;
             const double place = exponent + std::log10(m);
             const double v = m * std::pow(10.0, exponent);
-            if (place >= a && place <= b && v > 0 && std::isfinite(v) && (out.empty() || v > out.back()))
+            if (place >= a && place <= b && v >= lo && v <= hi && (out.empty() || v > out.back()))
                 out.push_back(v);
         }
     }
@@ -202,15 +202,17 @@ Axis axisRange(double lo, double hi, bool logarithmic, double margin) {
         return axis;
     }
 
-    // At least a millionth of the magnitude, so that round steps between the ends stay distinct doubles.
-    const double fewest = std::max({std::fabs(lo), std::fabs(hi)}) * 1e-6;
-    if (hi / 2 - lo / 2 < fewest / 2 || hi == lo) {
-        const double half = fewest > 0 ? fewest / 2 : 0.5;
+    // At least a millionth of the magnitude, so that round steps between the ends stay distinct doubles
+    // (and no less than the smallest normal double, which halves exactly); around zero, 0 to 1.
+    const double magnitude = std::max(std::fabs(lo), std::fabs(hi));
+    const double fewest = magnitude > 0 ? std::max(magnitude * 1e-6, DBL_MIN) : 1;
+    if (hi / 2 - lo / 2 < fewest / 2) {
+        const double half = fewest / 2;
         const double centre = lo / 2 + hi / 2;
         lo = saturate(centre - half);
         hi = saturate(centre + half);
     }
-    const double pad = (hi / 2 - lo / 2) * 2 * margin;
+    const double pad = (hi / 2 - lo / 2) * (2 * margin);
     axis.lo = saturate(lo - pad);
     axis.hi = saturate(hi + pad);
     return axis;
