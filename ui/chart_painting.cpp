@@ -41,4 +41,15 @@ void drawNames(QPainter& painter, const std::vector<chart::PlacedLabel>& placed,
     painter.restore();
 }
 
+void record(ChartRecord* out, const std::vector<chart::PlacedLabel>& placed) {
+    if (out == nullptr)
+        return;
+    for (const chart::PlacedLabel& label : placed) {
+        if (label.placed)
+            out->names.push_back(toQt(label.box));
+        else
+            ++out->namesLeftOut;
+    }
+}
+
 } // namespace pumpvale::chart_painting

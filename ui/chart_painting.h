@@ -30,4 +30,18 @@ QString tickText(double value);
 void drawNames(QPainter& painter, const std::vector<chart::PlacedLabel>& placed, const QStringList& names,
                const QColor& text, const QColor& background);
 
+// What a chart drew where, for the tests of its layout: the frame, the tick labels, the names placed
+// (and the break-even's label), in the painter's coordinates.
+struct ChartRecord {
+    QRectF frame;
+    std::vector<QRectF> keepClear; // the tick labels and the marked points
+    std::vector<QRectF> names;
+    std::size_t xTicks = 0;
+    std::size_t yTicks = 0;
+    std::size_t namesLeftOut = 0;
+};
+
+// Fills a record's names from the placement.
+void record(ChartRecord* out, const std::vector<chart::PlacedLabel>& placed);
+
 } // namespace pumpvale::chart_painting

@@ -92,6 +92,11 @@ std::vector<std::size_t> drawingOrder(const CostChartView& view) {
 
 void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& view,
                    const ChartColours& colours) {
+    drawCostChart(painter, area, view, colours, nullptr);
+}
+
+void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& view,
+                   const ChartColours& colours, chart_painting::ChartRecord* record) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, colours.background);
@@ -263,8 +268,16 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
                                   QPointF(area.right() - pen, frame.bottom())))};
     scene.curves = std::move(polylines);
     scene.gap = line * 0.25;
-    chart_painting::drawNames(painter, chart::placeLabels(requests, scene), names, colours.text,
-                              colours.background);
+    const std::vector<chart::PlacedLabel> placed = chart::placeLabels(requests, scene);
+    chart_painting::drawNames(painter, placed, names, colours.text, colours.background);
+    if (record != nullptr) {
+        record->frame = frame;
+        for (const chart::Rect& box : scene.obstacles)
+            record->keepClear.push_back(toQt(box));
+        record->xTicks = x.ticks.size();
+        record->yTicks = y.ticks.size();
+        chart_painting::record(record, placed);
+    }
     painter.restore();
 }
 
@@ -298,7 +311,7 @@ QString comparisonChartHtml(const QWidget& window, const OperatingCase& c) {
 }
 
 CostChart::CostChart(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(560, 340);
+    setMinimumSize(560, 300); // the comparison window fits a 1366 x 768 screen at 125 %
     setAccessibleName(QStringLiteral("Cost chart"));
 }
 
