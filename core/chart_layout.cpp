@@ -268,6 +268,8 @@ std::vector<PlacedLabel> placeLabels(std::span<const LabelRequest> requests, con
             double cost = distanceTo(box, a);
             if (box.right() <= a.x)
                 cost += h * 0.5; // names read best after the end of their curve
+            if (cost >= bestCost)
+                return;
             for (const auto& curve : scene.curves)
                 for (std::size_t k = 1; k < curve.size(); ++k)
                     if (crosses(curve[k - 1], curve[k], box)) {

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -56,10 +57,12 @@ void checkAxis(Reader& in, bool logarithmic) {
     const double length = in.length(5000);
     const double gap = in.length(20);
     const double perCharacter = in.length(20);
-    const auto extent = [perCharacter](double v) { return perCharacter * std::to_string(v).size() / 4; };
+    const auto extent = [perCharacter](double v) {
+        return perCharacter * static_cast<double>(std::to_string(v).size()) / 4;
+    };
     chart::chooseTicks(axis, length, gap, 0, extent, in.length(3) < 1 ? 1 : 0);
     check(axis.ticks.size() <= chart::kMaxTicks, "the ticks are bounded in number");
-    double previousEnd = -INFINITY;
+    double previousEnd = -std::numeric_limits<double>::infinity();
     for (const double v : axis.ticks) {
         check(std::isfinite(v) && v >= axis.lo && v <= axis.hi, "a tick lies within the axis");
         const double at = axis.at(v, 0, length);

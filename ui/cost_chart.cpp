@@ -230,6 +230,7 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     const double dutyX = px(dutyFlow);
     painter.setPen(QPen(colours.text, 0, Qt::DotLine));
     painter.drawLine(QPointF(dutyX, frame.top()), QPointF(dutyX, frame.bottom()));
+    polylines.push_back({{dutyX, frame.top()}, {dutyX, frame.bottom()}});
     const double r = line * 0.22;
     for (const std::size_t i : drawingOrder(view)) {
         if (!view.rows[i].costs || !shown(view.rows[i].costs->aoddAnnualCost))

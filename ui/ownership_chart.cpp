@@ -38,7 +38,7 @@ QPalette paletteOf(const QPainter& painter) {
 
 // The PC pump's cost at a fractional year, on its drawn line.
 double pcCostAt(const std::vector<double>& pc, double year) {
-    const double last = static_cast<double>(pc.size() - 1);
+    const auto last = static_cast<double>(pc.size() - 1);
     const double at = std::clamp(year, 0.0, last);
     const auto k = static_cast<std::size_t>(std::min(std::floor(at), std::max(last - 1, 0.0)));
     if (k + 1 >= pc.size())

@@ -43,7 +43,7 @@ TEST_P(AxisOfAnyRange, HoldsTheDataWithAMarginAndFewLabelsThatNeverMeet) {
         EXPECT_GE(axis.at(std::min(c.lo, c.hi), 0, 300), 0);
         EXPECT_LE(axis.at(std::max(c.lo, c.hi), 0, 300), 300);
     }
-    const auto extent = [](double v) { return 8.0 * std::to_string(v).size() / 3; };
+    const auto extent = [](double v) { return 8.0 * static_cast<double>(std::to_string(v).size()) / 3; };
     chooseTicks(axis, 300, 4, 0, extent);
     EXPECT_LE(axis.ticks.size(), static_cast<std::size_t>(kMaxTicks));
     double previousEnd = -kInf;
@@ -124,11 +124,12 @@ TEST(LabelPlacement, NoRoomLeavesTheNameOutRatherThanOverAnother) {
 // A thick pen's dashes keep gaps of their own width; a short stretch still gets at least one gap.
 TEST(Dashes, GapsStayOpenOnAThickPenAndAShortStretch) {
     for (const double pen : {1.0, 2.0, 5.0, 12.0}) {
-        const DashPattern long_ = dashPattern(pen, 15, 1000);
-        EXPECT_GE(long_.gap * pen, pen) << pen;
-        const DashPattern short_ = dashPattern(pen, 15, 10);
-        EXPECT_GE(short_.gap * pen, 1.5) << pen;
-        EXPECT_LE((short_.dash + short_.gap) * pen, std::max(10.0, 1.5 + short_.dash * pen)) << pen;
+        const DashPattern longStretch = dashPattern(pen, 15, 1000);
+        EXPECT_GE(longStretch.gap * pen, pen) << pen;
+        const DashPattern shortStretch = dashPattern(pen, 15, 10);
+        EXPECT_GE(shortStretch.gap * pen, 1.5) << pen;
+        EXPECT_LE((shortStretch.dash + shortStretch.gap) * pen, std::max(10.0, 1.5 + shortStretch.dash * pen))
+            << pen;
     }
 }
 
