@@ -64,8 +64,10 @@ std::vector<double> multiples(double lo, double hi, double step) {
     const double last = std::floor(hi / step);
     if (!(last - first + 1 <= kMaxTicks))
         return out;
-    for (double k = first; k <= last && out.size() < kMaxTicks; ++k) {
-        const double v = k * step;
+    // By count: where first is beyond 2^53, first + 1 is first again.
+    const int count = static_cast<int>(last - first + 1);
+    for (int k = 0; k < count; ++k) {
+        const double v = (first + k) * step;
         if (v >= lo && v <= hi && (out.empty() || v > out.back()))
             out.push_back(v == 0 ? 0 : v); // no -0
     }

@@ -2,9 +2,9 @@
 //
 // The input is read as doubles: the first two are the data's ends (any bit pattern: subnormals, the
 // largest double, infinities, NaN), the next ones the length of the axis, the labels' sizes and the
-// names' anchors. Whatever they are, the axis is finite and ordered, its ticks few, ascending, within it
-// and their labels apart; the names placed never overlap one another or an obstacle and lie within the
-// frame.
+// names' anchors. Whatever they are, for an axis made from them or taken as they come, the axis is
+// finite and ordered, its ticks few, ascending, within it and their labels apart; the names placed never
+// overlap one another or an obstacle and lie within the frame.
 #include "core/chart_layout.h"
 
 #include "fuzz/check.h"
@@ -48,6 +48,11 @@ void checkAxis(Reader& in, bool logarithmic) {
     const double lo = in.next();
     const double hi = in.next();
     chart::Axis axis = chart::axisRange(lo, hi, logarithmic, in.length(1));
+    // Or the ends as they come, where they make an axis: ticks for any axis a caller could make.
+    if (std::isfinite(lo) && std::isfinite(hi) && lo < hi && (!logarithmic || lo > 0) && in.length(2) < 1) {
+        axis.lo = lo;
+        axis.hi = hi;
+    }
     check(std::isfinite(axis.lo) && std::isfinite(axis.hi), "the axis's ends are finite");
     check(axis.lo < axis.hi, "the axis's ends are ordered");
     check(!logarithmic || axis.lo > 0, "a logarithmic axis starts above zero");
