@@ -1,5 +1,6 @@
 #include "ui/cost_chart.h"
 
+#include "ui/chart_painting.h"
 #include "ui/comparison_text.h"
 #include "ui/metrics.h"
 #include "ui/window_parts.h"
@@ -26,36 +27,24 @@ const std::array<QColor, kInletSizes.size()> kSizeColours{
     QColor(0xcc, 0x79, 0xa7), QColor(0x00, 0x72, 0xb2), QColor(0xd5, 0x5e, 0x00)};
 // clang-format on
 
-// A logarithmic axis from lo to hi onto the pixels from a to b.
-struct LogAxis {
-    double lo;
-    double hi;
-    double a;
-    double b;
+using chart::Axis;
+using chart_painting::toChart;
+using chart_painting::toQt;
 
-    double at(double v) const { return a + (std::log10(v / lo) / std::log10(hi / lo)) * (b - a); }
-};
-
-// 1, 2 and 5 times the powers of ten between lo and hi; only the powers themselves when dense.
-std::vector<double> ticks(double lo, double hi, bool decadesOnly) {
-    std::vector<double> out;
-    for (double decade = std::pow(10, std::floor(std::log10(lo))); decade <= hi; decade *= 10)
-        for (const double m : {1.0, 2.0, 5.0})
-            if ((!decadesOnly || m == 1) && m * decade >= lo * (1 - 1e-9) && m * decade <= hi * (1 + 1e-9))
-                out.push_back(m * decade);
-    return out;
+bool shown(double cost) {
+    return std::isfinite(cost) && cost > 0;
 }
 
-QString tickText(double v) {
-    return v >= 1 ? QLocale().toString(v, 'f', 0) : QLocale().toString(v, 'g', 3);
-}
-
-void costRange(const CostChartView& view, double& lo, double& hi) {
-    lo = HUGE_VAL;
-    hi = 0;
+// The smallest and largest cost the chart holds: every sample's, and the duty point's, that a
+// logarithmic axis can show (finite and positive).
+std::pair<double, double> costRange(const CostChartView& view) {
+    double lo = HUGE_VAL;
+    double hi = -HUGE_VAL;
     const auto take = [&](double cost) {
-        lo = std::min(lo, cost);
-        hi = std::max(hi, cost);
+        if (std::isfinite(cost) && cost > 0) {
+            lo = std::min(lo, cost);
+            hi = std::max(hi, cost);
+        }
     };
     for (const CostSample& s : view.data.pcPump)
         take(s.annualCost);
@@ -63,39 +52,51 @@ void costRange(const CostChartView& view, double& lo, double& hi) {
         for (const CostRun& run : curve.runs)
             for (const CostSample& s : run)
                 take(s.annualCost);
-    if (!(hi > 0)) { // nothing to draw: an empty decade
-        lo = 1;
-        hi = 10;
-    }
-    lo = std::pow(10, std::floor(std::log10(lo)));
-    hi = std::max(std::pow(10, std::ceil(std::log10(hi))), lo * 10);
+    for (const InletComparisonRow& row : view.rows)
+        if (row.costs)
+            take(row.costs->aoddAnnualCost);
+    take(view.data.dutyPcAnnualCost);
+    return {lo, hi};
 }
 
-// Labels at the curves' ends, moved down past the ones already placed so none covers another.
-class LabelPlacer {
-public:
-    QRectF place(const QFontMetricsF& fm, QPointF leftCentre, const QString& text) {
-        QRectF box(leftCentre.x(), leftCentre.y() - fm.height() / 2, fm.horizontalAdvance(text), fm.height());
-        for (bool moved = true; moved;) {
-            moved = false;
-            for (const QRectF& taken : taken_)
-                if (taken.intersects(box)) {
-                    box.moveTop(taken.bottom() + 1);
-                    moved = true;
-                }
+// The runs split where a cost cannot be shown, so that no line is drawn to or from it.
+std::vector<CostRun> showable(const std::vector<CostRun>& runs) {
+    std::vector<CostRun> out;
+    for (const CostRun& run : runs) {
+        out.emplace_back();
+        for (const CostSample& s : run) {
+            if (shown(s.annualCost))
+                out.back().push_back(s);
+            else if (!out.back().empty())
+                out.emplace_back();
         }
-        taken_.push_back(box);
-        return box;
+        if (out.back().empty())
+            out.pop_back();
     }
+    return out;
+}
 
-private:
-    std::vector<QRectF> taken_;
-};
+// The order of drawing: the selected size last, above the others.
+std::vector<std::size_t> drawingOrder(const CostChartView& view) {
+    std::vector<std::size_t> order;
+    for (std::size_t i = 0; i < kInletSizes.size(); ++i)
+        if (view.selected != kInletSizes[i])
+            order.push_back(i);
+    for (std::size_t i = 0; i < kInletSizes.size(); ++i)
+        if (view.selected == kInletSizes[i])
+            order.push_back(i);
+    return order;
+}
 
 } // namespace
 
 void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& view,
                    const ChartColours& colours) {
+    drawCostChart(painter, area, view, colours, nullptr);
+}
+
+void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& view,
+                   const ChartColours& colours, chart_painting::ChartRecord* record) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, colours.background);
@@ -104,45 +105,55 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     const double pen = std::max(1.0, line / 7);
     const UnitSystem units = view.units;
 
-    double costLo = 0;
-    double costHi = 0;
-    costRange(view, costLo, costHi);
-    const double flowLo = flowInUnits(view.data.lowFlowGpm, units);
-    const double flowHi = flowInUnits(view.data.highFlowGpm, units);
+    const auto [costLo, costHi] = costRange(view);
+    Axis y = chart::axisRange(costLo, costHi, true, 0.04);
+    const double dutyFlow = flowInUnits(view.data.dutyFlowGpm, units);
+    Axis x = chart::axisRange(std::min(flowInUnits(view.data.lowFlowGpm, units), dutyFlow),
+                              std::max(flowInUnits(view.data.highFlowGpm, units), dutyFlow), true, 0.03);
 
-    double labelWidth = 0;
-    for (const double v : ticks(costLo, costHi, false))
-        labelWidth = std::max(labelWidth, fm.horizontalAdvance(tickText(v)));
     // The title and key, on two lines where one is too narrow for them.
     const QString title =
         QStringLiteral("Annual cost at %1: solid where the system air suffices, dashed where "
                        "the pump needs more; dots: the duty point")
             .arg(comparison_text::pressure(view.data.pressurePsi, units));
     const int titleLines = fm.horizontalAdvance(title) <= area.width() ? 1 : 2;
-    const QRectF plot(area.left() + line * 1.6 + labelWidth + line * 0.4,
-                      area.top() + line * (1.2 + titleLines), 0, 0);
-    const double right = area.right() - fm.horizontalAdvance(QStringLiteral("1 1/2 inch")) - line;
+    const double top = area.top() + line * (1.2 + titleLines);
     const double bottom = area.bottom() - line * 2.8;
-    const QRectF frame(plot.topLeft(), QPointF(right, bottom));
-    const LogAxis x{flowLo, flowHi, frame.left(), frame.right()};
-    const LogAxis y{costLo, costHi, frame.bottom(), frame.top()};
+    const auto width = [&](double v) { return fm.horizontalAdvance(chart_painting::tickText(v)); };
+    // Cost labels stand one above another: a line high each, a fifth of a line apart.
+    chart::chooseTicks(y, bottom - top, line * 0.2, line * 0.45, [&](double) { return line; });
+    double labelWidth = 0;
+    for (const double v : y.ticks)
+        labelWidth = std::max(labelWidth, width(v));
+    double gutter = 0;
+    for (const SizeCurve& curve : view.data.sizes)
+        gutter = std::max(gutter, fm.horizontalAdvance(parts::qText(inletSizeName(curve.size))));
+    const QRectF frame(QPointF(area.left() + line * 2 + labelWidth, top),
+                       QPointF(area.right() - gutter - line * 1.2, bottom));
+    // Flow labels side by side, within the frame's width so they never meet the cost labels.
+    chart::chooseTicks(x, frame.width(), line * 0.8, 0, width);
+    const auto px = [&](double flow) { return x.at(flow, frame.left(), frame.right()); };
+    const auto py = [&](double cost) { return y.at(cost, frame.bottom(), frame.top()); };
 
-    // Grid, ticks and axis titles.
+    // Grid, frame, ticks and axis titles.
+    std::vector<chart::Rect> obstacles;
     painter.setPen(QPen(colours.grid, 0));
-    const bool denseCost = (costHi / costLo) > 1e3 && frame.height() < line * 3 * std::log10(costHi / costLo);
-    for (const double v : ticks(flowLo, flowHi, false))
-        painter.drawLine(QPointF(x.at(v), frame.top()), QPointF(x.at(v), frame.bottom()));
-    for (const double v : ticks(costLo, costHi, denseCost))
-        painter.drawLine(QPointF(frame.left(), y.at(v)), QPointF(frame.right(), y.at(v)));
+    for (const double v : x.ticks)
+        painter.drawLine(QPointF(px(v), frame.top()), QPointF(px(v), frame.bottom()));
+    for (const double v : y.ticks)
+        painter.drawLine(QPointF(frame.left(), py(v)), QPointF(frame.right(), py(v)));
     painter.setPen(QPen(colours.text, 0));
     painter.drawRect(frame);
-    for (const double v : ticks(flowLo, flowHi, false))
-        painter.drawText(QRectF(x.at(v) - line * 3, frame.bottom() + line * 0.2, line * 6, line),
-                         Qt::AlignHCenter | Qt::AlignTop, tickText(v));
-    for (const double v : ticks(costLo, costHi, denseCost))
-        painter.drawText(
-            QRectF(area.left(), y.at(v) - line / 2, frame.left() - area.left() - line * 0.3, line),
-            Qt::AlignRight | Qt::AlignVCenter, tickText(v));
+    for (const double v : x.ticks) {
+        const QRectF box(px(v) - width(v) / 2, frame.bottom() + line * 0.2, width(v), line);
+        painter.drawText(box, Qt::AlignCenter, chart_painting::tickText(v));
+        obstacles.push_back(toChart(box));
+    }
+    for (const double v : y.ticks) {
+        const QRectF box(frame.left() - line * 0.3 - width(v), py(v) - line / 2, width(v), line);
+        painter.drawText(box, Qt::AlignCenter, chart_painting::tickText(v));
+        obstacles.push_back(toChart(box));
+    }
     painter.drawText(QRectF(frame.left(), frame.bottom() + line * 1.4, frame.width(), line), Qt::AlignHCenter,
                      QStringLiteral("Flow (%1), logarithmic").arg(comparison_text::flowUnit(units)));
     painter.save();
@@ -156,69 +167,118 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
 
     painter.setClipRect(frame.adjusted(-pen * 3, -pen * 3, pen * 3, pen * 3));
     const auto point = [&](const CostSample& s) {
-        return QPointF(x.at(flowInUnits(s.flowGpm, units)), y.at(s.annualCost));
+        return QPointF(px(flowInUnits(s.flowGpm, units)), py(s.annualCost));
     };
-    LabelPlacer labels;
-    std::vector<std::pair<QRectF, QString>> names;
+    std::vector<chart::LabelRequest> requests;
+    QStringList names;
+    std::vector<std::vector<chart::Point>> polylines;
+    const auto nameEnd = [&](const QPointF& end, const QString& name) {
+        requests.push_back({{end.x(), end.y()}, fm.horizontalAdvance(name) + line * 0.3, line});
+        names << name;
+    };
 
-    // The PC pump, then each size.
+    // The PC pump, then each size, the selected one last; a cost that cannot be shown breaks the line.
     QPainterPath pc;
-    for (std::size_t k = 0; k < view.data.pcPump.size(); ++k)
-        k == 0 ? pc.moveTo(point(view.data.pcPump[k])) : pc.lineTo(point(view.data.pcPump[k]));
+    std::optional<QPointF> pcEnd;
+    polylines.emplace_back();
+    for (const CostSample& s : view.data.pcPump) {
+        if (!shown(s.annualCost))
+            continue;
+        pcEnd ? pc.lineTo(point(s)) : pc.moveTo(point(s));
+        pcEnd = point(s);
+        polylines.back().push_back({pcEnd->x(), pcEnd->y()});
+    }
     painter.setPen(QPen(colours.text, pen * 1.5));
     painter.drawPath(pc);
-    if (!view.data.pcPump.empty())
-        names.emplace_back(
-            labels.place(fm, point(view.data.pcPump.back()) + QPointF(line * 0.3, 0), "PC pump"), "PC pump");
 
-    for (std::size_t i = 0; i < view.data.sizes.size(); ++i) {
+    std::vector<std::pair<QPointF, QString>> sizeEnds;
+    for (const std::size_t i : drawingOrder(view)) {
         const SizeCurve& curve = view.data.sizes[i];
         const bool chosen = view.selected == curve.size;
+        const double width = pen * (chosen ? 2 : 1.2);
+        std::optional<QPointF> end;
         // One path per stretch of one style, so that a dash pattern runs on across the samples.
-        for (const CostRun& run : curve.runs)
+        for (const CostRun& run : showable(curve.runs)) {
+            polylines.emplace_back();
+            polylines.back().push_back({point(run.front()).x(), point(run.front()).y()});
             for (std::size_t k = 1; k < run.size();) {
                 const bool covered = run[k - 1].airPressureCovers && run[k].airPressureCovers;
                 QPainterPath stretch(point(run[k - 1]));
                 for (;
                      k < run.size() && (run[k - 1].airPressureCovers && run[k].airPressureCovers) == covered;
-                     ++k)
+                     ++k) {
                     stretch.lineTo(point(run[k]));
-                QPen stroke(kSizeColours[i], pen * (chosen ? 2 : 1.2));
-                if (!covered)
-                    stroke.setDashPattern({2.5, 1.5});
+                    polylines.back().push_back({point(run[k]).x(), point(run[k]).y()});
+                }
+                QPen stroke(kSizeColours[i], width);
+                if (!covered) {
+                    const chart::DashPattern dash = chart::dashPattern(width, line, stretch.length());
+                    stroke.setDashPattern({dash.dash, dash.gap});
+                    stroke.setDashOffset(dash.offset);
+                    stroke.setCapStyle(Qt::FlatCap);
+                }
                 painter.strokePath(stretch, stroke);
             }
-        if (!curve.runs.empty()) {
-            const QString name = parts::qText(inletSizeName(curve.size));
-            names.emplace_back(
-                labels.place(fm, point(curve.runs.back().back()) + QPointF(line * 0.3, 0), name), name);
+            end = point(run.back());
         }
+        if (end)
+            sizeEnds.emplace_back(*end, parts::qText(inletSizeName(curve.size)));
     }
     painter.setClipping(false);
 
-    // The duty point: its flow, and each size's cost there.
-    const double dutyX = x.at(flowInUnits(view.data.dutyFlowGpm, units));
+    // The duty point: its flow, and each size's cost there, the selected size's dot last.
+    const double dutyX = px(dutyFlow);
     painter.setPen(QPen(colours.text, 0, Qt::DotLine));
     painter.drawLine(QPointF(dutyX, frame.top()), QPointF(dutyX, frame.bottom()));
+    polylines.push_back({{dutyX, frame.top()}, {dutyX, frame.bottom()}});
     const double r = line * 0.22;
-    for (std::size_t i = 0; i < view.rows.size(); ++i) {
-        if (!view.rows[i].costs)
+    for (const std::size_t i : drawingOrder(view)) {
+        if (!view.rows[i].costs || !shown(view.rows[i].costs->aoddAnnualCost))
             continue;
-        const QPointF at(dutyX, y.at(view.rows[i].costs->aoddAnnualCost));
+        const QPointF at(dutyX, py(view.rows[i].costs->aoddAnnualCost));
         const bool chosen = view.selected == view.rows[i].size;
+        const double radius = chosen ? r * 1.8 : r;
         painter.setPen(QPen(chosen ? colours.text : kSizeColours[i], pen));
         painter.setBrush(kSizeColours[i]);
-        painter.drawEllipse(at, chosen ? r * 1.8 : r, chosen ? r * 1.8 : r);
+        painter.drawEllipse(at, radius, radius);
+        obstacles.push_back(toChart(QRectF(at - QPointF(radius + pen, radius + pen),
+                                           QSizeF(2 * (radius + pen), 2 * (radius + pen)))));
     }
-    painter.setBrush(colours.text);
-    painter.setPen(Qt::NoPen);
-    const QPointF pcAt(dutyX, y.at(view.data.dutyPcAnnualCost));
-    painter.drawRect(QRectF(pcAt - QPointF(r, r), QSizeF(2 * r, 2 * r)));
+    if (shown(view.data.dutyPcAnnualCost)) {
+        painter.setBrush(colours.text);
+        painter.setPen(Qt::NoPen);
+        const QRectF square(QPointF(dutyX, py(view.data.dutyPcAnnualCost)) - QPointF(r, r),
+                            QSizeF(2 * r, 2 * r));
+        painter.drawRect(square);
+        obstacles.push_back(toChart(square.adjusted(-pen, -pen, pen, pen)));
+    }
 
-    painter.setPen(colours.text);
-    painter.setBrush(Qt::NoBrush);
-    for (const auto& [box, name] : names)
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, name);
+    // The names: the selected size's first, so it stands nearest its curve, then the PC pump's and the rest.
+    for (const auto& [end, name] : sizeEnds)
+        if (view.selected && name == parts::qText(inletSizeName(*view.selected)))
+            nameEnd(end, name);
+    if (pcEnd)
+        nameEnd(*pcEnd, QStringLiteral("PC pump"));
+    for (const auto& [end, name] : sizeEnds)
+        if (!(view.selected && name == parts::qText(inletSizeName(*view.selected))))
+            nameEnd(end, name);
+    chart::LabelScene scene;
+    scene.obstacles = std::move(obstacles);
+    scene.areas = {toChart(frame.adjusted(pen * 2, pen * 2, -pen * 2, -pen * 2)),
+                   toChart(QRectF(QPointF(frame.right() + pen * 2, frame.top()),
+                                  QPointF(area.right() - pen, frame.bottom())))};
+    scene.curves = std::move(polylines);
+    scene.gap = line * 0.25;
+    const std::vector<chart::PlacedLabel> placed = chart::placeLabels(requests, scene);
+    chart_painting::drawNames(painter, placed, names, colours.text, colours.background);
+    if (record != nullptr) {
+        record->frame = frame;
+        for (const chart::Rect& box : scene.obstacles)
+            record->keepClear.push_back(toQt(box));
+        record->xTicks = x.ticks.size();
+        record->yTicks = y.ticks.size();
+        chart_painting::record(record, placed);
+    }
     painter.restore();
 }
 
@@ -252,7 +312,7 @@ QString comparisonChartHtml(const QWidget& window, const OperatingCase& c) {
 }
 
 CostChart::CostChart(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(560, 340);
+    setMinimumSize(560, 300); // the comparison window fits a 1366 x 768 screen at 125 %
     setAccessibleName(QStringLiteral("Cost chart"));
 }
 

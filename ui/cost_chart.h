@@ -7,6 +7,7 @@
 #pragma once
 
 #include "aodd/comparison.h"
+#include "ui/chart_painting.h"
 
 #include <QColor>
 #include <QFont>
@@ -36,6 +37,9 @@ struct ChartColours {
 // Draws the chart into area with the painter's current font as its base font.
 void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& view,
                    const ChartColours& colours);
+// The same, telling record where its parts went.
+void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& view,
+                   const ChartColours& colours, chart_painting::ChartRecord* record);
 
 // The chart as an <img> for a page of HTML (the printed report): widthPx wide at the screen's 96 dpi,
 // drawn at four times that so it stays sharp on paper, black on white.

@@ -8,7 +8,9 @@
 #include "ui/form1.h"
 #include "ui/form3.h"
 #include "ui/form4.h"
+#include "ui/metrics.h"
 #include "ui/navigator.h"
+#include "ui/ownership_chart.h"
 #include "ui/window_parts.h"
 
 #include <QAction>
@@ -23,6 +25,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <cstdio>
+#include <tuple>
 #include <utility>
 
 using namespace pumpvale;
@@ -161,6 +164,44 @@ int main(int argc, char* argv[]) {
         if (!QTest::qWaitForWindowExposed(comparison))
             ++failures;
         saveWidget(*comparison, QStringLiteral("CompareInletSizes-") + duty.name);
+    }
+    // The comparison at the extremes, in Japanese Yen at 50 per kWh: a duty flow beyond every size (PC
+    // only), and an efficiency of 1e-300 percent, whose costs near the largest double.
+    for (const auto& [flow, efficiency, name] : {std::tuple{"250", "", "CompareInletSizes-PcOnly"},
+                                                 std::tuple{"100", "1e-300", "CompareInletSizes-Absurd"}}) {
+        MainWindowDriver ui;
+        ui.click("Option9");
+        ui.click("Option7");
+        ui.type("Text1", "40");
+        ui.type("Text2", flow);
+        ui.chooseCurrency("Japanese Yen");
+        ui.type("Text9", "50");
+        ui.click("Command2");
+        if (*efficiency != 0) {
+            ui.click("Option5");
+            ui.click("Command3");
+            ui.type("Text5", efficiency);
+        }
+        ui.window().findChild<QAction*>("CompareInletSizes")->trigger();
+        if (auto* comparison = ui.window().findChild<ComparisonWindow*>())
+            saveWidget(*comparison, name);
+        else
+            ++failures;
+    }
+    // The cost of ownership chart of the worked example, the PC pump 1,500 dearer.
+    {
+        OwnershipChart chart;
+        OwnershipChartData data;
+        for (int year = 0; year <= 10; ++year) {
+            data.pcCumulative.push_back(3000 + 292.54 * year);
+            data.aoddCumulative.push_back(1500 + 1173.18 * year);
+        }
+        data.breakEvenYear = 1500 / 880.64;
+        data.currency = "US Dollars";
+        chart.setData(data);
+        chart.setFont(metrics::font());
+        chart.resize(640, 380);
+        saveWidget(chart, "OwnershipChart");
     }
     return failures == 0 ? 0 : 1;
 }

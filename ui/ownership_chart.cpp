@@ -1,0 +1,241 @@
+#include "ui/ownership_chart.h"
+
+#include "ui/comparison_text.h"
+
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace pumpvale {
+namespace {
+
+using chart::Axis;
+using chart_painting::toChart;
+using chart_painting::toQt;
+
+// The AODD pump's line: vermilion (Okabe and Ito), which reads on white and on a dark background; the PC
+// pump's is the text colour, as in the inlet comparison's chart.
+const QColor kAoddColour(0xd5, 0x5e, 0x00);
+
+// The years both lines have, when every figure in them is finite; none otherwise.
+std::size_t drawableYears(const OwnershipChartData& data) {
+    const std::size_t n = std::min(data.pcCumulative.size(), data.aoddCumulative.size());
+    for (std::size_t k = 0; k < n; ++k)
+        if (!std::isfinite(data.pcCumulative[k]) || !std::isfinite(data.aoddCumulative[k]))
+            return 0;
+    return n;
+}
+
+QPalette paletteOf(const QPainter& painter) {
+    if (const auto* widget = dynamic_cast<const QWidget*>(painter.device()))
+        return widget->palette();
+    return QGuiApplication::palette();
+}
+
+// The PC pump's cost at a fractional year, on its drawn line.
+double pcCostAt(const std::vector<double>& pc, double year) {
+    const auto last = static_cast<double>(pc.size() - 1);
+    const double at = std::clamp(year, 0.0, last);
+    const auto k = static_cast<std::size_t>(std::min(std::floor(at), std::max(last - 1, 0.0)));
+    if (k + 1 >= pc.size())
+        return pc[k];
+    const double t = at - static_cast<double>(k);
+    return pc[k] + (pc[k + 1] - pc[k]) * t;
+}
+
+} // namespace
+
+void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipChartData& data) {
+    drawOwnershipChart(painter, area, data, nullptr);
+}
+
+void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipChartData& data,
+                        chart_painting::ChartRecord* record) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPalette palette = paletteOf(painter);
+    const QColor background = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    QColor grid = text;
+    grid.setAlphaF(0.2f);
+    painter.fillRect(area, background);
+    const QFontMetricsF fm(painter.font(), painter.device());
+    const double line = fm.height();
+    const double pen = std::max(1.0, line / 7);
+    const QLocale locale;
+
+    const std::size_t n = drawableYears(data);
+    const double lastYear = n > 1 ? static_cast<double>(n - 1) : 1;
+    double lo = 0;
+    double hi = 0;
+    for (std::size_t k = 0; k < n; ++k)
+        for (const double v : {data.pcCumulative[k], data.aoddCumulative[k]}) {
+            lo = std::min(lo, v);
+            hi = std::max(hi, v);
+        }
+    Axis x = chart::axisRange(0, lastYear, false, 0.03);
+    Axis y = chart::axisRange(lo, hi, false, 0.05);
+
+    const QString title = QStringLiteral("Cost of ownership over the years: price, energy and maintenance");
+    const double top = area.top() + line * 1.6;
+    const double bottom = area.bottom() - line * 2.8;
+    const auto moneyText = [](double v) { return comparison_text::money(v); };
+    const auto yearText = [&](double v) { return locale.toString(std::lround(v)); };
+    chart::chooseTicks(y, bottom - top, line * 0.2, line * 0.45, [&](double) { return line; });
+    double labelWidth = 0;
+    for (const double v : y.ticks)
+        labelWidth = std::max(labelWidth, fm.horizontalAdvance(moneyText(v)));
+    const double gutter = fm.horizontalAdvance(QStringLiteral("AODD pump")) + line * 1.2;
+    const QRectF frame(QPointF(area.left() + line * 2 + labelWidth, top),
+                       QPointF(area.right() - gutter, bottom));
+    chart::chooseTicks(
+        x, frame.width(), line * 0.8, 0, [&](double v) { return fm.horizontalAdvance(yearText(v)); }, 1);
+    const auto px = [&](double year) { return x.at(year, frame.left(), frame.right()); };
+    const auto py = [&](double cost) { return y.at(cost, frame.bottom(), frame.top()); };
+
+    // Grid, frame, ticks and axis titles.
+    std::vector<chart::Rect> obstacles;
+    if (n > 0) {
+        painter.setPen(QPen(grid, 0));
+        for (const double v : x.ticks)
+            painter.drawLine(QPointF(px(v), frame.top()), QPointF(px(v), frame.bottom()));
+        for (const double v : y.ticks)
+            painter.drawLine(QPointF(frame.left(), py(v)), QPointF(frame.right(), py(v)));
+    }
+    painter.setPen(QPen(text, 0));
+    painter.drawRect(frame);
+    if (n > 0) {
+        for (const double v : x.ticks) {
+            const double w = fm.horizontalAdvance(yearText(v));
+            const QRectF box(px(v) - w / 2, frame.bottom() + line * 0.2, w, line);
+            painter.drawText(box, Qt::AlignCenter, yearText(v));
+            obstacles.push_back(toChart(box));
+        }
+        for (const double v : y.ticks) {
+            const double w = fm.horizontalAdvance(moneyText(v));
+            const QRectF box(frame.left() - line * 0.3 - w, py(v) - line / 2, w, line);
+            painter.drawText(box, Qt::AlignCenter, moneyText(v));
+            obstacles.push_back(toChart(box));
+        }
+    }
+    painter.drawText(QRectF(frame.left(), frame.bottom() + line * 1.4, frame.width(), line), Qt::AlignHCenter,
+                     QStringLiteral("Years in service"));
+    painter.save();
+    painter.translate(area.left(), frame.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-frame.height() / 2, 0, frame.height(), line), Qt::AlignHCenter,
+                     QStringLiteral("Cumulative cost (%1)").arg(data.currency));
+    painter.restore();
+    painter.drawText(QRectF(area.left(), area.top() + line * 0.2, area.width(), line), Qt::AlignHCenter,
+                     title);
+
+    if (n == 0) {
+        const bool empty = data.pcCumulative.empty() || data.aoddCumulative.empty();
+        painter.drawText(frame.adjusted(line, line, -line, -line), Qt::AlignCenter | Qt::TextWordWrap,
+                         empty ? QStringLiteral("No costs to draw.")
+                               : QStringLiteral("No costs to draw: some figures are not finite numbers."));
+        if (record != nullptr)
+            record->frame = frame;
+        painter.restore();
+        return;
+    }
+
+    // The two lines, a mark at each year where the years stand far enough apart; the PC pump's last.
+    std::vector<std::vector<chart::Point>> curves;
+    const bool marks = frame.width() / lastYear >= line * 0.8;
+    const double r = line * 0.16;
+    const auto drawLine = [&](const std::vector<double>& costs, const QColor& colour, bool square) {
+        QPainterPath path;
+        curves.emplace_back();
+        for (std::size_t k = 0; k < n; ++k) {
+            const QPointF at(px(static_cast<double>(k)), py(costs[k]));
+            k == 0 ? path.moveTo(at) : path.lineTo(at);
+            curves.back().push_back({at.x(), at.y()});
+        }
+        painter.setPen(QPen(colour, pen * 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(path);
+        if (!marks)
+            return;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        for (const chart::Point& p : curves.back())
+            square ? painter.drawRect(QRectF(p.x - r, p.y - r, 2 * r, 2 * r))
+                   : painter.drawEllipse(QPointF(p.x, p.y), r * 1.2, r * 1.2);
+    };
+    drawLine(data.aoddCumulative, kAoddColour, false);
+    drawLine(data.pcCumulative, text, true);
+
+    // The break-even: a ringed dot on the PC pump's line, named first so it stands nearest its point.
+    std::vector<chart::LabelRequest> requests;
+    QStringList names;
+    const auto name = [&](const QPointF& anchor, const QString& label) {
+        requests.push_back({{anchor.x(), anchor.y()}, fm.horizontalAdvance(label) + line * 0.3, line});
+        names << label;
+    };
+    if (data.breakEvenYear && std::isfinite(*data.breakEvenYear) && *data.breakEvenYear >= 0 &&
+        *data.breakEvenYear <= static_cast<double>(n - 1)) {
+        const QPointF at(px(*data.breakEvenYear), py(pcCostAt(data.pcCumulative, *data.breakEvenYear)));
+        const double radius = r * 2.4;
+        painter.setPen(QPen(text, pen));
+        painter.setBrush(background);
+        painter.drawEllipse(at, radius, radius);
+        painter.setBrush(text);
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(at, radius * 0.45, radius * 0.45);
+        obstacles.push_back(toChart(QRectF(at - QPointF(radius + pen, radius + pen),
+                                           QSizeF(2 * (radius + pen), 2 * (radius + pen)))));
+        name(at, QStringLiteral("break-even %1 years").arg(locale.toString(*data.breakEvenYear, 'f', 1)));
+    }
+    const auto end = [&](const std::vector<chart::Point>& curve) {
+        return QPointF(curve.back().x, curve.back().y);
+    };
+    name(end(curves[1]), QStringLiteral("PC pump"));
+    name(end(curves[0]), QStringLiteral("AODD pump"));
+
+    chart::LabelScene scene;
+    scene.obstacles = std::move(obstacles);
+    scene.areas = {toChart(frame.adjusted(pen * 2, pen * 2, -pen * 2, -pen * 2)),
+                   toChart(QRectF(QPointF(frame.right() + pen * 2, frame.top()),
+                                  QPointF(area.right() - pen, frame.bottom())))};
+    scene.curves = std::move(curves);
+    scene.gap = line * 0.25;
+    const std::vector<chart::PlacedLabel> placed = chart::placeLabels(requests, scene);
+    chart_painting::drawNames(painter, placed, names, text, background);
+    if (record != nullptr) {
+        record->frame = frame;
+        for (const chart::Rect& box : scene.obstacles)
+            record->keepClear.push_back(toQt(box));
+        record->xTicks = x.ticks.size();
+        record->yTicks = y.ticks.size();
+        chart_painting::record(record, placed);
+    }
+    painter.restore();
+}
+
+OwnershipChart::OwnershipChart(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(420, 260);
+    setAccessibleName(QStringLiteral("Cost of ownership chart"));
+}
+
+void OwnershipChart::setData(OwnershipChartData data) {
+    data_ = std::move(data);
+    QString description = QStringLiteral("Cumulative cost of the PC pump and of the AODD pump, year by year");
+    if (data_.breakEvenYear && std::isfinite(*data_.breakEvenYear))
+        description +=
+            QStringLiteral("; break-even at %1 years").arg(QLocale().toString(*data_.breakEvenYear, 'f', 1));
+    setAccessibleDescription(description);
+    update();
+}
+
+void OwnershipChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(font());
+    drawOwnershipChart(painter, rect(), data_);
+}
+
+} // namespace pumpvale

@@ -1,0 +1,51 @@
+// The cost of ownership chart: each pump's cumulative cost (its price, then energy and maintenance year
+// by year) over the years of service, with the break-even point marked.
+//
+// Drawn with QPainter in vectors by the layout rules of the inlet comparison's chart (core's
+// chart_layout): linear axes with a margin and a bounded number of ticks, the two lines named at their
+// ends where nothing else stands, the break-even a dot with its label.
+#pragma once
+
+#include "ui/chart_painting.h"
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+class QPainter;
+class QRectF;
+
+namespace pumpvale {
+
+struct OwnershipChartData {
+    // Each pump's cumulative cost of ownership at the end of year 0 (its first cost) to year N.
+    std::vector<double> pcCumulative;
+    std::vector<double> aoddCumulative;
+    std::optional<double> breakEvenYear; // where the PC pump's line crosses below the AODD pump's, fractional
+    QString currency;                    // as the results show it, e.g. "US Dollars"
+};
+
+// Draws the chart into area with the painter's current font as its base font; colours from the palette's
+// Base (background) and Text roles, so it reads in light and dark.
+void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipChartData& data);
+// The same, telling record where its parts went.
+void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipChartData& data,
+                        chart_painting::ChartRecord* record);
+
+class OwnershipChart : public QWidget {
+    Q_OBJECT
+public:
+    explicit OwnershipChart(QWidget* parent = nullptr);
+    void setData(OwnershipChartData data);
+    const OwnershipChartData& data() const { return data_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    OwnershipChartData data_;
+};
+
+} // namespace pumpvale
