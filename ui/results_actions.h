@@ -1,6 +1,6 @@
 // What the results group offers besides its three boxes: each box's derivation in its tooltip, the
-// box fitted to its whole amount, and the actions "Calculation Details...", "Copy Results" and
-// "Print Report..." on a right-click of the group and as keyboard shortcuts.
+// box fitted to its whole amount, and the actions "Calculation Details...", "Copy Results", "Print
+// Report..." and "Savings Over Time..." on a right-click of the group and as keyboard shortcuts.
 //
 // It installs itself on the main window from one call and watches the results group and boxes, so the
 // window's handlers know nothing of it. The actions are enabled while a result is shown; they build the
@@ -26,6 +26,7 @@ class QLineEdit;
 namespace pumpvale {
 
 class DetailsWindow;
+class SavingsWindow;
 
 class ResultsActions final : public QObject {
     Q_OBJECT
@@ -36,19 +37,23 @@ public:
     QAction& detailsAction() const { return *details_; }
     QAction& copyAction() const { return *copy_; }
     QAction& printAction() const { return *print_; }
-    DetailsWindow* detailsWindow() const; // the open one, or null
+    QAction& savingsAction() const { return *savings_; }
+    DetailsWindow* detailsWindow() const;                           // the open one, or null
+    SavingsWindow* savingsWindow() const { return savingsWindow_; } // made on first use, then kept
 
     CalculationReport report() const;
 
     void showDetails();
     void copyResults();
     void printReport();
+    void showSavings();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void resultsChanged();
+    void closeSideWindows();
     void showBoxMenu(QLineEdit& box, QPoint where);
 
     QWidget& window_;
@@ -67,7 +72,9 @@ private:
     QAction* details_ = nullptr;
     QAction* copy_ = nullptr;
     QAction* print_ = nullptr;
+    QAction* savings_ = nullptr;
     QPointer<DetailsWindow> detailsWindow_;
+    SavingsWindow* savingsWindow_ = nullptr; // a child of the window, hidden when closed
 };
 
 // Puts the results' tooltips, actions and box fitting on the main window; the window owns what it makes.
