@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -58,7 +60,9 @@ QString unitText(Unit unit, const QString& currency) {
         case Unit::MoneyAYear:
             return currency + " a year";
         case Unit::Years:
-            return "years (1 to 50)";
+            return QString("years (%1 to %2)")
+                .arg(life_cycle_limits::kMinYears)
+                .arg(life_cycle_limits::kMaxYears);
         case Unit::PercentAYear:
             return "percent a year";
         case Unit::Factor:
@@ -80,11 +84,8 @@ QString spoken(const char* label) {
     return text;
 }
 
-QGroupBox* fieldGroup(const QString& title, QWidget* parent, QGridLayout*& grid) {
-    auto* group = new QGroupBox(title, parent);
-    grid = new QGridLayout(group);
-    grid->setColumnStretch(2, 1);
-    return group;
+QString text(const Message& message) {
+    return QString::fromUtf8(message.text.data(), static_cast<qsizetype>(message.text.size()));
 }
 
 QString money(double amount, const Separators& separators) {
@@ -106,8 +107,9 @@ SavingsWindow::SavingsWindow(QWidget& owner, const OperatingCase& c, const Annua
     heading_->setTextFormat(Qt::PlainText);
     heading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    QGridLayout* entryGrid = nullptr;
-    QGroupBox* entryGroup = fieldGroup("Prices and service", this, entryGrid);
+    auto* entryGroup = new QGroupBox("Prices and service", this);
+    auto* entryGrid = new QGridLayout(entryGroup);
+    entryGrid->setColumnStretch(2, 1);
     const LifeCycleEntries defaults;
     const std::array<const std::string*, kEntryCount> texts{
         &defaults.pcPrice, &defaults.aoddPrice,       &defaults.pcMaintenance, &defaults.aoddMaintenance,
@@ -117,10 +119,10 @@ SavingsWindow::SavingsWindow(QWidget& owner, const OperatingCase& c, const Annua
         auto* edit = new QLineEdit(QString::fromStdString(*texts[i]), entryGroup);
         edit->setObjectName(kEntries[i].objectName);
         edit->setAccessibleName(spoken(kEntries[i].label));
-        edit->setMaximumWidth(metrics::px(1800));
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(12, '0')));
+        edit->setMaximumWidth(metrics::px(2400));
         label->setBuddy(edit);
         auto* unit = new QLabel(entryGroup);
-        unit->setObjectName(QString(kEntries[i].objectName) + "Unit");
         const int row = static_cast<int>(i);
         entryGrid->addWidget(label, row, 0);
         entryGrid->addWidget(edit, row, 1);
@@ -129,28 +131,24 @@ SavingsWindow::SavingsWindow(QWidget& owner, const OperatingCase& c, const Annua
         entryUnits_[i] = unit;
         connect(edit, &QLineEdit::textChanged, this, &SavingsWindow::entriesEdited);
     }
-    messages_ = new QLabel(entryGroup);
-    messages_->setObjectName("Messages");
-    messages_->setAccessibleName("Messages");
-    messages_->setWordWrap(true);
-    messages_->setTextFormat(Qt::PlainText);
-    messages_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    entryGrid->addWidget(messages_, static_cast<int>(kEntryCount), 0, 1, 3);
-    entryGrid->setRowStretch(static_cast<int>(kEntryCount), 1);
 
-    QGridLayout* outputGrid = nullptr;
-    QGroupBox* outputGroup = fieldGroup("Over the years of service", this, outputGrid);
+    // The figures, or in their place what to fix: a refused entry leaves no figure to show.
+    auto* outputGroup = new QGroupBox("Over the years of service", this);
+    outputPages_ = new QStackedWidget(outputGroup);
+    auto* figures = new QWidget(outputPages_);
+    auto* outputGrid = new QGridLayout(figures);
+    outputGrid->setContentsMargins(0, 0, 0, 0);
+    outputGrid->setColumnStretch(2, 1);
     for (std::size_t i = 0; i < kOutputCount; ++i) {
-        auto* label = new QLabel(kOutputs[i].label, outputGroup);
-        auto* box = new QLineEdit(outputGroup);
+        auto* label = new QLabel(kOutputs[i].label, figures);
+        auto* box = new QLineEdit(figures);
         box->setObjectName(kOutputs[i].objectName);
         box->setAccessibleName(spoken(kOutputs[i].label));
         box->setReadOnly(true);
         box->setAlignment(Qt::AlignRight);
-        box->setMaximumWidth(metrics::px(1800));
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(14, '0')));
         label->setBuddy(box);
-        auto* unit = new QLabel(outputGroup);
-        unit->setObjectName(QString(kOutputs[i].objectName) + "Unit");
+        auto* unit = new QLabel(figures);
         const int row = static_cast<int>(i);
         outputGrid->addWidget(label, row, 0);
         outputGrid->addWidget(box, row, 1);
@@ -158,7 +156,16 @@ SavingsWindow::SavingsWindow(QWidget& owner, const OperatingCase& c, const Annua
         outputs_[i] = box;
         outputUnits_[i] = unit;
     }
-    outputGrid->setRowStretch(static_cast<int>(kOutputCount), 1);
+    messages_ = new QLabel(outputPages_);
+    messages_->setObjectName("Messages");
+    messages_->setAccessibleName("Messages");
+    messages_->setWordWrap(true);
+    messages_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    messages_->setTextFormat(Qt::PlainText);
+    messages_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    outputPages_->addWidget(figures);
+    outputPages_->addWidget(messages_);
+    (new QVBoxLayout(outputGroup))->addWidget(outputPages_);
 
     table_ = new QTableWidget(0, 4, this);
     table_->setObjectName("YearTable");
@@ -170,7 +177,11 @@ SavingsWindow::SavingsWindow(QWidget& owner, const OperatingCase& c, const Annua
     table_->setTabKeyNavigation(false); // Tab leaves the table
     table_->setWordWrap(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    // Room for four columns of amounts to the million; larger ones scroll.
+    table_->setMinimumWidth(table_->fontMetrics().horizontalAdvance(QString(48, '0')));
+    table_->setMaximumWidth(table_->fontMetrics().horizontalAdvance(QString(56, '0')));
 
     chart_ = new OwnershipChart(this);
     chart_->setObjectName("OwnershipChart");
@@ -185,8 +196,8 @@ SavingsWindow::SavingsWindow(QWidget& owner, const OperatingCase& c, const Annua
     top->addWidget(entryGroup, 1);
     top->addWidget(outputGroup, 1);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(chart_, 3);
-    bottom->addWidget(table_, 2);
+    bottom->addWidget(chart_, 1);
+    bottom->addWidget(table_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close_);
@@ -195,8 +206,12 @@ SavingsWindow::SavingsWindow(QWidget& owner, const OperatingCase& c, const Annua
     layout->addLayout(top);
     layout->addLayout(bottom, 1);
     layout->addLayout(buttons);
-    resize(metrics::size(13500, 8400));
     resultsChanged();
+    // Room for the chart and a few years of the table, within the screen with its title bar.
+    QSize wanted = sizeHint().expandedTo(metrics::size(11400, 6450));
+    if (const QScreen* shown = owner.screen())
+        wanted = wanted.boundedTo(shown->availableSize() - QSize(24, 64));
+    resize(wanted);
 }
 
 LifeCycleEntries SavingsWindow::entryTexts() const {
@@ -241,6 +256,11 @@ void SavingsWindow::entriesEdited() {
     emit entriesChanged();
 }
 
+void SavingsWindow::showMessages(const QStringList& lines) {
+    messages_->setText(lines.join('\n'));
+    outputPages_->setCurrentIndex(lines.isEmpty() ? 0 : 1);
+}
+
 void SavingsWindow::clearFigures() {
     for (QLineEdit* box : outputs_)
         box->clear();
@@ -253,10 +273,14 @@ void SavingsWindow::showFigures() {
     clearFigures();
     const CheckedEntries checked = checkLifeCycleEntries(entryTexts());
     QStringList lines;
-    for (const EntryProblem& problem : checked.problems)
-        lines << QString::fromUtf8(problem.message.text.data(),
-                                   static_cast<qsizetype>(problem.message.text.size()));
-    messages_->setText(lines.join('\n'));
+    for (QLineEdit* entry : entries_)
+        entry->setAccessibleDescription({});
+    for (const EntryProblem& problem : checked.problems) {
+        lines << text(problem.message);
+        // A screen reader says it with the entry that is to be mended.
+        entry(problem.field).setAccessibleDescription(text(problem.message));
+    }
+    showMessages(lines);
     if (pcOnly_ || !checked.problems.empty())
         return;
 
@@ -278,8 +302,8 @@ void SavingsWindow::showFigures() {
     const LifeCycleResult result = computeLifeCycle(*checked.payback, costs_);
     if (!result.figures) {
         for (const Message& m : result.messages)
-            lines << QString::fromUtf8(m.text.data(), static_cast<qsizetype>(m.text.size()));
-        messages_->setText(lines.join('\n'));
+            lines << text(m);
+        showMessages(lines);
         return;
     }
     const LifeCycle& l = *result.figures;

@@ -3,9 +3,9 @@
 //   Heading        the result's yearly costs, or why there is nothing to compare (a PC-only result)
 //   Entries        the installed prices, the yearly maintenance, the years of service, the discount rate
 //                  and the grid emission factor, each with its label as buddy
-//   Messages       what to fix in the entries, shown in the window and checked as the user types
 //   Outputs        extra first cost, net saving a year, simple payback, cumulative net saving, net present
 //                  value, energy saved and CO2 avoided a year (read-only boxes)
+//   Messages       in the outputs' place while an entry is refused: what to fix, checked as the user types
 //   YearTable      each pump's cost of ownership at the end of every year
 //   OwnershipChart the same as a chart, with the break-even point marked
 //   CloseButton    "Close" (Escape does the same)
@@ -18,12 +18,14 @@
 #include "core/life_cycle_report.h"
 #include "core/operating_case.h"
 
+#include <QStringList>
 #include <QWidget>
 #include <array>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStackedWidget;
 class QTableWidget;
 
 namespace pumpvale {
@@ -57,6 +59,7 @@ private:
     LifeCycleEntries entryTexts() const;
     void entriesEdited();
     void showFigures();
+    void showMessages(const QStringList& lines);
     void clearFigures();
 
     const OperatingCase& case_;
@@ -65,6 +68,7 @@ private:
     QLabel* heading_ = nullptr;
     std::array<QLineEdit*, kEntryCount> entries_{};
     std::array<QLabel*, kEntryCount> entryUnits_{};
+    QStackedWidget* outputPages_ = nullptr; // the figures, or the messages in their place
     QLabel* messages_ = nullptr;
     std::array<QLineEdit*, kOutputCount> outputs_{};
     std::array<QLabel*, kOutputCount> outputUnits_{};

@@ -7,7 +7,9 @@
 #include "tests/near.h"
 #include "tests/worked_example.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -228,6 +230,29 @@ TEST(LifeCycle, PaybackSectionSaysItsOutcomeInWords) {
     EXPECT_EQ(formatValue(rowOf(report, "Simple payback")->value, {}), "at once");
     ASSERT_EQ(report.sections.back().table.rows.size(), 11U);
     EXPECT_EQ(formatValue(report.sections.back().table.rows[0][3], {}), "100.00");
+}
+
+// The limits are written once, in life_cycle_limits; the messages and the README quote them.
+TEST(LifeCycle, MessagesAndTheReadmeQuoteTheLimits) {
+    using namespace life_cycle_limits;
+    std::string money = formatStandard(kMaxMoney);
+    money.resize(money.size() - 3); // no cents
+    const std::string years = std::to_string(kMinYears) + " to " + std::to_string(kMaxYears);
+    const std::string rate = "0 and " + std::to_string(static_cast<int>(kMaxDiscountRatePct)) + " percent";
+    const std::string factor = "0 and " + std::to_string(static_cast<int>(kMaxKgCo2ePerKwh)) + " kg";
+    for (const Message& m :
+         {msg::kPcPriceRange, msg::kAoddPriceRange, msg::kPcMaintenanceRange, msg::kAoddMaintenanceRange})
+        EXPECT_NE(m.text.find("0 and " + money + "."), std::string_view::npos) << m.text;
+    EXPECT_NE(msg::kEnterYears.text.find(years), std::string_view::npos);
+    EXPECT_NE(msg::kDiscountRateRange.text.find(rate), std::string_view::npos);
+    EXPECT_NE(msg::kEmissionFactorRange.text.find(factor), std::string_view::npos);
+
+    std::ifstream file(PUMPVALE_SOURCE_DIR "/README.md");
+    const std::string readme((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    for (const std::string& row : {"| 0 to " + money + " |", "| whole years, " + years + " |",
+                                   "| 0 to " + std::to_string(static_cast<int>(kMaxDiscountRatePct)) + " |",
+                                   "| 0 to " + std::to_string(static_cast<int>(kMaxKgCo2ePerKwh)) + " |"})
+        EXPECT_NE(readme.find(row), std::string::npos) << row;
 }
 
 } // namespace
