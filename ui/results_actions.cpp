@@ -134,12 +134,19 @@ bool ResultsActions::eventFilter(QObject* watched, QEvent* event) {
         const bool shown = event->type() == QEvent::ShowToParent;
         for (QAction* action : {details_, copy_, print_, savings_})
             action->setEnabled(shown);
-        if (shown)
+        if (shown) {
             resultsChanged();
-        else
-            closeSideWindows(); // their figures are no longer the window's
+        } else {
+            if (detailsWindow_ != nullptr)
+                detailsWindow_->close(); // its figures are no longer the window's
+            if (savingsWindow_ != nullptr)
+                savingsWindow_->resultWithdrawn(); // it stays, with its entries, for the next result
+        }
     } else if (watched == &window_ && event->type() == QEvent::Close) {
-        closeSideWindows();
+        if (detailsWindow_ != nullptr)
+            detailsWindow_->close();
+        if (savingsWindow_ != nullptr)
+            savingsWindow_->close(); // hidden; its entries stay
     } else if (event->type() == QEvent::ShortcutOverride) {
         // Ctrl+C in a box copies the box's selection; without one, it copies the results.
         auto* box = qobject_cast<QLineEdit*>(watched);
@@ -179,13 +186,6 @@ void ResultsActions::resultsChanged() {
         savingsWindow_->resultsChanged();
     if (detailsWindow_ != nullptr)
         detailsWindow_->setReport(report(), separators);
-}
-
-void ResultsActions::closeSideWindows() {
-    if (detailsWindow_ != nullptr)
-        detailsWindow_->close();
-    if (savingsWindow_ != nullptr)
-        savingsWindow_->close(); // hidden; its entries stay
 }
 
 void ResultsActions::showBoxMenu(QLineEdit& box, QPoint where) {

@@ -53,7 +53,6 @@ protected:
 
 private:
     void resultsChanged();
-    void closeSideWindows();
     void showBoxMenu(QLineEdit& box, QPoint where);
 
     QWidget& window_;

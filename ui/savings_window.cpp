@@ -229,7 +229,14 @@ LifeCycleInputs SavingsWindow::inputs() const {
     return {checked.emissionFactor, checked.payback};
 }
 
+void SavingsWindow::resultWithdrawn() {
+    withdrawn_ = true;
+    heading_->setText("The calculator shows no result now. The figures return with the next result.");
+    showFigures();
+}
+
 void SavingsWindow::resultsChanged() {
+    withdrawn_ = false;
     const CalculationReport report = buildCalculationReport(case_, costs_);
     pcOnly_ = report.pcCostOnly;
     const QString currency = QString::fromStdString(case_.currency);
@@ -266,6 +273,7 @@ void SavingsWindow::clearFigures() {
         box->clear();
     table_->setRowCount(0);
     chart_->setData({});
+    chart_->setAccessibleDescription("No figures");
 }
 
 // Every figure from the entries as they stand; a refused entry shows its message and no figure.
@@ -281,7 +289,7 @@ void SavingsWindow::showFigures() {
         entry(problem.field).setAccessibleDescription(text(problem.message));
     }
     showMessages(lines);
-    if (pcOnly_ || !checked.problems.empty())
+    if (withdrawn_ || pcOnly_ || !checked.problems.empty())
         return;
 
     const Separators separators = localeSeparators();
@@ -340,8 +348,22 @@ void SavingsWindow::showFigures() {
         table_->setItem(t, 2, cell(money(l.aoddCumulative[year], separators)));
         table_->setItem(t, 3, cell(money(l.aoddCumulative[year] - l.pcCumulative[year], separators)));
     }
-    chart_->setData(
-        {l.pcCumulative, l.aoddCumulative, l.breakEvenYear, QString::fromStdString(case_.currency)});
+    const QString currency = QString::fromStdString(case_.currency);
+    chart_->setData({l.pcCumulative, l.aoddCumulative, l.breakEvenYear, currency});
+    // The chart in words, for a screen reader.
+    QString description =
+        QString("Over %1 years the PC pump's cost of ownership goes from %2 to %3, the AODD pump's from %4 "
+                "to %5 %6.")
+            .arg(rows - 1)
+            .arg(money(l.pcCumulative.front(), separators), money(l.pcCumulative.back(), separators),
+                 money(l.aoddCumulative.front(), separators), money(l.aoddCumulative.back(), separators),
+                 currency);
+    if (l.breakEvenYear)
+        description +=
+            " The PC pump's line drops below the AODD pump's at " +
+            QString::fromStdString(formatYears(*l.breakEvenYear, separators.decimal, separators.group)) +
+            " years.";
+    chart_->setAccessibleDescription(description);
 }
 
 void SavingsWindow::keyPressEvent(QKeyEvent* event) {

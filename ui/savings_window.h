@@ -1,6 +1,7 @@
 // "Savings Over Time": whether the dearer PC pump pays for itself, in a window of its own.
 //
-//   Heading        the result's yearly costs, or why there is nothing to compare (a PC-only result)
+//   Heading        the result's yearly costs, why there is nothing to compare (a PC-only result), or that
+//                  no result is shown now
 //   Entries        the installed prices, the yearly maintenance, the years of service, the discount rate
 //                  and the grid emission factor, each with its label as buddy
 //   Outputs        extra first cost, net saving a year, simple payback, cumulative net saving, net present
@@ -47,6 +48,8 @@ public:
 public slots:
     // The main window's result was shown again or changed: read it afresh.
     void resultsChanged();
+    // The main window no longer shows a result (the user went back): no figures until the next one.
+    void resultWithdrawn();
 
 signals:
     // An entry changed what the report holds.
@@ -65,6 +68,7 @@ private:
     const OperatingCase& case_;
     const AnnualCosts& costs_;
     bool pcOnly_ = false;
+    bool withdrawn_ = false;
     QLabel* heading_ = nullptr;
     std::array<QLineEdit*, kEntryCount> entries_{};
     std::array<QLabel*, kEntryCount> entryUnits_{};

@@ -68,6 +68,8 @@ TEST_F(MainWindowTest, SavingsOverTimeShowsThePaybackOfTheResult) {
     EXPECT_EQ(window.findChild<QTableWidget*>("YearTable")->rowCount(), 11);
     EXPECT_EQ(window.findChild<QTableWidget*>("YearTable")->item(0, 3)->text(), "-1,500.00");
     EXPECT_EQ(box(window, "Co2AvoidedBox"), ""); // no factor given
+    EXPECT_TRUE(
+        window.findChild<QWidget*>("OwnershipChart")->accessibleDescription().endsWith("at 1.7 years."));
 
     // The report holds what the window holds.
     type(window, "EmissionFactorEntry", "0.5");
@@ -80,12 +82,16 @@ TEST_F(MainWindowTest, SavingsOverTimeShowsThePaybackOfTheResult) {
          {"PC pump energy a year", "CO2 avoided a year", "Simple payback", "Net present value"})
         EXPECT_TRUE(copied.contains(row)) << row;
 
-    // Closed and reopened, the entries keep their values; a run again at another price follows.
-    QTest::keyClick(window.findChild<QLineEdit*>("YearsEntry"), Qt::Key_Escape);
-    EXPECT_FALSE(window.isVisible());
+    // Open while the user goes back and runs again, it follows the result; closed and reopened, the
+    // entries keep their values.
     ui.click("Command7"); // Go Back
     EXPECT_FALSE(savingsAction(ui.window()).isEnabled());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(box(window, "PaybackBox"), "");
     ui.reach(ScreenState::FullResults);
+    EXPECT_EQ(box(window, "PaybackBox"), "1.7 years");
+    QTest::keyClick(window.findChild<QLineEdit*>("YearsEntry"), Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(&savingsWindow(ui), &window);
     EXPECT_EQ(box(window, "PcPriceEntry"), "2500");
     EXPECT_EQ(box(window, "PaybackBox"), "1.7 years");
