@@ -31,7 +31,7 @@ struct LifeCycleEntries {
     std::string aoddPrice;
     std::string pcMaintenance = "0";
     std::string aoddMaintenance = "0";
-    std::string years = "10";
+    std::string years = std::to_string(PaybackInputs{}.years);
     std::string discountRatePct = "0";
     std::string emissionFactor; // kg CO2e per kWh; empty: no CO2 figures
 
