@@ -28,6 +28,18 @@ double computePcAnnualCost(const OperatingCase& c) {
     return ((operatingHours(c) * c.electricityPrice) * c.pcPowerHp) * kKwPerHp;
 }
 
+double operatingHoursPerYear(const OperatingCase& c) {
+    return operatingHours(c);
+}
+
+double pcInputKw(const OperatingCase& c) {
+    return c.pcPowerHp * kKwPerHp;
+}
+
+double compressorInputKw(const OperatingCase& c) {
+    return (c.airConsumptionScfm / c.scfmPerInputHp) * kKwPerHp;
+}
+
 double computeAoddAnnualCost(OperatingCase& c) {
     const double k = kAirHeatRatio;
     const double stages = c.compressorStages;
@@ -42,7 +54,7 @@ double computeAoddAnnualCost(OperatingCase& c) {
                           (std::pow(c.compressionRatio, c.stageExponent) - 1);
     c.scfmPerIdealHp = scfm / c.idealCompressorHp;
     c.scfmPerInputHp = (c.scfmPerIdealHp * kPercent) * c.compressorEfficiencyPct;
-    return ((scfm / c.scfmPerInputHp) * kKwPerHp) * (operatingHours(c) * c.electricityPrice);
+    return compressorInputKw(c) * (operatingHours(c) * c.electricityPrice);
 }
 
 // The lower rules are written as "not at least" so that a value that is not a number fails them.

@@ -37,6 +37,13 @@ void computePcPower(OperatingCase& c);
 // ((hours x price) x pcPowerHp) x 0.746.
 double computePcAnnualCost(const OperatingCase& c);
 
+// The factors the annual costs multiply by the price, for the energy: the operating hours a year (weeks x
+// days x hours), the PC pump's input power in kW (pcPowerHp x 0.746) and, once computeAoddAnnualCost has
+// run, the compressor's (air consumption / air per input hp x 0.746).
+double operatingHoursPerYear(const OperatingCase& c);
+double pcInputKw(const OperatingCase& c);
+double compressorInputKw(const OperatingCase& c);
+
 // Runs the compressor equation on the AODD operating point, stores its intermediates in c and returns
 // the annual cost of the compressed air.
 double computeAoddAnnualCost(OperatingCase& c);

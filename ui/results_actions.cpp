@@ -1,6 +1,7 @@
 #include "ui/results_actions.h"
 
 #include "aodd/comparison_report.h"
+#include "core/life_cycle_report.h"
 #include "ui/comparison_text.h"
 #include "ui/cost_chart.h"
 #include "ui/details_window.h"
@@ -9,6 +10,7 @@
 #include "ui/report_layouts.h"
 #include "ui/report_printing.h"
 #include "ui/result_box_fit.h"
+#include "ui/savings_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,9 +57,12 @@ ResultsActions::ResultsActions(QWidget& window, const OperatingCase& c, const An
     connect(copy_, &QAction::triggered, this, &ResultsActions::copyResults);
     connect(print_, &QAction::triggered, this, &ResultsActions::printReport);
     connect(export_, &QAction::triggered, this, &ResultsActions::exportReport);
+    // Ctrl+T ("time") is free in the window and in its entries.
+    savings_ = addAction(window, "Savings Over Time...", {QKeySequence(Qt::CTRL | Qt::Key_T)});
+    connect(savings_, &QAction::triggered, this, &ResultsActions::showSavings);
 
     results_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    results_->addActions({details_, copy_, print_, export_});
+    results_->addActions({details_, copy_, print_, export_, savings_});
     results_->installEventFilter(this);
     window.installEventFilter(this);
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
@@ -75,9 +80,12 @@ DetailsWindow* ResultsActions::detailsWindow() const {
     return detailsWindow_;
 }
 
-// The working, then every inlet size compared at the same duty point.
+// The working, its energy and what "Savings Over Time" holds, then every inlet size compared at the same
+// duty point.
 CalculationReport ResultsActions::report() const {
     CalculationReport r = buildCalculationReport(case_, costs_);
+    appendLifeCycleSections(r, case_, costs_,
+                            savingsWindow_ != nullptr ? savingsWindow_->inputs() : LifeCycleInputs{});
     const ComparisonContext context = comparisonContext(window_, case_);
     r.sections.push_back(inletComparisonSection(context.duty, context.selected));
     return r;
@@ -101,6 +109,20 @@ void ResultsActions::showDetails() {
     detailsWindow_->show();
     detailsWindow_->raise();
     detailsWindow_->activateWindow();
+}
+
+void ResultsActions::showSavings() {
+    if (savingsWindow_ == nullptr) {
+        savingsWindow_ = new SavingsWindow(window_, case_, costs_);
+        connect(savingsWindow_, &SavingsWindow::entriesChanged, this, [this] {
+            if (detailsWindow_ != nullptr)
+                detailsWindow_->setReportLayout(localeLayout(report()));
+        });
+    }
+    savingsWindow_->resultsChanged();
+    savingsWindow_->show();
+    savingsWindow_->raise();
+    savingsWindow_->activateWindow();
 }
 
 void ResultsActions::copyResults() {
@@ -147,14 +169,21 @@ bool ResultsActions::eventFilter(QObject* watched, QEvent* event) {
     if (watched == results_ &&
         (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
         const bool shown = event->type() == QEvent::ShowToParent;
-        for (QAction* action : {details_, copy_, print_, export_})
+        for (QAction* action : {details_, copy_, print_, export_, savings_})
             action->setEnabled(shown);
-        if (shown)
+        if (shown) {
             resultsChanged();
-        else if (detailsWindow_ != nullptr)
-            detailsWindow_->close(); // its figures are no longer the window's
-    } else if (watched == &window_ && event->type() == QEvent::Close && detailsWindow_ != nullptr) {
-        detailsWindow_->close();
+        } else {
+            if (detailsWindow_ != nullptr)
+                detailsWindow_->close(); // its figures are no longer the window's
+            if (savingsWindow_ != nullptr)
+                savingsWindow_->resultWithdrawn(); // it stays, with its entries, for the next result
+        }
+    } else if (watched == &window_ && event->type() == QEvent::Close) {
+        if (detailsWindow_ != nullptr)
+            detailsWindow_->close();
+        if (savingsWindow_ != nullptr)
+            savingsWindow_->close(); // hidden; its entries stay
     } else if (event->type() == QEvent::ShortcutOverride) {
         // Ctrl+C in a box copies the box's selection; without one, it copies the results.
         auto* box = qobject_cast<QLineEdit*>(watched);
@@ -190,6 +219,8 @@ void ResultsActions::resultsChanged() {
         }
         box.setToolTip(tip);
     }
+    if (savingsWindow_ != nullptr)
+        savingsWindow_->resultsChanged();
     if (detailsWindow_ != nullptr)
         detailsWindow_->setReportLayout(localeLayout(report()));
 }
@@ -198,7 +229,7 @@ void ResultsActions::showBoxMenu(QLineEdit& box, QPoint where) {
     QMenu* menu = box.createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
-    menu->addActions({details_, copy_, print_, export_});
+    menu->addActions({details_, copy_, print_, export_, savings_});
     menu->popup(box.mapToGlobal(where));
 }
 

@@ -1,6 +1,7 @@
 // What the results group offers besides its three boxes: each box's derivation in its tooltip, the
-// box fitted to its whole amount, and the actions "Calculation Details...", "Copy Results",
-// "Print Report..." and "Export Report..." on a right-click of the group and as keyboard shortcuts.
+// box fitted to its whole amount, and the actions "Calculation Details...", "Copy Results", "Print
+// Report...", "Export Report..." and "Savings Over Time..." on a right-click of the group and as keyboard
+// shortcuts.
 //
 // It installs itself on the main window from one call and watches the results group and boxes, so the
 // window's handlers know nothing of it. The actions are enabled while a result is shown; they build the
@@ -28,6 +29,7 @@ namespace pumpvale {
 
 class DetailsWindow;
 class MessageSink;
+class SavingsWindow;
 
 class ResultsActions final : public QObject {
     Q_OBJECT
@@ -39,7 +41,9 @@ public:
     QAction& copyAction() const { return *copy_; }
     QAction& printAction() const { return *print_; }
     QAction& exportAction() const { return *export_; }
-    DetailsWindow* detailsWindow() const; // the open one, or null
+    QAction& savingsAction() const { return *savings_; }
+    DetailsWindow* detailsWindow() const;                           // the open one, or null
+    SavingsWindow* savingsWindow() const { return savingsWindow_; } // made on first use, then kept
 
     CalculationReport report() const;
     ReportPage page() const; // the report's layout with the user's separators, its chart, the time now
@@ -50,6 +54,7 @@ public:
     void copyResults();
     void printReport();
     void exportReport();
+    void showSavings();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,8 +80,10 @@ private:
     QAction* copy_ = nullptr;
     QAction* print_ = nullptr;
     QAction* export_ = nullptr;
+    QAction* savings_ = nullptr;
     MessageSink* sink_ = nullptr;
     QPointer<DetailsWindow> detailsWindow_;
+    SavingsWindow* savingsWindow_ = nullptr; // a child of the window, hidden when closed
 };
 
 // Puts the results' tooltips, actions and box fitting on the main window; the window owns what it makes.

@@ -105,8 +105,8 @@ TEST_F(MainWindowTest, ActionsAreOfferedWhileAResultIsShown) {
     QStringList texts;
     for (const QAction* action : group->actions())
         texts << action->text();
-    EXPECT_EQ(texts,
-              QStringList({"Calculation Details...", "Copy Results", "Print Report...", "Export Report..."}));
+    EXPECT_EQ(texts, QStringList({"Calculation Details...", "Copy Results", "Print Report...", "Export Report...",
+                                  "Savings Over Time..."}));
     QAction& copy = action(ui.window(), "Copy Results");
     EXPECT_EQ(action(ui.window(), "Calculation Details...").shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
     EXPECT_EQ(copy.shortcut(), QKeySequence(QKeySequence::Copy));

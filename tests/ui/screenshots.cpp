@@ -113,6 +113,30 @@ int main(int argc, char* argv[]) {
                 saveWidget(*widget, "ResultTooltip");
         QToolTip::hideText();
     }
+    // Savings Over Time, with prices filled in, and for a PC-only result.
+    for (const auto& [state, name] : {std::pair{ScreenState::FullResults, "SavingsOverTime"},
+                                      std::pair{ScreenState::PcOnlyResults, "SavingsOverTimePcOnly"}}) {
+        MainWindowDriver ui;
+        ui.reach(state);
+        for (QAction* action : ui.window().actions())
+            if (action->text() == "Savings Over Time...")
+                action->trigger();
+        auto* savings = ui.window().findChild<QWidget*>("SavingsWindow");
+        if (savings == nullptr) {
+            ++failures;
+            continue;
+        }
+        for (const auto& [entry, text] :
+             {std::pair{"PcPriceEntry", "2500"}, std::pair{"AoddPriceEntry", "1000"},
+              std::pair{"PcMaintenanceEntry", "50"}, std::pair{"EmissionFactorEntry", "0.4"}})
+            savings->findChild<QLineEdit*>(entry)->setText(text);
+        saveWidget(*savings, name);
+        if (state != ScreenState::FullResults)
+            continue;
+        savings->findChild<QLineEdit*>("PcPriceEntry")->setText("2,500");
+        savings->findChild<QLineEdit*>("YearsEntry")->setText("60");
+        saveWidget(*savings, "SavingsOverTimeRefused");
+    }
     for (const auto& [efficiency, name] :
          {std::pair{"0.001", "LongAmounts"}, std::pair{"1e-300", "CutAmount"}}) {
         MainWindowDriver ui;

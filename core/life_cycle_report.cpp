@@ -1,0 +1,122 @@
+#include "core/life_cycle_report.h"
+
+#include "core/energy.h"
+
+#include <string>
+#include <utility>
+
+namespace pumpvale {
+namespace {
+
+namespace keys = life_cycle_keys;
+using Value = ReportValue;
+
+class SectionWriter {
+public:
+    SectionWriter(CalculationReport& report, std::string_view key, std::string title) : report_(report) {
+        ReportSection section;
+        section.key = key;
+        section.title = std::move(title);
+        report_.sections.push_back(std::move(section));
+    }
+
+    void row(std::string_view key, std::string name, Value value, std::string unit,
+             std::string formula = {}) {
+        report_.sections.back().rows.push_back(
+            {std::string(key), std::move(name), std::move(value), std::move(unit), std::move(formula)});
+    }
+
+    ReportTable& table() { return report_.sections.back().table; }
+
+private:
+    CalculationReport& report_;
+};
+
+void energySection(CalculationReport& report, const AnnualEnergy& e) {
+    SectionWriter s(report, keys::kEnergySection, "Energy");
+    s.row(keys::kPcEnergy, "PC pump energy a year", Value::figure(e.pcKwh), "kWh",
+          "PC pump input power in kW × operating hours per year");
+    if (e.aoddKwh && e.savedKwh) {
+        s.row(keys::kAoddEnergy, "AODD energy a year", Value::figure(*e.aoddKwh), "kWh",
+              "compressor input power in kW × operating hours per year");
+        s.row(keys::kEnergySaved, "Energy saved a year", Value::figure(*e.savedKwh), "kWh",
+              "AODD energy a year − PC pump energy a year");
+    }
+}
+
+void co2Section(CalculationReport& report, const AnnualEmissions& e) {
+    SectionWriter s(report, keys::kCo2Section, "CO2 emissions");
+    const std::string unit = "kg CO2e";
+    s.row(keys::kEmissionFactor, "Grid emission factor", Value::figure(e.kgPerKwh), "kg CO2e per kWh");
+    s.row(keys::kPcCo2, "PC pump CO2 a year", Value::figure(e.pcKg), unit,
+          "PC pump energy a year × grid emission factor");
+    if (e.aoddKg && e.avoidedKg) {
+        s.row(keys::kAoddCo2, "AODD CO2 a year", Value::figure(*e.aoddKg), unit,
+              "AODD energy a year × grid emission factor");
+        s.row(keys::kCo2Avoided, "CO2 avoided a year", Value::figure(*e.avoidedKg), unit,
+              "AODD CO2 a year − PC pump CO2 a year");
+    }
+}
+
+Value paybackValue(const LifeCycle& l) {
+    switch (l.payback) {
+        case PaybackOutcome::AtOnce:
+            return Value::words("at once");
+        case PaybackOutcome::Never:
+            return Value::words("never");
+        case PaybackOutcome::InYears:
+            break;
+    }
+    return Value::figure(l.paybackYears);
+}
+
+void paybackSection(CalculationReport& report, const std::string& money, const PaybackInputs& in,
+                    const LifeCycle& l) {
+    SectionWriter s(report, keys::kPaybackSection, "Payback and life-cycle cost");
+    const std::string perYear = money + " a year";
+    s.row(keys::kPcPrice, "Installed price of the PC pump", Value::money(in.pcPrice), money);
+    s.row(keys::kAoddPrice, "Installed price of the AODD pump", Value::money(in.aoddPrice), money);
+    s.row(keys::kPcMaintenance, "Maintenance of the PC pump", Value::money(in.pcMaintenance), perYear);
+    s.row(keys::kAoddMaintenance, "Maintenance of the AODD pump", Value::money(in.aoddMaintenance), perYear);
+    s.row(keys::kYearsOfService, "Years of service", Value::figure(in.years), "years");
+    s.row(keys::kDiscountRate, "Discount rate", Value::figure(in.discountRatePct), "percent a year");
+    s.row(keys::kExtraFirstCost, "Extra first cost of the PC pump", Value::money(l.extraFirstCost), money,
+          "PC pump price − AODD pump price");
+    s.row(keys::kNetSavingPerYear, "Net saving a year", Value::money(l.netSavingPerYear), perYear,
+          "total savings + AODD maintenance − PC pump maintenance");
+    s.row(keys::kSimplePayback, "Simple payback", paybackValue(l),
+          l.payback == PaybackOutcome::InYears ? "years" : "",
+          "extra first cost ÷ net saving a year; at once when the PC pump costs no more, never when nothing "
+          "is saved");
+    s.row(keys::kCumulativeSaving, "Cumulative net saving", Value::money(l.cumulativeNetSaving), money,
+          "net saving a year × years of service − extra first cost");
+    s.row(keys::kNetPresentValue, "Net present value", Value::money(l.netPresentValue), money,
+          "each year's net saving ÷ (1 + discount rate) ^ year, summed, − extra first cost");
+
+    ReportTable& table = s.table();
+    table.key = "payback-by-year";
+    table.title = "Cost of ownership by year";
+    table.columns = {{"Year", ""}, {"PC pump cost to date", money}, {"AODD pump cost to date", money},
+                     {"Saved to date", money}};
+    for (std::size_t t = 0; t < l.pcCumulative.size(); ++t)
+        table.rows.push_back({Value::figure(static_cast<double>(t)), Value::money(l.pcCumulative[t]),
+                              Value::money(l.aoddCumulative[t]),
+                              Value::money(l.aoddCumulative[t] - l.pcCumulative[t])});
+}
+
+} // namespace
+
+void appendLifeCycleSections(CalculationReport& report, const OperatingCase& c, const AnnualCosts& costs,
+                             const LifeCycleInputs& inputs) {
+    const AnnualEnergy energy = annualEnergy(c, report.pcCostOnly);
+    energySection(report, energy);
+    if (inputs.emissionFactor)
+        co2Section(report, annualEmissions(energy, *inputs.emissionFactor));
+    if (inputs.payback && !report.pcCostOnly) {
+        const LifeCycleResult result = computeLifeCycle(*inputs.payback, costs);
+        if (result.figures)
+            paybackSection(report, c.currency, *inputs.payback, *result.figures);
+    }
+}
+
+} // namespace pumpvale
