@@ -127,8 +127,11 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, std::ostream& errors,
     while (reader.next(row)) {
         line.clear();
         for (std::size_t k = 0; k < width; ++k) {
-            if (k < row.cells.size())
-                appendCell(line, row.cells[k]);
+            if (k < row.cells.size()) // a cell refused for its encoding is written as text all the same
+                appendCell(line,
+                           cases::isValidUtf8(row.cells[k]) && row.cells[k].find('\0') == std::string::npos
+                               ? row.cells[k]
+                               : cases::asValidUtf8(row.cells[k]));
             line += ',';
         }
         if (!row.point) {

@@ -12,31 +12,54 @@ bool isAscii(std::string_view text) {
     return true;
 }
 
+// The length of the well-formed character at the start of text; 0 when there is none.
+std::size_t characterLength(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t length = lead < 0x80   ? 1
+                               : lead < 0xC2 ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    if (length == 0 || text.size() < length)
+        return 0;
+    const auto second = length > 1 ? static_cast<unsigned char>(text[1]) : 0x80;
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+        return 0;
+    for (std::size_t k = 1; k < length; ++k)
+        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
 } // namespace
 
 bool isValidUtf8(std::string_view text) {
     if (isAscii(text))
         return true;
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80   ? 1
-                                   : lead < 0xC2 ? 0
-                                   : lead < 0xE0 ? 2
-                                   : lead < 0xF0 ? 3
-                                   : lead < 0xF5 ? 4
-                                                 : 0;
-        if (length == 0 || text.size() - i < length)
+        const std::size_t length = characterLength(text.substr(i));
+        if (length == 0)
             return false;
-        const auto second = length > 1 ? static_cast<unsigned char>(text[i + 1]) : 0x80;
-        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
-            return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
         i += length;
     }
     return true;
+}
+
+std::string asValidUtf8(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = text[i] == '\0' ? 0 : characterLength(text.substr(i));
+        if (length == 0) {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        } else {
+            out += text.substr(i, length);
+            i += length;
+        }
+    }
+    return out;
 }
 
 std::optional<char> detectDelimiter(std::streambuf& source, std::string& header) {

@@ -74,6 +74,10 @@ private:
 // past U+10FFFF.
 bool isValidUtf8(std::string_view text);
 
+// text with each byte that is not part of well-formed UTF-8, and each NUL, replaced by U+FFFD, so that
+// a cell refused for its encoding can still be written out as text.
+std::string asValidUtf8(std::string_view text);
+
 // Reads the first record's bytes, its line break included, into header (which may already hold bytes
 // read from the source before) and tells its delimiter: a semicolon when the header holds more
 // semicolons than commas outside quotes, as a spreadsheet with a decimal comma writes, else a comma.
