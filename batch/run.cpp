@@ -4,6 +4,9 @@
 #include "cases/window_run.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -12,13 +15,16 @@ namespace pumpvale::batch {
 namespace {
 
 using cases::appendCell;
-using cases::exactNumber;
 
 constexpr std::string_view kStatusNames[] = {"costed", "pc_only", "refused"};
 
+// As cases::exactNumber writes it, straight into the line.
 void appendNumber(std::string& line, double value) {
     line += ',';
-    line += exactNumber(value);
+    if (!std::isfinite(value))
+        return;
+    std::array<char, 32> buffer{};
+    line.append(buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr);
 }
 
 void appendEmpty(std::string& line, std::size_t cells) {

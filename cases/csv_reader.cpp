@@ -1,5 +1,7 @@
 #include "cases/csv_reader.h"
 
+#include <utility>
+
 namespace pumpvale::cases {
 namespace {
 
@@ -108,29 +110,33 @@ void CsvReader::flag(CsvRecord& record, RecordProblem problem) {
 void CsvReader::append(CsvRecord& record, char ch) {
     if (ch == '\0')
         flag(record, RecordProblem::NulByte);
+    // A cell past a bound is kept as nothing rather than cut: a part of it would pass for the whole.
     if (++recordBytes_ > kMaxRecordBytes) {
         flag(record, RecordProblem::RecordTooLong);
-        return;
-    }
-    if (record.cellCount >= kMaxCells)
-        return;
-    if (cell_.size() >= kMaxCellBytes) {
+        cellCut_ = true;
+    } else if (cell_.size() >= kMaxCellBytes) {
         flag(record, RecordProblem::CellTooLong);
+        cellCut_ = true;
+    }
+    if (cellCut_) {
+        cell_.clear();
         return;
     }
-    cell_.push_back(ch);
+    if (record.cellCount < kMaxCells)
+        cell_.push_back(ch);
 }
 
 void CsvReader::endCell(CsvRecord& record) {
     if (record.cellCount < kMaxCells) {
         if (!isValidUtf8(cell_))
             flag(record, RecordProblem::InvalidUtf8);
-        record.cells.push_back(cell_);
+        record.cells.push_back(std::move(cell_));
     } else {
         flag(record, RecordProblem::TooManyCells);
     }
     ++record.cellCount;
-    cell_.clear();
+    cell_.clear(); // valid but unspecified once moved from
+    cellCut_ = recordBytes_ > kMaxRecordBytes;
 }
 
 bool CsvReader::read(CsvRecord& record) {
@@ -141,6 +147,7 @@ bool CsvReader::read(CsvRecord& record) {
     record.line = line_;
     recordBytes_ = 0;
     cell_.clear();
+    cellCut_ = false;
 
     enum class State { Start, Unquoted, Quoted, AfterQuote } state = State::Start;
     std::size_t quoteLine = line_;

@@ -3,8 +3,9 @@
 // Fields are separated by the delimiter (a comma or a semicolon); a field in double quotes may hold the
 // delimiter, line breaks and doubled quotes. A record ends at a line break outside quotes: LF, CRLF or
 // a CR alone, mixed in one file as spreadsheets and editors leave them. Memory is bounded whatever the
-// input: a cell keeps at most kMaxCellBytes, a record at most kMaxCells cells and kMaxRecordBytes bytes;
-// what lies past a bound is read over, not kept, and the record says so.
+// input: a cell holds at most kMaxCellBytes, a record at most kMaxCells cells and kMaxRecordBytes bytes.
+// A cell past a bound is read over and kept empty, cells past kMaxCells are not kept, and the record
+// says so.
 #pragma once
 
 #include <cstddef>
@@ -35,7 +36,7 @@ enum class RecordProblem {
 };
 
 struct CsvRecord {
-    std::vector<std::string> cells; // the first kMaxCells cells, cleared and refilled by each read
+    std::vector<std::string> cells; // the first kMaxCells cells (empty past a bound), refilled by each read
     std::size_t cellCount = 0;      // every cell of the record, kept or not
     std::size_t line = 0;           // the line the record starts on, from 1
     RecordProblem problem = RecordProblem::None;
@@ -66,7 +67,7 @@ private:
     std::size_t line_;
     std::size_t recordBytes_ = 0;
     std::string cell_;
-    bool cellTooLong_ = false;
+    bool cellCut_ = false; // the cell being read is past a bound
     std::optional<std::size_t> unclosedQuoteLine_;
 };
 

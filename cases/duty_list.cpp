@@ -73,9 +73,12 @@ std::size_t numberLength(std::string_view text) {
 
 std::string quoted(std::string_view text) {
     constexpr std::size_t kShown = 40; // a long cell is named by its start
+    std::size_t shown = std::min(text.size(), kShown);
+    while (shown < text.size() && shown > 0 && (static_cast<unsigned char>(text[shown]) & 0xC0) == 0x80)
+        --shown; // not within a character
     std::string out = "\"";
-    out += text.substr(0, kShown);
-    if (text.size() > kShown)
+    out += text.substr(0, shown);
+    if (shown < text.size())
         out += "...";
     return out + "\"";
 }

@@ -152,7 +152,7 @@ bool DutyListReader::next(DutyRow& row) {
     }
     row.row = row_;
     row.line = record_.line;
-    row.cells = record_.cells;
+    std::swap(row.cells, record_.cells); // the next read clears what the row held before
     row.point.reset();
     row.refusal.clear();
     const std::string rowText = std::to_string(row_);
