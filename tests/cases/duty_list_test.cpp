@@ -2,8 +2,12 @@
 // what its column holds, named by row and column.
 #include "cases/csv_writer.h"
 #include "cases/duty_list.h"
+#include "checks/currency.h"
 
+#include <algorithm>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -158,6 +162,20 @@ TEST(DutyList, NumbersAreWrittenExactlyAndInFull) {
     EXPECT_EQ(exactNumber(1173.1778068845447), "1173.1778068845447");
     EXPECT_EQ(exactNumber(1e300 * 1e10), "");
     EXPECT_EQ(columnLetters(0) + columnLetters(25) + columnLetters(26) + columnLetters(701), "AZAAZZ");
+}
+
+// The README and the manual page name every column and every currency of the list.
+TEST(DutyList, DocsNameEveryColumnAndCurrency) {
+    for (const char* doc : {"README.md", "packaging/pumpvale-batch.1"}) {
+        std::ifstream in(std::string(PUMPVALE_SOURCE_DIR) + "/" + doc);
+        std::string text{std::istreambuf_iterator<char>(in), {}};
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        ASSERT_FALSE(text.empty()) << doc;
+        for (const ColumnSpec& column : kColumns)
+            EXPECT_NE(text.find(column.name), std::string::npos) << doc << " lacks " << column.name;
+        for (const Currency& currency : kCurrencies)
+            EXPECT_NE(text.find(currency.name), std::string::npos) << doc << " lacks " << currency.name;
+    }
 }
 
 } // namespace
