@@ -80,7 +80,7 @@ private:
 
 } // namespace
 
-int main(int argc, char** argv) {
+static int run(int argc, char** argv) {
     CLI::App app{"Costs each duty point of a duty list (CSV) as the Pumpvale window would, and writes the "
                  "costed list as CSV.\nExit status: 0 when every row was costed, 1 when some row was "
                  "refused, 2 when the input cannot be read.\nSee pumpvale-batch(1) for the columns.",
@@ -131,4 +131,12 @@ int main(int argc, char** argv) {
     if (!saved.commit())
         return fail("cannot write " + output + ": " + saved.error());
     return pumpvale::batch::exitStatus(summary);
+}
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) { // memory or a stream, past anything a row can cause
+        return fail(error.what());
+    }
 }

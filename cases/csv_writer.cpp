@@ -44,7 +44,7 @@ std::string exactNumber(double value) {
         return {};
     std::array<char, 32> buffer{};
     const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    return std::string(buffer.data(), end);
+    return {buffer.data(), end};
 }
 
 std::string oneRowDutyList(const DutyPoint& p, const CarriedCells& carried) {
