@@ -23,10 +23,18 @@ std::string_view stagesCell(PumpStages stages) {
     return stages == PumpStages::One ? "1" : stages == PumpStages::Two ? "2" : "";
 }
 
+// A loop rather than find_first_of, which asks memchr once for each character of the cell.
+bool needsQuotes(std::string_view cell) {
+    for (const char ch : cell)
+        if (ch == ',' || ch == ';' || ch == '"' || ch == '\r' || ch == '\n')
+            return true;
+    return false;
+}
+
 } // namespace
 
 void appendCell(std::string& line, std::string_view cell) {
-    if (cell.find_first_of(",;\"\r\n") == std::string_view::npos) {
+    if (!needsQuotes(cell)) {
         line += cell;
         return;
     }

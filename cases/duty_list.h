@@ -11,6 +11,15 @@
 // decimal point; a cell that is not ("4,5", "12 psi") refuses its row with a message naming the row,
 // the column and what to write instead. An empty cell is an empty entry, or no choice made, and the
 // window's rules then say what is missing, as they would on the screen.
+//
+// For a window that opens and saves duty lists:
+// - read: DutyListReader::start() then next() row by row; header() names the columns, a row's cells are
+//   as read (the carried columns to show in a list to pick from), its point the entries and choices to
+//   put into the window, or its refusal the message to show;
+// - cost: cases::runAsTheWindow(point) (cases/window_run.h) gives the messages and the stop the window
+//   reaches, in the order the window's controls must be filled to reach them;
+// - save: the window's entries and choices gathered into a DutyPoint, written by oneRowDutyList
+//   (cases/csv_writer.h).
 #pragma once
 
 #include "cases/csv_reader.h"
