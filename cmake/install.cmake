@@ -37,6 +37,19 @@ if(CMAKE_STRIP)
     endforeach()
 endif()
 
+# pumpvale-batch, the command-line batch, and its manual page (batch/).
+install(TARGETS pumpvale-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/pumpvale-batch.1.gz
+                   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging
+                   COMMAND ${PUMPVALE_GZIP} -9n -c ${PROJECT_SOURCE_DIR}/packaging/pumpvale-batch.1 > ${CMAKE_BINARY_DIR}/packaging/pumpvale-batch.1.gz
+                   DEPENDS ${PROJECT_SOURCE_DIR}/packaging/pumpvale-batch.1 VERBATIM)
+add_custom_target(pumpvale_batch_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/pumpvale-batch.1.gz)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/pumpvale-batch.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+if(CMAKE_STRIP)
+    install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note
+                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/pumpvale-batch\" COMMAND_ERROR_IS_FATAL ANY)")
+endif()
+
 set(CPACK_PACKAGE_NAME pumpvale)
 set(CPACK_PACKAGE_VENDOR "The Pumpvale developers")
 set(CPACK_PACKAGE_CONTACT "The Pumpvale developers <pumpvale-developers@example.org>")

@@ -3,7 +3,8 @@
 
 # What a fresh Debian 12 machine needs to build, run and test Pumpvale.
 # poppler-utils: pdftotext and pdfimages, with which tests read the printed report back.
-pumpvale_packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-dejavu-core desktop-file-utils dpkg-dev file
+# libcli11-dev: the command line of pumpvale-batch (header-only).
+pumpvale_packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-dejavu-core desktop-file-utils dpkg-dev file libcli11-dev
                    poppler-utils)
 # What CI needs besides: clang with its runtime (libFuzzer and the sanitizers) for the fuzzers,
 # clang-tidy, Google Benchmark, and the package's checkers (lintian, appstreamcli).

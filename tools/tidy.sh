@@ -7,7 +7,7 @@ pumpvale_install_missing "${pumpvale_ci_packages[@]}"
 
 # The folders whose sources are checked; a folder's headers are checked through the sources that
 # include them.
-tidy_folders=(core aodd checks ui app tests fuzz bench)
+tidy_folders=(core aodd checks cases batch ui app tests fuzz bench)
 
 # Each source is checked with the compile commands of the build that compiles it: the fuzzers and the
 # benchmarks have their own. The default build is built, for the windows' generated headers.

@@ -1,0 +1,30 @@
+// Writing CSV: a cell quoted where RFC 4180 needs it, a number in its shortest exact form, and the
+// window's entries and choices as a one-row duty list.
+#pragma once
+
+#include "cases/duty_list.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace pumpvale::cases {
+
+// Appends cell to line, in quotes (each quote doubled) when it holds a comma, a semicolon, a quote or
+// a line break.
+void appendCell(std::string& line, std::string_view cell);
+
+// The shortest decimal text that reads back as exactly value, with a period as the decimal point
+// (std::to_chars); empty for infinity and NaN, which no cell holds.
+std::string exactNumber(double value);
+
+// Other columns to write beside the duty point's, by header name and cell.
+using CarriedCells = std::vector<std::pair<std::string, std::string>>;
+
+// A duty list of one row: the header and the point, then the carried columns. Each number entry is
+// written as the number the window reads in it (an entry "60 psi" is written 60), so that the list,
+// opened again, gives the same results; an empty entry stays empty. Lines end in LF.
+std::string oneRowDutyList(const DutyPoint& point, const CarriedCells& carried = {});
+
+} // namespace pumpvale::cases
