@@ -8,6 +8,7 @@
 #include "ui/form1.h"
 #include "ui/form3.h"
 #include "ui/form4.h"
+#include "ui/keys_window.h"
 #include "ui/navigator.h"
 #include "ui/window_parts.h"
 
@@ -153,6 +154,13 @@ int main(int argc, char* argv[]) {
         if (!QTest::qWaitForWindowExposed(comparison))
             ++failures;
         saveWidget(*comparison, QStringLiteral("CompareInletSizes-") + duty.name);
+    }
+
+    // The list that F1 opens.
+    {
+        KeysWindow keys;
+        keys.show();
+        saveWidget(keys, "KeysAndActions");
     }
     return failures == 0 ? 0 : 1;
 }
