@@ -7,6 +7,7 @@
 #include "checks/operating_data.h"
 #include "core/cost.h"
 #include "ui/accessibility.h"
+#include "ui/accessible_buttons.h"
 #include "ui/artwork.h"
 #include "ui/form2_controls.h"
 #include "ui/handler_guard.h"
@@ -48,6 +49,9 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
     : QWidget(parent), ownSink_(std::move(ownSink)), messages_(sink != nullptr ? *sink : *ownSink_) {
     build();
     bindControls();
+    for (QRadioButton* option :
+         {Option9, Option10, Option7, Option8, Option1, Option2, Option3, Option4, Option5, Option6})
+        makeActionsClick(*option);
     drawPictures();
     connectHandlers();
     makeMainWindowAccessible(*this);
@@ -59,7 +63,7 @@ Form2::~Form2() = default;
 
 void Form2::build() {
     // The title bar shows no text.
-    parts::setUpWindow(*this, "Form2", "  ", metrics::size(9885, 8220));
+    parts::setUpWindow(*this, "Form2", "  ", metrics::size(9885, 8220), "Pumpvale calculator");
 
     buildMainWindowControls(*this);
 }

@@ -2,6 +2,7 @@
 
 #include "ui/artwork.h"
 #include "ui/form1.h"
+#include "ui/keys_window.h"
 #include "ui/navigator.h"
 
 #include <QApplication>
@@ -49,6 +50,7 @@ private:
 QWidget* startPumpvale(Navigator& navigator) {
     QGuiApplication::setDesktopFileName("pumpvale"); // pairs the windows with the desktop menu entry
     QApplication::setQuitOnLastWindowClosed(true);
+    installKeysHelp();
     new IconAfterFirstPaint(*navigator.intro());
     return navigator.showIntro();
 }

@@ -1,5 +1,6 @@
 #include "ui/window_parts.h"
 
+#include "ui/accessible_buttons.h"
 #include "ui/artwork.h"
 #include "ui/keyboard.h"
 #include "ui/light_palette.h"
@@ -11,9 +12,11 @@
 
 namespace pumpvale::parts {
 
-void setUpWindow(QWidget& window, const char* name, const QString& title, QSize clientSize) {
+void setUpWindow(QWidget& window, const char* name, const QString& title, QSize clientSize,
+                 const QString& accessibleName) {
     window.setObjectName(name);
     window.setWindowTitle(title);
+    nameWindow(window, accessibleName.isEmpty() ? title : accessibleName);
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint);
     window.setFixedSize(clientSize);

@@ -24,8 +24,10 @@ inline QString qText(std::string_view text) {
 
 // Makes window a top-level window of fixed client size with a close box and no maximise or minimise
 // button, on white in a light palette whatever the desktop's colour scheme, in the windows' default font,
-// with the program's icon. Enter presses its focused button.
-void setUpWindow(QWidget& window, const char* name, const QString& title, QSize clientSize);
+// with the program's icon. Enter presses its focused button. Assistive tools see a window named by its
+// title, or by accessibleName where the title says nothing.
+void setUpWindow(QWidget& window, const char* name, const QString& title, QSize clientSize,
+                 const QString& accessibleName = {});
 
 // A label that wraps its text within its width, top-left aligned as the design draws it.
 QLabel* addLabel(QWidget& window, const char* name, QRect geometry, const QString& text,

@@ -140,3 +140,40 @@ TEST(MainWindowAccessibility, ACaptionChoosesItsOptionOnlyWhileTheOptionIsEnable
 
 } // namespace
 } // namespace pumpvale::testing
+
+namespace pumpvale::testing {
+namespace {
+
+// Voice control and switch access choose an option through its Toggle action; toggle() alone emits no
+// click, so the window used to stay half changed (the units checked, the captions still English).
+TEST(AccessibleActions, ToggleAndPressRunTheSameHandlerAsAClick) {
+    for (const QString& action :
+         {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()}) {
+        MainWindowDriver ui;
+        QAccessibleInterface* si = QAccessible::queryAccessibleInterface(ui.control("Option10"));
+        ASSERT_NE(si->actionInterface(), nullptr);
+        EXPECT_TRUE(
+            si->actionInterface()->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        si->actionInterface()->doAction(action);
+        EXPECT_TRUE(si->state().checked) << action.toStdString();
+        EXPECT_EQ(ui.text("Label29"), "Bar") << action.toStdString();
+        EXPECT_EQ(si->role(), QAccessible::RadioButton);
+    }
+}
+
+TEST(AccessibleActions, EveryWindowIsAWindowWithAName) {
+    Navigator navigator;
+    MainWindowDriver ui;
+    const std::pair<QWidget*, QString> windows[]{{navigator.showIntro(), "Pumpvale"},
+                                                 {&ui.window(), "Pumpvale calculator"},
+                                                 {navigator.showAbout(), "About"},
+                                                 {navigator.showAcknowledgements(), "Acknowledgements"}};
+    for (const auto& [window, name] : windows) {
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(window);
+        EXPECT_EQ(node->role(), QAccessible::Window) << name.toStdString();
+        EXPECT_EQ(node->text(QAccessible::Name), name);
+    }
+}
+
+} // namespace
+} // namespace pumpvale::testing

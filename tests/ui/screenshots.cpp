@@ -8,6 +8,7 @@
 #include "ui/form1.h"
 #include "ui/form3.h"
 #include "ui/form4.h"
+#include "ui/keys_window.h"
 #include "ui/metrics.h"
 #include "ui/navigator.h"
 #include "ui/ownership_chart.h"
@@ -226,6 +227,12 @@ int main(int argc, char* argv[]) {
         chart.setFont(metrics::font());
         chart.resize(640, 380);
         saveWidget(chart, "OwnershipChart");
+    }
+    // The list that F1 opens.
+    {
+        KeysWindow keys;
+        keys.show();
+        saveWidget(keys, "KeysAndActions");
     }
     return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,54 @@
+// F1 lists every key the program offers, and the manual page lists the same keys.
+#include "test_support.h"
+#include "ui/keys_window.h"
+#include "ui/shortcuts.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace pumpvale::testing {
+namespace {
+
+TEST(KeysAndActions, F1InTheCalculatorListsEveryKeyAndTabLeavesTheTable) {
+    installKeysHelp();
+    MainWindowDriver ui;
+    ui.window().activateWindow();
+    QTest::keyClick(ui.control("Option9"), Qt::Key_F1);
+
+    auto* keys = ui.window().findChild<KeysWindow*>();
+    ASSERT_NE(keys, nullptr);
+    EXPECT_TRUE(keys->isVisible());
+    const QTableWidget& table = keys->table();
+    ASSERT_EQ(std::size_t(table.rowCount()), kActionKeys.size() + kMovingKeys.size());
+    for (std::size_t i = 0; i < kActionKeys.size(); ++i) {
+        EXPECT_FALSE(keySequence(kActionKeys[i]).isEmpty()) << kActionKeys[i].keys;
+        EXPECT_EQ(table.item(int(i), 1)->text().toStdString(), kActionKeys[i].action);
+    }
+
+    QApplication::setActiveWindow(keys);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(keys));
+    auto* close = keys->findChild<QPushButton*>();
+    ASSERT_NE(close, nullptr);
+    const_cast<QTableWidget&>(table).setFocus();
+    QTest::keyClick(const_cast<QTableWidget*>(&table), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), close);
+    delete keys;
+}
+
+TEST(KeysAndActions, TheManualPageListsEveryActionsKey) {
+    QFile page(QStringLiteral(PUMPVALE_SOURCE_DIR "/packaging/pumpvale.1"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    // groff writes a hyphen as \-; the page's own text, as a reader sees it.
+    const QString text = QString::fromUtf8(page.readAll()).replace("\\-", "-").replace("\\&", "");
+    for (const KeyEntry& entry : kActionKeys) {
+        EXPECT_TRUE(text.contains(QString::fromUtf8(entry.keys.data(), qsizetype(entry.keys.size()))))
+            << entry.keys;
+        EXPECT_TRUE(text.contains(QString::fromUtf8(entry.action.data(), qsizetype(entry.action.size()))))
+            << entry.action;
+    }
+}
+
+} // namespace
+} // namespace pumpvale::testing

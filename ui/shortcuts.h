@@ -1,0 +1,51 @@
+// Every key the program offers beyond its controls, written once: the actions take their keys from
+// here, the "Keys and Actions" window lists them, and a test holds the manual page to them.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+class QKeySequence;
+
+namespace pumpvale {
+
+struct KeyEntry {
+    std::string_view keys;   // as the user reads them; for an action, QKeySequence's portable text
+    std::string_view action; // the action's text, as its menu shows it
+    std::string_view when;   // where or when it works
+};
+
+namespace keys {
+// clang-format off
+inline constexpr KeyEntry kHelp      {"F1",     "Keys and Actions",       "in every window"};
+inline constexpr KeyEntry kOpenCase  {"Ctrl+O", "Open Case...",           "in the calculator"};
+inline constexpr KeyEntry kSaveCase  {"Ctrl+S", "Save Case...",           "once the operating data is accepted"};
+inline constexpr KeyEntry kCompare   {"Ctrl+I", "Compare Inlet Sizes...", "once the operating data is accepted"};
+inline constexpr KeyEntry kDetails   {"Ctrl+D", "Calculation Details...", "while a result is shown"};
+inline constexpr KeyEntry kCopy      {"Ctrl+C", "Copy Results",           "while a result is shown"};
+inline constexpr KeyEntry kPrint     {"Ctrl+P", "Print Report...",        "while a result is shown"};
+inline constexpr KeyEntry kExport    {"Ctrl+E", "Export Report...",       "while a result is shown"};
+inline constexpr KeyEntry kSavings   {"Ctrl+T", "Savings Over Time...",   "while a result is shown"};
+// clang-format on
+} // namespace keys
+
+// The actions, in the order the "Keys and Actions" window lists them.
+inline constexpr std::array kActionKeys{keys::kHelp,    keys::kOpenCase, keys::kSaveCase,
+                                        keys::kCompare, keys::kDetails,  keys::kCopy,
+                                        keys::kPrint,   keys::kExport,   keys::kSavings};
+
+// The keys that move about the windows, listed after the actions.
+// clang-format off
+inline constexpr std::array kMovingKeys{
+    KeyEntry{"Tab, Shift+Tab",  "Move to the next or the previous control", "in every window"},
+    KeyEntry{"Space, Enter",    "Press the focused button",                 "in every window"},
+    KeyEntry{"Arrow keys",      "Choose among options, currencies and table cells", "in every window"},
+    KeyEntry{"Menu, Shift+F10", "Open a group's or a result's actions",     "in the calculator"},
+    KeyEntry{"Escape",          "Close the window",                         "in the side windows"},
+};
+// clang-format on
+
+// The key of an action entry.
+QKeySequence keySequence(const KeyEntry& entry);
+
+} // namespace pumpvale
