@@ -1,7 +1,5 @@
 #include "core/report.h"
 
-#include "aodd/lookup.h"
-#include "aodd/performance_tables.h"
 #include "core/cost.h"
 
 #include <array>
@@ -78,34 +76,8 @@ std::string formatFigure(double value, const Separators& separators) {
     return out;
 }
 
-std::string_view inletName(InletSize size) {
-    switch (size) {
-        case InletSize::Quarter:
-            return "1/4 inch";
-        case InletSize::Half:
-            return "1/2 inch";
-        case InletSize::One:
-            return "1 inch";
-        case InletSize::OneAndHalf:
-            return "1 1/2 inch";
-        case InletSize::Two:
-            return "2 inch";
-        case InletSize::Three:
-            return "3 inch";
-    }
-    return "";
-}
-
 double operatingHours(const OperatingCase& c) {
     return (c.weeksPerYear * c.daysPerWeek) * c.hoursPerDay;
-}
-
-// The lookup ran on the flow bracket that holds the flow: the first in test order.
-const FlowBracket* flowBracketOf(InletSize size, double flowGpm) {
-    for (const FlowBracket& bracket : performanceTable(size).brackets)
-        if (bracket.holds(flowGpm))
-            return &bracket;
-    return nullptr;
 }
 
 // Why only the PC pump was costed: the range flags of step one, or the 3-inch inlet step.
@@ -162,10 +134,11 @@ private:
     }
 
     // A pressure or flow: as entered in S.I. units, then as stored.
-    void entered(const std::string& name, double stored, double perSi, const char* siUnit, const char* unit) {
+    void entered(const std::string& name, double stored, double (*inUnits)(double, UnitSystem), const char* siUnit,
+                 const char* unit) {
         if (c_.unitSystem == UnitSystem::SI) {
-            row(name + ", as entered", Value::figure(stored * perSi), siUnit);
-            row(name, Value::figure(stored), unit, std::string("entry ÷ ") + constant(perSi));
+            row(name + ", as entered", Value::figure(inUnits(stored, UnitSystem::SI)), siUnit);
+            row(name, Value::figure(stored), unit, std::string("entry ÷ ") + constant(inUnits(1, UnitSystem::SI)));
         } else {
             row(name, Value::figure(stored), unit);
         }
@@ -177,9 +150,9 @@ private:
             Value::words(c_.unitSystem == UnitSystem::SI ? "S.I. units (Bar, l/min)"
                                                          : "English units (psi, US GPM)"),
             "");
-        entered("Fluid pressure", c_.pressurePsi, kBarPerPsi, "Bar", "psi");
-        entered("Flow", c_.flowGpm, kLitresPerMinutePerGpm, "l/min", "US GPM");
-        entered("System air pressure", c_.airPressurePsi, kBarPerPsi, "Bar", "psi");
+        entered("Fluid pressure", c_.pressurePsi, pressureInUnits, "Bar", "psi");
+        entered("Flow", c_.flowGpm, flowInUnits, "l/min", "US GPM");
+        entered("System air pressure", c_.airPressurePsi, pressureInUnits, "Bar", "psi");
         row("PC pump stages", Value::words(c_.pcStages == PumpStages::Two ? "Two" : "One"), "");
         row("Weeks per year", Value::figure(c_.weeksPerYear), "weeks");
         row("Days per week", Value::figure(c_.daysPerWeek), "days");
@@ -187,7 +160,7 @@ private:
         row("Currency", Value::words(c_.currency), "");
         row("Price of electricity", Value::figure(c_.electricityPrice), c_.currency + " per kWh");
         if (!c_.pcCostOnly && c_.inletSize)
-            row("AODD inlet size", Value::words(std::string(inletName(*c_.inletSize))), "");
+            row("AODD inlet size", Value::words(std::string(inletSizeName(*c_.inletSize))), "");
         if (!report_.pcCostOnly) {
             row("Compressor stages", Value::figure(c_.compressorStages), "");
             row("Compressor efficiency", Value::figure(c_.compressorEfficiencyPct), "percent");
@@ -213,17 +186,15 @@ private:
 
     void aoddPoint() {
         section("AODD operating point");
-        if (const FlowBracket* bracket = flowBracketOf(*c_.inletSize, c_.flowGpm)) {
-            row("Lower flow point Qa", Value::figure(bracket->qa), "US GPM",
-                "the table's flow points around the flow");
-            row("Upper flow point Qb", Value::figure(bracket->qb), "US GPM",
-                "the table's flow points around the flow");
-        }
+        row("Lower flow point Qa", Value::figure(c_.bracket.qaGpm), "US GPM",
+            "the table's flow points around the flow");
+        row("Upper flow point Qb", Value::figure(c_.bracket.qbGpm), "US GPM",
+            "the table's flow points around the flow");
         const std::string read = "read on the table's line at the fluid pressure, at ";
-        row("Air consumption at Qa", Value::figure(c_.scfmAtQa), "SCFM", read + "Qa");
-        row("Air consumption at Qb", Value::figure(c_.scfmAtQb), "SCFM", read + "Qb");
-        row("Air pressure needed at Qa", Value::figure(c_.airPsiAtQa), "psi", read + "Qa");
-        row("Air pressure needed at Qb", Value::figure(c_.airPsiAtQb), "psi", read + "Qb");
+        row("Air consumption at Qa", Value::figure(c_.bracket.scfmAtQa), "SCFM", read + "Qa");
+        row("Air consumption at Qb", Value::figure(c_.bracket.scfmAtQb), "SCFM", read + "Qb");
+        row("Air pressure needed at Qa", Value::figure(c_.bracket.airPsiAtQa), "psi", read + "Qa");
+        row("Air pressure needed at Qb", Value::figure(c_.bracket.airPsiAtQb), "psi", read + "Qb");
         const std::string between = "between its values at Qa and Qb, linearly at the flow";
         row("Air consumption", Value::figure(c_.airConsumptionScfm), "SCFM", between);
         row("Required air pressure", Value::figure(c_.requiredAirPsi), "psi", between);

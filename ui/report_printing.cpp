@@ -1,53 +1,54 @@
 #include "ui/report_printing.h"
 
-#include "ui/module_loader.h"
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextDocument>
 
 namespace pumpvale::printing {
 namespace {
 
-// The module's two entry points (ui/print_module.cpp); 1 printed, 0 cancelled.
-using DialogEntry = int (*)(QWidget*, const QString*);
-using PdfEntry = int (*)(const QString*, const QString*);
-
-QLibrary& module() {
-    static QLibrary library;
-    if (library.isLoaded())
-        return library;
-    // Installed: a path relative to the program's folder. Built: the module the build made.
-    const QStringList candidates{QCoreApplication::applicationDirPath() + "/" +
-                                     PUMPVALE_PRINT_MODULE_FROM_BINDIR,
-                                 PUMPVALE_PRINT_MODULE_BUILT};
-    for (const QString& candidate : candidates) {
-        library.setFileName(candidate);
-        if (library.load())
-            break;
+// The page's HTML, shrunk where needed so that the whole report stands on one page.
+void paintOnePage(QPrinter& printer, const QString& html) {
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(&printer);
+    document.setDefaultFont(QFont("DejaVu Sans", 8));
+    document.setHtml(html);
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    document.setTextWidth(page.width());
+    // Too tall: draw smaller, laid out on a proportionally wider line, which can only make it shorter.
+    qreal scale = 1;
+    if (document.size().height() > page.height()) {
+        scale = page.height() / document.size().height();
+        document.setTextWidth(page.width() / scale);
     }
-    return library;
-}
-
-template <class Entry> Entry entry(const char* name) {
-    QLibrary& library = module();
-    return library.isLoaded() ? reinterpret_cast<Entry>(library.resolve(name)) : nullptr;
-}
-
-Outcome outcomeOf(int result) {
-    return result != 0 ? Outcome::Printed : Outcome::Cancelled;
+    QPainter painter(&printer);
+    painter.scale(scale, scale);
+    document.drawContents(&painter);
 }
 
 } // namespace
 
 Outcome printWithDialog(QWidget* parent, const QString& pageHtml) {
-    const auto print = entry<DialogEntry>("pumpvalePrintWithDialog");
-    return print != nullptr ? outcomeOf(print(parent, &pageHtml)) : Outcome::Unavailable;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName("Pumpvale report");
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle("Print Report");
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return Outcome::Cancelled;
+    paintOnePage(printer, pageHtml);
+    return Outcome::Printed;
 }
 
 Outcome printToPdf(const QString& path, const QString& pageHtml) {
-    const auto print = entry<PdfEntry>("pumpvalePrintToPdf");
-    return print != nullptr ? outcomeOf(print(&path, &pageHtml)) : Outcome::Unavailable;
-}
-
-QString unavailableReason() {
-    return module().errorString();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setDocName("Pumpvale report");
+    paintOnePage(printer, pageHtml);
+    return Outcome::Printed;
 }
 
 } // namespace pumpvale::printing

@@ -4,6 +4,7 @@
 #include "ui/comparison_text.h"
 #include "ui/cost_chart.h"
 #include "ui/details_window.h"
+#include "ui/form2.h"
 #include "ui/report_layouts.h"
 #include "ui/report_printing.h"
 #include "ui/result_box_fit.h"
@@ -16,7 +17,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 
 namespace pumpvale {
@@ -34,12 +34,13 @@ QAction* addAction(QWidget& window, const QString& text, const QList<QKeySequenc
 
 } // namespace
 
-ResultsActions::ResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs)
-    : QObject(&window), window_(window), case_(c), costs_(costs) {
+ResultsActions::ResultsActions(Form2& window)
+    : QObject(&window), window_(window), case_(window.operatingCase()), costs_(window.annualCosts()),
+      comparison_(comparisonControls(window.controls())) {
     setObjectName("ResultsActions");
-    results_ = window.findChild<QGroupBox*>("Frame8");
-    boxes_ = {window.findChild<QLineEdit*>("Text11"), window.findChild<QLineEdit*>("Text10"),
-              window.findChild<QLineEdit*>("Text12")};
+    const MainWindowControls& c = window.controls();
+    QGroupBox* results = c.Frame8;
+    boxes_ = {c.Text11, c.Text10, c.Text12};
 
     // No standard key opens details; Ctrl+D ("details") is free in the window and in its entries.
     details_ = addAction(window, "Calculation Details...", {QKeySequence(Qt::CTRL | Qt::Key_D)});
@@ -49,13 +50,15 @@ ResultsActions::ResultsActions(QWidget& window, const OperatingCase& c, const An
     connect(copy_, &QAction::triggered, this, &ResultsActions::copyResults);
     connect(print_, &QAction::triggered, this, &ResultsActions::printReport);
 
-    results_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    results_->addActions({details_, copy_, print_});
-    results_->installEventFilter(this);
+    results->setContextMenuPolicy(Qt::ActionsContextMenu);
+    results->addActions({details_, copy_, print_});
+    connect(&window, &Form2::resultsShown, this, [this] { resultsShownChanged(true); });
+    connect(&window, &Form2::resultsWithdrawn, this, [this] { resultsShownChanged(false); });
     window.installEventFilter(this);
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         QLineEdit* box = boxes_[i];
         designFonts_[i] = box->font();
+        cutMarks_[i] = makeCutMark(*box);
         box->installEventFilter(this);
         box->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(box, &QLineEdit::textChanged, this, &ResultsActions::resultsChanged);
@@ -71,7 +74,7 @@ DetailsWindow* ResultsActions::detailsWindow() const {
 // The working, then every inlet size compared at the same duty point.
 CalculationReport ResultsActions::report() const {
     CalculationReport r = buildCalculationReport(case_, costs_);
-    const ComparisonContext context = comparisonContext(window_, case_);
+    const ComparisonContext context = comparisonContext(comparison_, case_);
     r.sections.push_back(inletComparisonSection(context.duty, context.selected));
     return r;
 }
@@ -97,26 +100,25 @@ void ResultsActions::copyResults() {
 
 void ResultsActions::printReport() {
     const QString page = reportPageHtml(report(), localeSeparators(), QDateTime::currentDateTime(),
-                                        comparisonChartHtml(window_, case_));
+                                        comparisonChartHtml(comparisonContext(comparison_, case_)));
     QWidget* over = &window_;
     if (detailsWindow_ != nullptr && detailsWindow_->isActiveWindow())
         over = detailsWindow_;
-    if (printing::printWithDialog(over, page) == printing::Outcome::Unavailable)
-        QMessageBox::warning(over, "Print Report",
-                             "Printing is not available: " + printing::unavailableReason());
+    printing::printWithDialog(over, page);
+}
+
+void ResultsActions::resultsShownChanged(bool shown) {
+    shown_ = shown;
+    for (QAction* action : {details_, copy_, print_})
+        action->setEnabled(shown);
+    if (shown)
+        resultsChanged();
+    else if (detailsWindow_ != nullptr)
+        detailsWindow_->close(); // its figures are no longer the window's
 }
 
 bool ResultsActions::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == results_ &&
-        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
-        const bool shown = event->type() == QEvent::ShowToParent;
-        for (QAction* action : {details_, copy_, print_})
-            action->setEnabled(shown);
-        if (shown)
-            resultsChanged();
-        else if (detailsWindow_ != nullptr)
-            detailsWindow_->close(); // its figures are no longer the window's
-    } else if (watched == &window_ && event->type() == QEvent::Close && detailsWindow_ != nullptr) {
+    if (watched == &window_ && event->type() == QEvent::Close && detailsWindow_ != nullptr) {
         detailsWindow_->close();
     } else if (event->type() == QEvent::ShortcutOverride) {
         // Ctrl+C in a box copies the box's selection; without one, it copies the results.
@@ -132,7 +134,7 @@ bool ResultsActions::eventFilter(QObject* watched, QEvent* event) {
 // While the results are hidden nothing is shown of them: a handler that fills the three boxes and then
 // shows the group has them fitted once, when the group appears, not once for each box as well.
 void ResultsActions::resultsChanged() {
-    if (results_->isHidden())
+    if (!shown_)
         return;
     // The boxes' derivations need the working only, not the inlet comparison the full report adds.
     const CalculationReport working = buildCalculationReport(case_, costs_);
@@ -143,7 +145,7 @@ void ResultsActions::resultsChanged() {
         if (last && last->text == box.text() && last->size == box.size()) {
             box.setCursorPosition(0);
         } else {
-            last = Fitted{box.text(), box.size(), fitAmount(box, designFonts_[i])};
+            last = Fitted{box.text(), box.size(), fitAmount(box, *cutMarks_[i], designFonts_[i])};
         }
         QString tip;
         if (!box.text().isEmpty() && !box.isHidden()) {
@@ -165,15 +167,4 @@ void ResultsActions::showBoxMenu(QLineEdit& box, QPoint where) {
     menu->popup(box.mapToGlobal(where));
 }
 
-ResultsActions& installResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs) {
-    return *new ResultsActions(window, c, costs);
-}
-
 } // namespace pumpvale
-
-// The module's entry point (ui/results_loader.cpp). It knows no Form2: the program exports none of its
-// own symbols to its modules.
-extern "C" Q_DECL_EXPORT void pumpvaleInstallResultsActions(QWidget* window, const pumpvale::OperatingCase* c,
-                                                            const pumpvale::AnnualCosts* costs) {
-    pumpvale::installResultsActions(*window, *c, *costs);
-}

@@ -162,11 +162,12 @@ TEST_F(InletComparisonTest, ReportCarriesTheComparison) {
     const QString pdf = qEnvironmentVariableIsSet("PUMPVALE_KEEP_PDF")
                             ? qEnvironmentVariable("PUMPVALE_KEEP_PDF")
                             : folder.filePath("report.pdf");
-    const ComparisonContext context = comparisonContext(ui.window(), ui.window().operatingCase());
+    const ComparisonContext context =
+        comparisonContext(comparisonControls(ui.window().controls()), ui.window().operatingCase());
     CalculationReport report = buildCalculationReport(ui.window().operatingCase(), ui.window().annualCosts());
     report.sections.push_back(inletComparisonSection(context.duty, context.selected));
-    const QString page = reportPageHtml(report, {}, QDateTime::currentDateTime(),
-                                        comparisonChartHtml(ui.window(), ui.window().operatingCase()));
+    const QString page =
+        reportPageHtml(report, {}, QDateTime::currentDateTime(), comparisonChartHtml(context));
     ASSERT_EQ(printing::printToPdf(pdf, page), printing::Outcome::Printed);
     QProcess text;
     text.start("pdftotext", {"-layout", pdf, "-"});

@@ -25,7 +25,7 @@
 namespace pumpvale::testing {
 namespace {
 
-// The window's action of that text (the results module puts them on the window).
+// The window's action of that text.
 QAction& action(Form2& window, const QString& text) {
     for (QAction* candidate : window.actions())
         if (candidate->text() == text)
@@ -202,8 +202,7 @@ TEST_F(MainWindowTest, PrintedPageHoldsTheReportOnOnePage) {
     const QDateTime when(QDate(2026, 12, 8), QTime(9, 30));
     const QString page = reportPageHtml(
         buildCalculationReport(ui.window().operatingCase(), ui.window().annualCosts()), {}, when);
-    ASSERT_EQ(printing::printToPdf(pdf, page), printing::Outcome::Printed)
-        << printing::unavailableReason().toStdString();
+    ASSERT_EQ(printing::printToPdf(pdf, page), printing::Outcome::Printed);
 
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", pdf, "-"});
