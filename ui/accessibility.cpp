@@ -1,5 +1,7 @@
 #include "ui/accessibility.h"
 
+#include "checks/accepted_ranges.h"
+#include "checks/limits.h"
 #include "ui/form2_controls.h"
 #include "ui/window_parts.h"
 
@@ -25,38 +27,50 @@ using parts::qText;
 // for the pressure unit, the flow unit and the chosen currency; a placeholder with nothing to stand for
 // yet (no unit system, no currency) is left out with the ", " before it. A name that is empty is the
 // caption's text, its runs of blanks closed up. The descriptions are the accepted ranges, in each unit
-// system; an entry's range follows the rules in checks/limits.h.
+// system, made from the limits in checks/limits.h.
 struct AccessRow {
     QWidget* control;
     QLabel* caption; // the label that names it on screen: its buddy; null when it has none
     std::string_view name;
-    std::string_view englishRange = {};
-    std::string_view siRange = englishRange;
+    std::string englishRange = {};
+    std::string siRange = englishRange;
 };
+
+// The entries' accepted ranges, from the limits (checks/accepted_ranges.h).
+std::string fluidPressureRange(UnitSystem u) {
+    return "Accepted: " + ranges::onePcStage(u) + " for a one-stage pump, " + ranges::twoPcStages(u) +
+           " for a two-stage pump; the AODD pumps' data covers " + ranges::aoddPressure(u) + ".";
+}
+
+std::string flowRange(UnitSystem u) {
+    return "Accepted: " + ranges::pcFlow(u) + "; the AODD pumps' data covers " + ranges::aoddFlow(u) + ".";
+}
+
+std::string airPressureRange(UnitSystem u) {
+    return "Accepted: " + ranges::airPressure(u) + ".";
+}
+
+std::string upTo(double most, std::string_view after = {}) {
+    return "Accepted: above 0 up to " + QString::number(most).toStdString() + std::string(after) + ".";
+}
 
 // clang-format off
 std::vector<AccessRow> accessRows(const MainWindowControls& c) {
+    using enum UnitSystem;
     return {
     AccessRow{c.Option9,  c.Label4,  ""},
     AccessRow{c.Option10, c.Label5,  ""},
-    AccessRow{c.Text1,    c.Label1,  "Fluid pressure, {pressure}",
-              "Accepted: 14.5 to 87 psi for a one-stage pump, 29 to 174 psi for a two-stage pump; the AODD pumps' "
-              "data covers 20 to 100 psi.",
-              "Accepted: 1 to 5.99 Bar for a one-stage pump, 2 to 11.99 Bar for a two-stage pump; the AODD pumps' data "
-              "covers 1.38 to 6.89 Bar."},
-    AccessRow{c.Text2,    c.Label2,  "Flow rate, {flow}",
-              "Accepted: above 0.005 up to 1000 GPM; the AODD pumps' data covers 0.5 to 200 GPM.",
-              "Accepted: above 0.0189 up to 3785 l/min; the AODD pumps' data covers 1.9 to 757 l/min."},
+    AccessRow{c.Text1,    c.Label1,  "Fluid pressure, {pressure}", fluidPressureRange(English), fluidPressureRange(SI)},
+    AccessRow{c.Text2,    c.Label2,  "Flow rate, {flow}",          flowRange(English),          flowRange(SI)},
     AccessRow{c.Option7,  c.Label25, ""},
     AccessRow{c.Option8,  c.Label26, ""},
-    AccessRow{c.Text3,    c.Label3,  "System air pressure, {pressure}",
-              "Accepted: above 0, below 500 psi.", "Accepted: above 0, below 34.47 Bar."},
-    AccessRow{c.Text6,    c.Label18, "Operating weeks per year", "Accepted: above 0 up to 52."},
-    AccessRow{c.Text7,    c.Label19, "Operating days per week", "Accepted: above 0 up to 7."},
-    AccessRow{c.Text8,    c.Label20, "Operating hours per day", "Accepted: above 0 up to 24."},
+    AccessRow{c.Text3,    c.Label3,  "System air pressure, {pressure}", airPressureRange(English), airPressureRange(SI)},
+    AccessRow{c.Text6,    c.Label18, "Operating weeks per year", upTo(limits::kMaxWeeksPerYear)},
+    AccessRow{c.Text7,    c.Label19, "Operating days per week",  upTo(limits::kMaxDaysPerWeek)},
+    AccessRow{c.Text8,    c.Label20, "Operating hours per day",  upTo(limits::kMaxHoursPerDay)},
     AccessRow{c.Combo1,   c.Label21, "Currency of the cost of electricity"},
     AccessRow{c.Text9,    c.Label28, "Cost of electricity per kilowatt hour, {currency}",
-              "Accepted: above 0 up to 50 per kilowatt hour, in the chosen currency."},
+              upTo(limits::kMaxElectricityPrice, " per kilowatt hour, in the chosen currency")},
     AccessRow{c.Command2, nullptr,        "Press to Continue, operating data"},
     AccessRow{c.Option1,  c.Label8,  ""},
     AccessRow{c.Option2,  c.Label9,  ""},

@@ -52,7 +52,7 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
     // The parts around the window's own controls, each given the controls it works on.
     makeMainWindowAccessible(*this, ui_);
     new InletComparisonHook(*this);
-    new ResultsActions(*this);
+    results_ = new ResultsActions(*this);
 }
 
 Form2::~Form2() = default;

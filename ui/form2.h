@@ -21,6 +21,7 @@ namespace pumpvale {
 
 class HandlerGuard;
 class MessageSink;
+class ResultsActions;
 struct Message;
 
 class Form2 : public QWidget {
@@ -37,6 +38,8 @@ public:
     const MainWindowControls& controls() const { return ui_; }
     bool isStepOneAccepted() const { return stepOneAccepted_; }
     bool areResultsShown() const { return resultsShown_; }
+    // The results' actions (details, copy, print), a part of the window.
+    ResultsActions& resultsActions() const { return *results_; }
 
 signals:
     // The workflow, as it moves: step one's operating data accepted (the inlet step or the cost button
@@ -100,7 +103,8 @@ private:
     static void setAllEnabled(const QList<QWidget*>& controls, bool enabled);
 
     std::unique_ptr<MessageSink> ownSink_;
-    HandlerGuard* guard_ = nullptr; // a child of the window
+    HandlerGuard* guard_ = nullptr;     // a child of the window
+    ResultsActions* results_ = nullptr; // a child of the window
     MessageSink& messages_;
     OperatingCase case_;
     AnnualCosts costs_;

@@ -98,13 +98,20 @@ void ResultsActions::copyResults() {
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
+QString ResultsActions::reportPage() const {
+    return reportPageHtml(report(), localeSeparators(), QDateTime::currentDateTime(),
+                          comparisonChartHtml(comparisonContext(comparison_, case_)));
+}
+
 void ResultsActions::printReport() {
-    const QString page = reportPageHtml(report(), localeSeparators(), QDateTime::currentDateTime(),
-                                        comparisonChartHtml(comparisonContext(comparison_, case_)));
     QWidget* over = &window_;
     if (detailsWindow_ != nullptr && detailsWindow_->isActiveWindow())
         over = detailsWindow_;
-    printing::printWithDialog(over, page);
+    printing::printWithDialog(over, reportPage());
+}
+
+printing::Outcome ResultsActions::printReportToPdf(const QString& path) const {
+    return printing::printToPdf(path, reportPage());
 }
 
 void ResultsActions::resultsShownChanged(bool shown) {

@@ -9,6 +9,7 @@
 
 #include "core/report.h"
 #include "ui/comparison_text.h"
+#include "ui/report_printing.h"
 #include "ui/result_box_fit.h"
 
 #include <QFont>
@@ -44,11 +45,14 @@ public:
     void showDetails();
     void copyResults();
     void printReport();
+    // The same page as printReport, into a PDF file with no dialog.
+    printing::Outcome printReportToPdf(const QString& path) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QString reportPage() const;
     void resultsShownChanged(bool shown);
     void resultsChanged();
     void showBoxMenu(QLineEdit& box, QPoint where);
