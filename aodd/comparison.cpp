@@ -99,10 +99,16 @@ InletComparisonRow compareInletSize(const OperatingCase& c, InletSize size) {
         row.lookup = lookup->outcome;
         row.advisory = lookup->figures && lookup->figures->advisory;
     }
-    if (!step.pointFound)
+    if (!step.pointFound) {
+        const bool warned =
+            lookup && lookup->outcome != LookupOutcome::Found && lookup->outcome != LookupOutcome::NoBracket;
+        row.reason =
+            warned ? lookup->messages.front() : msg::kSelectLargerInlet; // a warning is its one message
         return row;
+    }
     row.verdict = step.handover == InletHandover::CompressorStep ? InletVerdict::Serves
                                                                  : InletVerdict::AirPressureShort;
+    row.reason = step.airPressureShort;
     row.demand = AirDemand{trial.airConsumptionScfm, trial.requiredAirPsi};
 
     // What the cost button would give, had the step opened the compressor step.
@@ -125,14 +131,8 @@ InletComparison compareInletSizes(const OperatingCase& c) {
 }
 
 std::string_view reasonOf(const InletComparisonRow& row) {
-    switch (row.verdict) {
-        case InletVerdict::OutsideItsData:
-            return row.messages.front().text; // the lookup's warning, or the step's "larger inlet"
-        case InletVerdict::AirPressureShort:
-            return row.messages.back().text; // the step's air pressure message comes last
-        case InletVerdict::Serves:
-            break;
-    }
+    if (row.reason)
+        return row.reason->text;
     return row.costMessage ? row.costMessage->text : std::string_view{};
 }
 

@@ -43,6 +43,9 @@ struct InletComparisonRow {
     // What the size's lookup found: why it is OutsideItsData, or that its data are thin at the point.
     LookupOutcome lookup = LookupOutcome::NoBracket;
     bool advisory = false;
+    // Why the size does not serve: the lookup's warning or the step's "larger inlet" (OutsideItsData), or
+    // the step's air pressure message (AirPressureShort).
+    std::optional<Message> reason;
     std::optional<AirDemand> demand; // none when OutsideItsData
     // With a demand: the three amounts at the compressor entries stored in the record, or, when those
     // cannot be costed, the message the cost button would show.

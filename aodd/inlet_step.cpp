@@ -45,10 +45,13 @@ bool runInletStep(OperatingCase& c, Messages& messages, std::optional<LookupRepo
 // The air pressure check and the hand-over. The check and the compressor step need an operating point
 // computed for this press; a stale one would compare or cost a point the user no longer asks for.
 InletHandover completeInletStep(OperatingCase& c, AnnualCosts& costs, bool currentResult,
-                                Messages& messages) {
+                                InletStepResult& result) {
+    Messages& messages = result.messages;
     const bool threeInch = c.inletSize == InletSize::Three;
     if (currentResult && c.requiredAirPsi > c.airPressurePsi) {
-        messages.push_back(threeInch ? msg::kAirPressureInsufficientNoLarger : msg::kAirPressureInsufficient);
+        result.airPressureShort =
+            threeInch ? msg::kAirPressureInsufficientNoLarger : msg::kAirPressureInsufficient;
+        messages.push_back(*result.airPressureShort);
         c.stepStatus = threeInch ? StepStatus::PcCostOnly : StepStatus::Rejected;
     }
 
@@ -81,7 +84,7 @@ InletStepResult closeInletStep(OperatingCase& c, AnnualCosts& costs, std::option
     c.inletSize = selected;
     InletStepResult result;
     result.pointFound = runInletStep(c, result.messages, result.lookup);
-    result.handover = completeInletStep(c, costs, result.pointFound, result.messages);
+    result.handover = completeInletStep(c, costs, result.pointFound, result);
     return result;
 }
 

@@ -23,6 +23,8 @@ struct InletStepResult {
     // The lookup this press ran; none when no size is chosen, or for the 3-inch inlet when the outcome
     // of the click on its option still holds.
     std::optional<LookupReport> lookup;
+    // The air pressure message, when the pump needs more air pressure than the system gives.
+    std::optional<Message> airPressureShort;
 };
 
 // "Press to Continue" of the inlet step, with the first selected inlet option (none: nothing selected).

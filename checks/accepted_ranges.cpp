@@ -35,7 +35,7 @@ std::string inward(double value, Bound bound) {
 // An English limit as written: the fewest decimals that read back as the same double.
 std::string asWritten(double value) {
     for (int decimals = 0; decimals < kMostDecimals; ++decimals)
-        if (const std::string text = fixed(value, decimals); std::strtod(text.c_str(), nullptr) == value)
+        if (std::string text = fixed(value, decimals); std::strtod(text.c_str(), nullptr) == value)
             return text;
     return fixed(value, kMostDecimals);
 }
