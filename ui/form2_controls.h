@@ -1,6 +1,7 @@
 // The main window's controls, written once as a table: each control's name, kind, caption, parent group,
-// design position in twips and starting state. Form2 builds itself from it; the texts that follow the unit
-// system stand here too, beside the captions they replace.
+// design position in twips and starting state. Form2 builds itself from it and keeps the controls that
+// code reaches, typed, in MainWindowControls. The texts that follow the unit system stand here too,
+// beside the captions they replace.
 #pragma once
 
 #include <array>
