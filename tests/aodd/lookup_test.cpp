@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace pumpvale {
@@ -67,6 +68,12 @@ void checkExample(InletSize size, const Example& e) {
     const LookupReport report = lookUp(size, c);
 
     ASSERT_EQ(report.producedResult(), e.result.has_value());
+    // What the lookup found is what it stored.
+    ASSERT_EQ(report.figures.has_value(), e.result.has_value());
+    if (report.figures) {
+        EXPECT_EQ(report.figures->bracket, c.bracket);
+        EXPECT_EQ(report.figures->airConsumptionScfm, c.airConsumptionScfm);
+    }
     if (e.result) {
         EXPECT_TRUE(near(c.airConsumptionScfm, e.result->scfm));
         EXPECT_TRUE(near(c.requiredAirPsi, e.result->airPsi));
@@ -218,6 +225,32 @@ INSTANTIATE_TEST_SUITE_P(Lookup, ThreeInch, ::testing::Values(
     Example{"P100_01AboveData",  60,     100.01, {}, {},         msg::kThreeInchPressureTooHigh, "WARNING", MI::Stop}),
     kCaseName);
 // clang-format on
+
+// The report shows the flow points the lookup read between; it once found them again by repeating the
+// bracket rule. The 1-inch table brackets 10 GPM between its flow points 7.5 and 10 (first in test
+// order), 10.5 GPM between 10 and 15.
+TEST(OneInchLookup, KeepsTheFlowPointsItReadBetween) {
+    for (const auto& [flow, qa, qb] : {std::tuple{10.0, 7.5, 10.0}, std::tuple{10.5, 10.0, 15.0}}) {
+        OperatingCase c = afterEarlierLookup(flow, 60);
+        ASSERT_EQ(lookUp(InletSize::One, c).outcome, LookupOutcome::Found);
+        EXPECT_EQ(c.bracket.qaGpm, qa) << flow;
+        EXPECT_EQ(c.bracket.qbGpm, qb) << flow;
+    }
+}
+
+// The warnings' outcomes, which the comparison's reasons are read from.
+TEST(OneInchLookup, SaysWhichSideOfItsDataAPointLies) {
+    using enum LookupOutcome;
+    for (const auto& [flow, pressure, outcome] :
+         {std::tuple{0.5, 60.0, FlowBelowData}, std::tuple{40.0, 60.0, FlowAboveData},
+          std::tuple{12.0, 95.0, PressureAboveData}}) {
+        OperatingCase c = afterEarlierLookup(flow, pressure);
+        const LookupReport report = lookUp(InletSize::One, c);
+        EXPECT_EQ(report.outcome, outcome) << flow << " GPM at " << pressure << " psi";
+        EXPECT_EQ(report.messages.size(), 1u);
+        EXPECT_FALSE(report.figures);
+    }
+}
 
 TEST(ThreeInchLookup, RemembersThePointItRanFor) {
     OperatingCase c = afterEarlierLookup(13.49, 20);
