@@ -73,6 +73,11 @@ std::string fileText(const char* path) {
     return std::regex_replace(text.str(), std::regex("\\s+"), " ");
 }
 
+// A whole-number limit as the texts write it.
+std::string whole(double limit) {
+    return std::to_string(static_cast<long>(limit));
+}
+
 std::string capitalised(std::string text) {
     text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
     return text;
@@ -92,6 +97,14 @@ TEST(AcceptedRanges, ReadmeTableStatesThem) {
                  ranges::aoddPressure(English) + ", " + ranges::aoddFlow(English),
                  ranges::aoddPressure(SI) + ", " + ranges::aoddFlow(SI)),
              row("System air pressure", ranges::airPressure(English), ranges::airPressure(SI)),
+             row("Operating weeks, days, hours",
+                 "above 0, up to " + whole(limits::kMaxWeeksPerYear) + " a year, " +
+                     whole(limits::kMaxDaysPerWeek) + " a week, " + whole(limits::kMaxHoursPerDay) + " a day",
+                 "the same"),
+             row("Cost of electricity",
+                 "above 0, up to " + whole(limits::kMaxElectricityPrice) +
+                     " per kilowatt hour, in the chosen currency",
+                 "the same"),
          })
         EXPECT_NE(readme.find(expected), std::string::npos) << expected;
 }
@@ -109,6 +122,10 @@ TEST(AcceptedRanges, ManualPageStatesThem) {
              capitalised(both(ranges::pcFlow)) + "; the AODD pumps' data covers " + both(ranges::aoddFlow) +
                  ".",
              capitalised(both(ranges::airPressure)) + ".",
+             "Above 0, up to " + whole(limits::kMaxWeeksPerYear) + " weeks a year, " +
+                 whole(limits::kMaxDaysPerWeek) + " days a week, " + whole(limits::kMaxHoursPerDay) +
+                 " hours a day.",
+             "Above 0, up to " + whole(limits::kMaxElectricityPrice) + " per kilowatt hour",
          })
         EXPECT_NE(manual.find(expected), std::string::npos) << expected;
 }
