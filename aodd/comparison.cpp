@@ -11,11 +11,6 @@
 namespace pumpvale {
 namespace {
 
-// clang-format off
-constexpr std::array<std::string_view, kInletSizes.size()> kSizeNames{
-    "1/4 inch", "1/2 inch", "1 inch", "1 1/2 inch", "2 inch", "3 inch"};
-// clang-format on
-
 constexpr int kSamplesPerSize = 40; // besides the table's own flow points
 
 bool usable(double amount) {
@@ -72,10 +67,6 @@ SizeCurve curveOf(const OperatingCase& c, InletSize size) {
 
 } // namespace
 
-std::string_view inletSizeName(InletSize size) {
-    return kSizeNames.at(static_cast<std::size_t>(size));
-}
-
 std::string_view verdictName(InletVerdict verdict) {
     switch (verdict) {
         case InletVerdict::Serves:
@@ -93,25 +84,42 @@ InletComparisonRow compareInletSize(const OperatingCase& c, InletSize size) {
     InletComparisonRow row;
     row.size = size;
     // The 3-inch lookup runs when its option is clicked, for the point as it stands then.
-    if (size == InletSize::Three)
-        row.messages = lookupThreeInch(trial).messages;
+    std::optional<LookupReport> lookup;
+    if (size == InletSize::Three) {
+        lookup = lookupThreeInch(trial);
+        row.messages = lookup->messages;
+    }
 
     AnnualCosts ignored;
     const InletStepResult step = closeInletStep(trial, ignored, size);
     row.messages.insert(row.messages.end(), step.messages.begin(), step.messages.end());
-    if (!step.pointFound)
+    if (step.lookup)
+        lookup = step.lookup;
+    if (lookup) {
+        row.lookup = lookup->outcome;
+        row.advisory = lookup->figures && lookup->figures->advisory;
+    }
+    if (!step.pointFound) {
+        const bool warned =
+            lookup && lookup->outcome != LookupOutcome::Found && lookup->outcome != LookupOutcome::NoBracket;
+        row.reason =
+            warned ? lookup->messages.front() : msg::kSelectLargerInlet; // a warning is its one message
         return row;
+    }
     row.verdict = step.handover == InletHandover::CompressorStep ? InletVerdict::Serves
                                                                  : InletVerdict::AirPressureShort;
+    row.reason = step.airPressureShort;
     row.demand = AirDemand{trial.airConsumptionScfm, trial.requiredAirPsi};
 
     // What the cost button would give, had the step opened the compressor step.
     AnnualCosts costs;
     const CostSavingsResult cost = costAtCompressorEntries(trial, costs);
-    if (cost.display == CostDisplay::Full)
-        row.costs = costs;
-    else
+    if (cost.outcome == CostOutcome::Full) {
+        row.costs = cost.costs;
+    } else {
+        row.costOutcome = cost.outcome;
         row.costMessage = cost.messages.empty() ? msg::kNoAirDemand : cost.messages.front();
+    }
     return row;
 }
 
@@ -123,36 +131,34 @@ InletComparison compareInletSizes(const OperatingCase& c) {
 }
 
 std::string_view reasonOf(const InletComparisonRow& row) {
-    switch (row.verdict) {
-        case InletVerdict::OutsideItsData:
-            return row.messages.front().text; // the lookup's warning, or the step's "larger inlet"
-        case InletVerdict::AirPressureShort:
-            return row.messages.back().text; // the step's air pressure message comes last
-        case InletVerdict::Serves:
-            break;
-    }
+    if (row.reason)
+        return row.reason->text;
     return row.costMessage ? row.costMessage->text : std::string_view{};
 }
 
 std::string_view briefReasonOf(const InletComparisonRow& row) {
-    const auto first = [&row] { return row.messages.front().text; };
     switch (row.verdict) {
         case InletVerdict::OutsideItsData:
-            if (first() == msg::kFlowTooLow.text)
-                return "flow below its range";
-            if (first() == msg::kFlowTooHighText || first() == msg::kThreeInchFlowTooHigh.text)
-                return "flow above its range";
-            if (first() == msg::kPressureTooHighText || first() == msg::kThreeInchPressureTooHigh.text)
-                return "pressure too high at this flow";
+            switch (row.lookup) {
+                case LookupOutcome::FlowBelowData:
+                    return "flow below its range";
+                case LookupOutcome::FlowAboveData:
+                    return "flow above its range";
+                case LookupOutcome::PressureAboveData:
+                    return "pressure too high at this flow";
+                case LookupOutcome::Found:
+                case LookupOutcome::NoBracket:
+                    break;
+            }
             return "no data at this point";
         case InletVerdict::AirPressureShort:
             return "needs more air pressure";
         case InletVerdict::Serves:
             break;
     }
-    if (row.costMessage)
-        return *row.costMessage == msg::kNoAirDemand ? "no air demand" : "compressor entries rejected";
-    if (!row.messages.empty() && row.messages.front() == msg::kThreeInchAdvisory)
+    if (row.costOutcome)
+        return *row.costOutcome == CostOutcome::NoAirDemand ? "no air demand" : "compressor entries rejected";
+    if (row.advisory)
         return "few data points here";
     return {};
 }
@@ -177,14 +183,6 @@ CostChartData costChartData(const OperatingCase& c) {
             chart.pcPump.push_back({q, cost, true});
     }
     return chart;
-}
-
-double pressureInUnits(double psi, UnitSystem units) {
-    return units == UnitSystem::SI ? psi * kBarPerPsi : psi;
-}
-
-double flowInUnits(double gpm, UnitSystem units) {
-    return units == UnitSystem::SI ? gpm * kLitresPerMinutePerGpm : gpm;
 }
 
 } // namespace pumpvale

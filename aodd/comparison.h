@@ -6,6 +6,8 @@
 // is never changed.
 #pragma once
 
+#include "aodd/lookup.h"
+#include "core/cost.h"
 #include "core/messages.h"
 #include "core/operating_case.h"
 
@@ -15,13 +17,6 @@
 #include <vector>
 
 namespace pumpvale {
-
-inline constexpr std::array<InletSize, 6> kInletSizes{InletSize::Quarter, InletSize::Half,
-                                                      InletSize::One,     InletSize::OneAndHalf,
-                                                      InletSize::Two,     InletSize::Three};
-
-// "1/4 inch", "1 1/2 inch", ...
-std::string_view inletSizeName(InletSize size);
 
 // What the inlet step would do with this size at this duty point.
 enum class InletVerdict {
@@ -45,11 +40,18 @@ struct InletComparisonRow {
     // The messages "Press to Continue" shows for this size (for the 3-inch inlet, with those of the click
     // on its option first), in order. Never empty unless the size serves without remark.
     Messages messages;
+    // What the size's lookup found: why it is OutsideItsData, or that its data are thin at the point.
+    LookupOutcome lookup = LookupOutcome::NoBracket;
+    bool advisory = false;
+    // Why the size does not serve: the lookup's warning or the step's "larger inlet" (OutsideItsData), or
+    // the step's air pressure message (AirPressureShort).
+    std::optional<Message> reason;
     std::optional<AirDemand> demand; // none when OutsideItsData
     // With a demand: the three amounts at the compressor entries stored in the record, or, when those
     // cannot be costed, the message the cost button would show.
     std::optional<AnnualCosts> costs;
     std::optional<Message> costMessage;
+    std::optional<CostOutcome> costOutcome; // with costMessage: why the cost button would refuse
 };
 
 using InletComparison = std::array<InletComparisonRow, kInletSizes.size()>;
@@ -91,9 +93,5 @@ struct CostChartData {
 // Samples each size over the flows its table covers (the table's own flow points included, so every
 // kink of the interpolation is drawn where it lies) at c's pressure.
 CostChartData costChartData(const OperatingCase& c);
-
-// The user's units, for showing figures held in psi and GPM.
-double pressureInUnits(double psi, UnitSystem units);
-double flowInUnits(double gpm, UnitSystem units);
 
 } // namespace pumpvale

@@ -20,7 +20,7 @@ bool threeInchIsStale(const OperatingCase& c) {
 
 // Resets the step and runs the lookup of the chosen size. Returns whether the AODD operating point now
 // describes the current flow, pressure and size.
-bool runInletStep(OperatingCase& c, Messages& messages) {
+bool runInletStep(OperatingCase& c, Messages& messages, std::optional<LookupReport>& lookup) {
     c.stepStatus = StepStatus::Ok;
     c.lookupInRange = true;
     if (!c.inletSize) {
@@ -29,12 +29,14 @@ bool runInletStep(OperatingCase& c, Messages& messages) {
         return false;
     }
     if (*c.inletSize != InletSize::Three) {
-        const LookupReport report = lookupAodd(performanceTable(*c.inletSize), c);
-        append(messages, report.messages);
-        return report.producedResult;
+        lookup = lookupAodd(performanceTable(*c.inletSize), c);
+        append(messages, lookup->messages);
+        return lookup->producedResult();
     }
-    if (threeInchIsStale(c))
-        append(messages, lookupThreeInch(c).messages);
+    if (threeInchIsStale(c)) {
+        lookup = lookupThreeInch(c);
+        append(messages, lookup->messages);
+    }
     if (c.threeInchOutcome == ThreeInchOutcome::OutOfRange)
         c.stepStatus = StepStatus::PcCostOnly; // its warning announced the PC pump cost alone
     return c.threeInchOutcome == ThreeInchOutcome::InRange;
@@ -43,10 +45,13 @@ bool runInletStep(OperatingCase& c, Messages& messages) {
 // The air pressure check and the hand-over. The check and the compressor step need an operating point
 // computed for this press; a stale one would compare or cost a point the user no longer asks for.
 InletHandover completeInletStep(OperatingCase& c, AnnualCosts& costs, bool currentResult,
-                                Messages& messages) {
+                                InletStepResult& result) {
+    Messages& messages = result.messages;
     const bool threeInch = c.inletSize == InletSize::Three;
     if (currentResult && c.requiredAirPsi > c.airPressurePsi) {
-        messages.push_back(threeInch ? msg::kAirPressureInsufficientNoLarger : msg::kAirPressureInsufficient);
+        result.airPressureShort =
+            threeInch ? msg::kAirPressureInsufficientNoLarger : msg::kAirPressureInsufficient;
+        messages.push_back(*result.airPressureShort);
         c.stepStatus = threeInch ? StepStatus::PcCostOnly : StepStatus::Rejected;
     }
 
@@ -78,8 +83,8 @@ InletHandover completeInletStep(OperatingCase& c, AnnualCosts& costs, bool curre
 InletStepResult closeInletStep(OperatingCase& c, AnnualCosts& costs, std::optional<InletSize> selected) {
     c.inletSize = selected;
     InletStepResult result;
-    result.pointFound = runInletStep(c, result.messages);
-    result.handover = completeInletStep(c, costs, result.pointFound, result.messages);
+    result.pointFound = runInletStep(c, result.messages, result.lookup);
+    result.handover = completeInletStep(c, costs, result.pointFound, result);
     return result;
 }
 

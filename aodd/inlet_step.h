@@ -1,6 +1,7 @@
 // Closing the inlet step: the lookup of the chosen size, the air pressure check and the hand-over.
 #pragma once
 
+#include "aodd/lookup.h"
 #include "core/messages.h"
 #include "core/operating_case.h"
 
@@ -19,6 +20,11 @@ struct InletStepResult {
     InletHandover handover = InletHandover::StayOpen;
     // c.airConsumptionScfm and c.requiredAirPsi were computed for this flow, pressure and size.
     bool pointFound = false;
+    // The lookup this press ran; none when no size is chosen, or for the 3-inch inlet when the outcome
+    // of the click on its option still holds.
+    std::optional<LookupReport> lookup;
+    // The air pressure message, when the pump needs more air pressure than the system gives.
+    std::optional<Message> airPressureShort;
 };
 
 // "Press to Continue" of the inlet step, with the first selected inlet option (none: nothing selected).

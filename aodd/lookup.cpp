@@ -2,8 +2,6 @@
 
 #include "aodd/performance_tables.h"
 
-#include <utility>
-
 namespace pumpvale {
 namespace {
 
@@ -25,26 +23,14 @@ PerformancePoint onSegment(const AoddPerformanceTable& t, double gpm, Segment s,
     return {onLine(p, s.from, s.to, a.scfm, b.scfm), onLine(p, s.from, s.to, a.airPsi, b.airPsi)};
 }
 
-enum class Found {
-    Result,  // the operating point was computed for this flow and pressure
-    Warning, // outside the table: a flow or pressure warning was shown
-    Nothing, // no bracket holds the point and no warning applies
-};
-
-struct Lookup {
-    Messages messages;
-    Found found = Found::Nothing;
-};
-
 // The one lookup, for every inlet size: minimum flow, the flow brackets in order (pressure stage,
-// pressure limit, flow stage), maximum flow.
-Lookup lookUp(const AoddPerformanceTable& t, OperatingCase& c) {
-    const double q = c.flowGpm;
-    const double p = c.pressurePsi;
+// pressure limit, flow stage), maximum flow. Writes nothing.
+LookupReport lookUp(const AoddPerformanceTable& t, double q, double p) {
     const OutOfRangeOutcomes& outcomes = t.outcomes;
+    using enum LookupOutcome;
 
     if (outcomes.minimumFlow && q < outcomes.minimumFlow->gpm)
-        return {{outcomes.minimumFlow->message}, Found::Warning};
+        return {{outcomes.minimumFlow->message}, FlowBelowData, std::nullopt};
 
     for (const FlowBracket& flow : t.brackets) {
         if (!flow.holds(q))
@@ -54,57 +40,62 @@ Lookup lookUp(const AoddPerformanceTable& t, OperatingCase& c) {
                 continue;
             const PerformancePoint atQa = onSegment(t, flow.qa, pressure.atQa, p);
             const PerformancePoint atQb = onSegment(t, flow.qb, pressure.atQb, p);
-            c.scfmAtQa = atQa.scfm;
-            c.airPsiAtQa = atQa.airPsi;
-            c.scfmAtQb = atQb.scfm;
-            c.airPsiAtQb = atQb.airPsi;
-
-            Lookup result{{}, Found::Result};
+            LookupFigures found;
+            found.bracket = {flow.qa, flow.qb, atQa.scfm, atQb.scfm, atQa.airPsi, atQb.airPsi};
+            found.airConsumptionScfm = onLine(q, flow.qa, flow.qb, atQa.scfm, atQb.scfm);
+            found.requiredAirPsi = onLine(q, flow.qa, flow.qb, atQa.airPsi, atQb.airPsi);
+            found.advisory = pressure.advisory.has_value();
+            LookupReport result{{}, Found, found};
             if (pressure.advisory)
                 result.messages.push_back(*pressure.advisory);
-            c.airConsumptionScfm = onLine(q, flow.qa, flow.qb, c.scfmAtQa, c.scfmAtQb);
-            c.requiredAirPsi = onLine(q, flow.qa, flow.qb, c.airPsiAtQa, c.airPsiAtQb);
             return result;
         }
         // Above the pressures this flow allows. The flow stage is not run: the operating point of the last
         // lookup stays, and it does not describe this one.
         if (flow.pressureLimit && p > flow.pressureLimit->psi)
-            return {{flow.pressureLimit->message}, Found::Warning};
+            return {{flow.pressureLimit->message}, PressureAboveData, std::nullopt};
         if (p > flow.topPsi())
-            return {{outcomes.pressureAboveData}, Found::Warning};
+            return {{outcomes.pressureAboveData}, PressureAboveData, std::nullopt};
         return {};
     }
 
     if (q > outcomes.maximumFlow.gpm)
-        return {{outcomes.maximumFlow.message}, Found::Warning};
+        return {{outcomes.maximumFlow.message}, FlowAboveData, std::nullopt};
     return {};
+}
+
+bool warned(LookupOutcome outcome) {
+    return outcome != LookupOutcome::Found && outcome != LookupOutcome::NoBracket;
+}
+
+// A point found becomes the record's operating point and working values.
+void store(const LookupReport& report, OperatingCase& c) {
+    if (!report.figures)
+        return;
+    c.bracket = report.figures->bracket;
+    c.airConsumptionScfm = report.figures->airConsumptionScfm;
+    c.requiredAirPsi = report.figures->requiredAirPsi;
 }
 
 } // namespace
 
 LookupReport lookupAodd(const AoddPerformanceTable& table, OperatingCase& c) {
-    Lookup lookup = lookUp(table, c);
-    if (lookup.found == Found::Warning)
+    LookupReport report = lookUp(table, c.flowGpm, c.pressurePsi);
+    store(report, c);
+    if (warned(report.outcome))
         c.lookupInRange = false;
-    return {std::move(lookup.messages), lookup.found == Found::Result};
+    return report;
 }
 
 LookupReport lookupThreeInch(OperatingCase& c) {
     c.threeInchFlowGpm = c.flowGpm;
     c.threeInchPressurePsi = c.pressurePsi;
-    Lookup lookup = lookUp(performanceTable(InletSize::Three), c);
-    switch (lookup.found) {
-        case Found::Result:
-            c.threeInchOutcome = ThreeInchOutcome::InRange;
-            break;
-        case Found::Warning:
-            c.threeInchOutcome = ThreeInchOutcome::OutOfRange;
-            break;
-        case Found::Nothing:
-            c.threeInchOutcome = ThreeInchOutcome::NotRun;
-            break;
-    }
-    return {std::move(lookup.messages), lookup.found == Found::Result};
+    LookupReport report = lookUp(performanceTable(InletSize::Three), c.flowGpm, c.pressurePsi);
+    store(report, c);
+    c.threeInchOutcome = report.producedResult()  ? ThreeInchOutcome::InRange
+                         : warned(report.outcome) ? ThreeInchOutcome::OutOfRange
+                                                  : ThreeInchOutcome::NotRun;
+    return report;
 }
 
 } // namespace pumpvale

@@ -13,13 +13,35 @@
 #include "core/messages.h"
 #include "core/operating_case.h"
 
+#include <optional>
+
 namespace pumpvale {
 
 struct AoddPerformanceTable; // aodd/performance_tables.h
 
+// What the lookup found at the flow and pressure.
+enum class LookupOutcome {
+    Found,             // the operating point was computed
+    FlowBelowData,     // below the table's minimum flow: a warning
+    FlowAboveData,     // above its maximum flow: a warning
+    PressureAboveData, // above the pressures the flow's bracket allows (its limit, or its data): a warning
+    NoBracket,         // no bracket holds the point and no warning applies: nothing is said
+};
+
+// The figures of a point found: the working values at the bracketing flows and the point itself.
+struct LookupFigures {
+    AoddBracketValues bracket;
+    double airConsumptionScfm = 0;
+    double requiredAirPsi = 0; // gauge
+    bool advisory = false;     // the table has few data around the point, and said so
+};
+
 struct LookupReport {
-    Messages messages;           // in the order the user must see them
-    bool producedResult = false; // airConsumptionScfm and requiredAirPsi describe this operating point
+    Messages messages; // in the order the user must see them
+    LookupOutcome outcome = LookupOutcome::NoBracket;
+    std::optional<LookupFigures> figures; // with Found
+    // airConsumptionScfm and requiredAirPsi describe this operating point.
+    bool producedResult() const { return outcome == LookupOutcome::Found; }
 };
 
 // The table of an inlet size. The 3-inch table reports through c.threeInchOutcome, so it is looked up with

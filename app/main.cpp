@@ -1,8 +1,10 @@
 #include "app/display_guard.h"
+#include "app/installation_check.h"
 #include "ui/navigator.h"
 #include "ui/startup.h"
 
 #include <QApplication>
+#include <QStringList>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -16,6 +18,10 @@ int main(int argc, char* argv[]) {
     pumpvale::DisplayGuard guard;
     QApplication app(argc, argv);
     guard.release();
+    // Qt has taken its own options out of the arguments by now.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() == 3 && arguments[1] == QLatin1String("--check-installation"))
+        return pumpvale::checkInstallation(arguments[2]);
     // Start-up shows the intro window and nothing else; the others are created when asked for.
     pumpvale::Navigator navigator;
     pumpvale::startPumpvale(navigator);

@@ -27,7 +27,7 @@ void lookupOnTable(benchmark::State& state, InletSize size, double flowGpm) {
     for (auto _ : state) {
         LookupReport report = size == InletSize::Three ? lookupThreeInch(c) : lookupAodd(table, c);
         benchmark::DoNotOptimize(report);
-        if (!report.producedResult)
+        if (!report.producedResult())
             state.SkipWithError("the point lies outside the table");
     }
 }
@@ -54,7 +54,7 @@ void wholeCalculation(benchmark::State& state) {
         AnnualCosts costs;
         closeOperatingDataStep(c, kWorkedExample);
         closeInletStep(c, costs, InletSize::One);
-        if (findCostSavings(c, costs, "1", "75").display != CostDisplay::Full)
+        if (findCostSavings(c, costs, "1", "75").display() != CostDisplay::Full)
             state.SkipWithError("the worked example gave no full result");
         std::string shown = formatStandard(costs.aoddAnnualCost) + formatStandard(costs.pcAnnualCost) +
                             formatStandard(costs.totalSavings);

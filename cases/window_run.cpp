@@ -77,9 +77,9 @@ WindowRun runAsTheWindow(const DutyPoint& p, bool compareInlets) {
     run.stop = RunStop::CostButton;
     const CostSavingsResult cost = findCostSavings(c, costs, p.compressorStages, p.compressorEfficiency);
     append(run.messages, cost.messages);
-    if (cost.display == CostDisplay::Nothing)
+    if (cost.display() == CostDisplay::Nothing)
         return run;
-    run.status = cost.display == CostDisplay::Full ? RunStatus::Costed : RunStatus::PcOnly;
+    run.status = cost.display() == CostDisplay::Full ? RunStatus::Costed : RunStatus::PcOnly;
     run.stop = RunStop::Results;
     run.costs = costs;
     return run;

@@ -3,8 +3,6 @@
 include(GNUInstallDirs)
 
 install(TARGETS pumpvale RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The modules the program loads when first needed (ui/CMakeLists.txt).
-install(TARGETS pumpvale_results pumpvale_print LIBRARY DESTINATION ${PUMPVALE_MODULE_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/pumpvale.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/pumpvale.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -28,13 +26,10 @@ add_custom_target(pumpvale_docs ALL DEPENDS ${pumpvale_compressed})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/pumpvale.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pumpvale)
 
-# The compiler's version notes (.comment, .note) have no use in an installed program or its modules.
+# The compiler's version notes (.comment, .note) have no use in an installed program.
 if(CMAKE_STRIP)
-    foreach(installed ${CMAKE_INSTALL_BINDIR}/pumpvale ${PUMPVALE_MODULE_DIR}/$<TARGET_FILE_NAME:pumpvale_results>
-                      ${PUMPVALE_MODULE_DIR}/$<TARGET_FILE_NAME:pumpvale_print>)
-        install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note
-                      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${installed}\" COMMAND_ERROR_IS_FATAL ANY)")
-    endforeach()
+    install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note
+                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/pumpvale\" COMMAND_ERROR_IS_FATAL ANY)")
 endif()
 
 # pumpvale-batch, the command-line batch, and its manual page (batch/).

@@ -87,9 +87,9 @@ CostSavingsResult findCostSavings(OperatingCase& c, AnnualCosts& costs, std::str
         c.stepStatus = StepStatus::Ok;
         const double pc = computePcAnnualCost(c);
         if (!std::isfinite(pc))
-            return {{msg::kNoPcCost}, CostDisplay::Nothing};
+            return {{msg::kNoPcCost}, CostOutcome::NoPcCost, {}};
         costs.pcAnnualCost = pc;
-        return {{}, CostDisplay::PcCostOnly};
+        return {{}, CostOutcome::PcCostOnly, {pc, 0, 0}};
     }
 
     c.compressorStages = parseLeadingNumber(compressorStagesText);
@@ -101,7 +101,7 @@ CostSavingsResult costAtCompressorEntries(OperatingCase& c, AnnualCosts& costs) 
     c.stepStatus = StepStatus::Ok;
     if (auto rejected = checkCompressorEntries(c.compressorStages, c.compressorEfficiencyPct)) {
         c.stepStatus = StepStatus::Rejected;
-        return {{*rejected}, CostDisplay::Nothing};
+        return {{*rejected}, CostOutcome::EntriesRejected, {}};
     }
 
     const double pc = computePcAnnualCost(c);
@@ -112,16 +112,14 @@ CostSavingsResult costAtCompressorEntries(OperatingCase& c, AnnualCosts& costs) 
     // efficiency near 0 makes the AODD cost endless.
     const bool airDemandKnown = std::isfinite(c.idealCompressorHp) && c.idealCompressorHp > 0;
     if (!std::isfinite(pc))
-        return {{msg::kNoPcCost}, CostDisplay::Nothing};
+        return {{msg::kNoPcCost}, CostOutcome::NoPcCost, {}};
     if (!airDemandKnown)
-        return {{msg::kNoAirDemand}, CostDisplay::Nothing};
+        return {{msg::kNoAirDemand}, CostOutcome::NoAirDemand, {}};
     if (!std::isfinite(aodd) || !std::isfinite(savings))
-        return {{msg::kEfficiencyTooSmall}, CostDisplay::Nothing};
+        return {{msg::kEfficiencyTooSmall}, CostOutcome::EfficiencyTooSmall, {}};
 
-    costs.pcAnnualCost = pc;
-    costs.aoddAnnualCost = aodd;
-    costs.totalSavings = savings;
-    return {{}, CostDisplay::Full};
+    costs = {pc, aodd, savings};
+    return {{}, CostOutcome::Full, costs};
 }
 
 } // namespace pumpvale

@@ -64,9 +64,26 @@ enum class CostDisplay {
     Full,       // AODD cost, PC cost and savings
 };
 
+// What the cost button found.
+enum class CostOutcome {
+    EntriesRejected,    // a compressor rule failed (its message says which)
+    NoPcCost,           // the PC pump cost is not a finite number
+    NoAirDemand,        // the compressor power is not a positive finite number
+    EfficiencyTooSmall, // the AODD cost is not finite
+    PcCostOnly,         // the PC pump alone is costed
+    Full,               // AODD cost, PC cost and savings
+};
+
 struct CostSavingsResult {
     Messages messages;
-    CostDisplay display = CostDisplay::Nothing;
+    CostOutcome outcome = CostOutcome::EntriesRejected;
+    AnnualCosts costs; // the amounts found: pcAnnualCost from PcCostOnly on, all three with Full
+
+    CostDisplay display() const {
+        return outcome == CostOutcome::Full         ? CostDisplay::Full
+               : outcome == CostOutcome::PcCostOnly ? CostDisplay::PcCostOnly
+                                                    : CostDisplay::Nothing;
+    }
 };
 
 // "Press to Find Cost Savings!": reads the compressor entries (unless only the PC pump is costed),

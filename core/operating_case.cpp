@@ -131,6 +131,22 @@ std::optional<double> toStored(std::string_view text, UnitSystem units, double s
 
 } // namespace
 
+std::string_view inletSizeName(InletSize size) {
+    // clang-format off
+    constexpr std::array<std::string_view, kInletSizes.size()> kNames{
+        "1/4 inch", "1/2 inch", "1 inch", "1 1/2 inch", "2 inch", "3 inch"};
+    // clang-format on
+    return kNames.at(static_cast<std::size_t>(size));
+}
+
+double pressureInUnits(double psi, UnitSystem units) {
+    return units == UnitSystem::SI ? psi * kBarPerPsi : psi;
+}
+
+double flowInUnits(double gpm, UnitSystem units) {
+    return units == UnitSystem::SI ? gpm * kLitresPerMinutePerGpm : gpm;
+}
+
 std::optional<double> toStoredPressure(std::string_view text, UnitSystem units) {
     return toStored(text, units, kBarPerPsi);
 }

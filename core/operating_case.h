@@ -6,6 +6,7 @@
 // fields it changes.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,12 +24,36 @@ enum class PumpStages { None, One, Two };
 
 enum class InletSize { Quarter, Half, One, OneAndHalf, Two, Three };
 
+inline constexpr std::array<InletSize, 6> kInletSizes{InletSize::Quarter, InletSize::Half,
+                                                      InletSize::One,     InletSize::OneAndHalf,
+                                                      InletSize::Two,     InletSize::Three};
+
+// "1/4 inch", "1 1/2 inch", ...
+std::string_view inletSizeName(InletSize size);
+
 // The outcome of the last 3-inch lookup, which runs when its option is clicked.
 enum class ThreeInchOutcome { NotRun, InRange, OutOfRange };
 
 // S.I. entries are divided by these to give the stored English values.
 inline constexpr double kBarPerPsi = 0.06894757;
 inline constexpr double kLitresPerMinutePerGpm = 3.785412;
+
+// A stored pressure (psi) or flow (GPM) in the user's units; English for UnitSystem::None.
+double pressureInUnits(double psi, UnitSystem units);
+double flowInUnits(double gpm, UnitSystem units);
+
+// What the last AODD lookup that produced a result found: the table's flow points around the flow (Qa
+// below, Qb above) and the air consumption and air pressure read at each on the line of the fluid
+// pressure.
+struct AoddBracketValues {
+    double qaGpm = 0;
+    double qbGpm = 0;
+    double scfmAtQa = 0;
+    double scfmAtQb = 0;
+    double airPsiAtQa = 0;
+    double airPsiAtQb = 0;
+    bool operator==(const AoddBracketValues&) const = default;
+};
 
 // A field that has never been set reads as 0; the entries carry the defaults (52 weeks, 7 days, ...).
 struct OperatingCase {
@@ -53,10 +78,7 @@ struct OperatingCase {
     std::optional<InletSize> inletSize;
     double airConsumptionScfm = 0;
     double requiredAirPsi = 0; // psi gauge
-    double scfmAtQa = 0;
-    double scfmAtQb = 0;
-    double airPsiAtQa = 0;
-    double airPsiAtQb = 0;
+    AoddBracketValues bracket;
     bool lookupInRange = false;
     ThreeInchOutcome threeInchOutcome = ThreeInchOutcome::NotRun;
     // The point the last 3-inch lookup ran for, so a stale outcome can be recognised.

@@ -1,7 +1,5 @@
 #include "core/report.h"
 
-#include "aodd/lookup.h"
-#include "aodd/performance_tables.h"
 #include "core/cost.h"
 
 #include <utility>
@@ -20,34 +18,8 @@ std::string constant(double value) {
     return exactNumber(value);
 }
 
-std::string_view inletName(InletSize size) {
-    switch (size) {
-        case InletSize::Quarter:
-            return "1/4 inch";
-        case InletSize::Half:
-            return "1/2 inch";
-        case InletSize::One:
-            return "1 inch";
-        case InletSize::OneAndHalf:
-            return "1 1/2 inch";
-        case InletSize::Two:
-            return "2 inch";
-        case InletSize::Three:
-            return "3 inch";
-    }
-    return "";
-}
-
 double operatingHours(const OperatingCase& c) {
     return (c.weeksPerYear * c.daysPerWeek) * c.hoursPerDay;
-}
-
-// The lookup ran on the flow bracket that holds the flow: the first in test order.
-const FlowBracket* flowBracketOf(InletSize size, double flowGpm) {
-    for (const FlowBracket& bracket : performanceTable(size).brackets)
-        if (bracket.holds(flowGpm))
-            return &bracket;
-    return nullptr;
 }
 
 // Why only the PC pump was costed: the range flags of step one, or the 3-inch inlet step.
@@ -106,11 +78,12 @@ private:
     }
 
     // A pressure or flow: as entered in S.I. units, then as stored.
-    void entered(const std::string& key, const std::string& name, double stored, double perSi,
-                 const char* siUnit, const char* unit) {
+    void entered(const std::string& key, const std::string& name, double stored,
+                 double (*inUnits)(double, UnitSystem), const char* siUnit, const char* unit) {
         if (c_.unitSystem == UnitSystem::SI) {
-            row(key + "-entered", name + ", as entered", Value::figure(stored * perSi), siUnit);
-            row(key, name, Value::figure(stored), unit, std::string("entry ÷ ") + constant(perSi));
+            row(key + "-entered", name + ", as entered", Value::figure(inUnits(stored, UnitSystem::SI)), siUnit);
+            row(key, name, Value::figure(stored), unit,
+                std::string("entry ÷ ") + constant(inUnits(1, UnitSystem::SI)));
         } else {
             row(key, name, Value::figure(stored), unit);
         }
@@ -122,9 +95,9 @@ private:
             Value::words(c_.unitSystem == UnitSystem::SI ? "S.I. units (Bar, l/min)"
                                                          : "English units (psi, US GPM)"),
             "");
-        entered("fluid-pressure", "Fluid pressure", c_.pressurePsi, kBarPerPsi, "Bar", "psi");
-        entered("flow", "Flow", c_.flowGpm, kLitresPerMinutePerGpm, "l/min", "US GPM");
-        entered("air-pressure", "System air pressure", c_.airPressurePsi, kBarPerPsi, "Bar", "psi");
+        entered("fluid-pressure", "Fluid pressure", c_.pressurePsi, pressureInUnits, "Bar", "psi");
+        entered("flow", "Flow", c_.flowGpm, flowInUnits, "l/min", "US GPM");
+        entered("air-pressure", "System air pressure", c_.airPressurePsi, pressureInUnits, "Bar", "psi");
         row("pc-stages", "PC pump stages", Value::words(c_.pcStages == PumpStages::Two ? "Two" : "One"), "");
         row("weeks-per-year", "Weeks per year", Value::figure(c_.weeksPerYear), "weeks");
         row("days-per-week", "Days per week", Value::figure(c_.daysPerWeek), "days");
@@ -133,7 +106,7 @@ private:
         row("electricity-price", "Price of electricity", Value::figure(c_.electricityPrice),
             c_.currency + " per kWh");
         if (!c_.pcCostOnly && c_.inletSize)
-            row("inlet-size", "AODD inlet size", Value::words(std::string(inletName(*c_.inletSize))), "");
+            row("inlet-size", "AODD inlet size", Value::words(std::string(inletSizeName(*c_.inletSize))), "");
         if (!report_.pcCostOnly) {
             row("compressor-stages", "Compressor stages", Value::figure(c_.compressorStages), "");
             row("compressor-efficiency", "Compressor efficiency", Value::figure(c_.compressorEfficiencyPct),
@@ -160,20 +133,18 @@ private:
 
     void aoddPoint() {
         section("aodd-point", "AODD operating point");
-        if (const FlowBracket* bracket = flowBracketOf(*c_.inletSize, c_.flowGpm)) {
-            row("qa", "Lower flow point Qa", Value::figure(bracket->qa), "US GPM",
-                "the table's flow points around the flow");
-            row("qb", "Upper flow point Qb", Value::figure(bracket->qb), "US GPM",
-                "the table's flow points around the flow");
-        }
+        row("qa", "Lower flow point Qa", Value::figure(c_.bracket.qaGpm), "US GPM",
+            "the table's flow points around the flow");
+        row("qb", "Upper flow point Qb", Value::figure(c_.bracket.qbGpm), "US GPM",
+            "the table's flow points around the flow");
         const std::string read = "read on the table's line at the fluid pressure, at ";
-        row("air-consumption-at-qa", "Air consumption at Qa", Value::figure(c_.scfmAtQa), "SCFM",
+        row("air-consumption-at-qa", "Air consumption at Qa", Value::figure(c_.bracket.scfmAtQa), "SCFM",
             read + "Qa");
-        row("air-consumption-at-qb", "Air consumption at Qb", Value::figure(c_.scfmAtQb), "SCFM",
+        row("air-consumption-at-qb", "Air consumption at Qb", Value::figure(c_.bracket.scfmAtQb), "SCFM",
             read + "Qb");
-        row("air-pressure-at-qa", "Air pressure needed at Qa", Value::figure(c_.airPsiAtQa), "psi",
+        row("air-pressure-at-qa", "Air pressure needed at Qa", Value::figure(c_.bracket.airPsiAtQa), "psi",
             read + "Qa");
-        row("air-pressure-at-qb", "Air pressure needed at Qb", Value::figure(c_.airPsiAtQb), "psi",
+        row("air-pressure-at-qb", "Air pressure needed at Qb", Value::figure(c_.bracket.airPsiAtQb), "psi",
             read + "Qb");
         const std::string between = "between its values at Qa and Qb, linearly at the flow";
         row("air-consumption", "Air consumption", Value::figure(c_.airConsumptionScfm), "SCFM", between);

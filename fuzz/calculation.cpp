@@ -202,7 +202,7 @@ void closeInlet(Window& w) {
 void findCosts(Window& w) {
     const CostSavingsResult result =
         findCostSavings(w.c, w.costs, w.compressorStages, w.compressorEfficiency);
-    switch (result.display) {
+    switch (result.display()) {
         case CostDisplay::Nothing:
             checkSaysWhy(result.messages, "costs that are not shown say why");
             return;

@@ -1,16 +1,21 @@
 #include "ui/accessibility.h"
 
+#include "checks/accepted_ranges.h"
+#include "checks/limits.h"
 #include "ui/form2_controls.h"
 #include "ui/window_parts.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QObject>
+#include <QPushButton>
 #include <QRadioButton>
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace pumpvale {
 
@@ -22,53 +27,67 @@ using parts::qText;
 // for the pressure unit, the flow unit and the chosen currency; a placeholder with nothing to stand for
 // yet (no unit system, no currency) is left out with the ", " before it. A name that is empty is the
 // caption's text, its runs of blanks closed up. The descriptions are the accepted ranges, in each unit
-// system; an entry's range follows the rules in checks/limits.h.
+// system, made from the limits in checks/limits.h.
 struct AccessRow {
-    std::string_view control;
-    std::string_view caption; // the label that names it on screen: its buddy
+    QWidget* control;
+    QLabel* caption; // the label that names it on screen: its buddy; null when it has none
     std::string_view name;
-    std::string_view englishRange = {};
-    std::string_view siRange = englishRange;
+    std::string englishRange = {};
+    std::string siRange = englishRange;
 };
 
+// The entries' accepted ranges, from the limits (checks/accepted_ranges.h).
+std::string fluidPressureRange(UnitSystem u) {
+    return "Accepted: " + ranges::onePcStage(u) + " for a one-stage pump, " + ranges::twoPcStages(u) +
+           " for a two-stage pump; the AODD pumps' data covers " + ranges::aoddPressure(u) + ".";
+}
+
+std::string flowRange(UnitSystem u) {
+    return "Accepted: " + ranges::pcFlow(u) + "; the AODD pumps' data covers " + ranges::aoddFlow(u) + ".";
+}
+
+std::string airPressureRange(UnitSystem u) {
+    return "Accepted: " + ranges::airPressure(u) + ".";
+}
+
+std::string upTo(double most, std::string_view after = {}) {
+    return "Accepted: above 0 up to " + QString::number(most).toStdString() + std::string(after) + ".";
+}
+
 // clang-format off
-constexpr std::array kAccessRows{
-    AccessRow{"Option9",  "Label4",  ""},
-    AccessRow{"Option10", "Label5",  ""},
-    AccessRow{"Text1",    "Label1",  "Fluid pressure, {pressure}",
-              "Accepted: 14.5 to 87 psi for a one-stage pump, 29 to 174 psi for a two-stage pump; the AODD pumps' "
-              "data covers 20 to 100 psi.",
-              "Accepted: 1 to 5.99 Bar for a one-stage pump, 2 to 11.99 Bar for a two-stage pump; the AODD pumps' data "
-              "covers 1.38 to 6.89 Bar."},
-    AccessRow{"Text2",    "Label2",  "Flow rate, {flow}",
-              "Accepted: above 0.005 up to 1000 GPM; the AODD pumps' data covers 0.5 to 200 GPM.",
-              "Accepted: above 0.0189 up to 3785 l/min; the AODD pumps' data covers 1.9 to 757 l/min."},
-    AccessRow{"Option7",  "Label25", ""},
-    AccessRow{"Option8",  "Label26", ""},
-    AccessRow{"Text3",    "Label3",  "System air pressure, {pressure}",
-              "Accepted: above 0, below 500 psi.", "Accepted: above 0, below 34.47 Bar."},
-    AccessRow{"Text6",    "Label18", "Operating weeks per year", "Accepted: above 0 up to 52."},
-    AccessRow{"Text7",    "Label19", "Operating days per week", "Accepted: above 0 up to 7."},
-    AccessRow{"Text8",    "Label20", "Operating hours per day", "Accepted: above 0 up to 24."},
-    AccessRow{"Combo1",   "Label21", "Currency of the cost of electricity"},
-    AccessRow{"Text9",    "Label28", "Cost of electricity per kilowatt hour, {currency}",
-              "Accepted: above 0 up to 50 per kilowatt hour, in the chosen currency."},
-    AccessRow{"Command2", "",        "Press to Continue, operating data"},
-    AccessRow{"Option1",  "Label8",  ""},
-    AccessRow{"Option2",  "Label9",  ""},
-    AccessRow{"Option3",  "Label10", ""},
-    AccessRow{"Option4",  "Label11", ""},
-    AccessRow{"Option5",  "Label12", ""},
-    AccessRow{"Option6",  "Label13", ""},
-    AccessRow{"Command3", "",        "Press to Continue, inlet size"},
-    AccessRow{"Command1", "",        "Go Back, inlet size"},
-    AccessRow{"Text4",    "Label16", "Compressor stages", "Accepted: 1 or 2."},
-    AccessRow{"Text5",    "Label17", "Compressor efficiency, percent", "Accepted: above 0, below 100."},
-    AccessRow{"Command7", "",        "Go Back, compressor and costs"},
-    AccessRow{"Text11",   "Label23", "AODD annual cost, {currency}"},
-    AccessRow{"Text10",   "Label22", "durvane PC pump annual cost, {currency}"},
-    AccessRow{"Text12",   "Label24", "Total annual savings, {currency}"},
-};
+std::vector<AccessRow> accessRows(const MainWindowControls& c) {
+    using enum UnitSystem;
+    return {
+    AccessRow{c.Option9,  c.Label4,  ""},
+    AccessRow{c.Option10, c.Label5,  ""},
+    AccessRow{c.Text1,    c.Label1,  "Fluid pressure, {pressure}", fluidPressureRange(English), fluidPressureRange(SI)},
+    AccessRow{c.Text2,    c.Label2,  "Flow rate, {flow}",          flowRange(English),          flowRange(SI)},
+    AccessRow{c.Option7,  c.Label25, ""},
+    AccessRow{c.Option8,  c.Label26, ""},
+    AccessRow{c.Text3,    c.Label3,  "System air pressure, {pressure}", airPressureRange(English), airPressureRange(SI)},
+    AccessRow{c.Text6,    c.Label18, "Operating weeks per year", upTo(limits::kMaxWeeksPerYear)},
+    AccessRow{c.Text7,    c.Label19, "Operating days per week",  upTo(limits::kMaxDaysPerWeek)},
+    AccessRow{c.Text8,    c.Label20, "Operating hours per day",  upTo(limits::kMaxHoursPerDay)},
+    AccessRow{c.Combo1,   c.Label21, "Currency of the cost of electricity"},
+    AccessRow{c.Text9,    c.Label28, "Cost of electricity per kilowatt hour, {currency}",
+              upTo(limits::kMaxElectricityPrice, " per kilowatt hour, in the chosen currency")},
+    AccessRow{c.Command2, nullptr,        "Press to Continue, operating data"},
+    AccessRow{c.Option1,  c.Label8,  ""},
+    AccessRow{c.Option2,  c.Label9,  ""},
+    AccessRow{c.Option3,  c.Label10, ""},
+    AccessRow{c.Option4,  c.Label11, ""},
+    AccessRow{c.Option5,  c.Label12, ""},
+    AccessRow{c.Option6,  c.Label13, ""},
+    AccessRow{c.Command3, nullptr,        "Press to Continue, inlet size"},
+    AccessRow{c.Command1, nullptr,        "Go Back, inlet size"},
+    AccessRow{c.Text4,    c.Label16, "Compressor stages", "Accepted: 1 or 2."},
+    AccessRow{c.Text5,    c.Label17, "Compressor efficiency, percent", "Accepted: above 0, below 100."},
+    AccessRow{c.Command7, nullptr,        "Go Back, compressor and costs"},
+    AccessRow{c.Text11,   c.Label23, "AODD annual cost, {currency}"},
+    AccessRow{c.Text10,   c.Label22, "durvane PC pump annual cost, {currency}"},
+    AccessRow{c.Text12,   c.Label24, "Total annual savings, {currency}"},
+    };
+}
 // clang-format on
 
 // Replaces the placeholder ("{key}") in ", {key}" by value, or drops ", {key}" when value is empty.
@@ -106,18 +125,16 @@ protected:
 // switch or a new currency would otherwise retell all of them.
 class MainWindowNames final : public QObject {
 public:
-    explicit MainWindowNames(QWidget& window)
-        : QObject(&window), window_(window), english_(child<QRadioButton>("Option9")),
-          si_(child<QRadioButton>("Option10")), currency_(child<QComboBox>("Combo1")) {
-        for (std::size_t i = 0; i < kAccessRows.size(); ++i) {
-            const AccessRow& row = kAccessRows[i];
-            controls_[i] = child<QWidget>(row.control);
-            captions_[i] = row.caption.empty() ? nullptr : child<QLabel>(row.caption);
-            names_[i] = qText(row.name);
-            englishRanges_[i] = qText(row.englishRange);
-            siRanges_[i] = qText(row.siRange);
+    MainWindowNames(QWidget& window, const MainWindowControls& c)
+        : QObject(&window), english_(c.Option9), si_(c.Option10), currency_(c.Combo1), rows_(accessRows(c)) {
+        for (const AccessRow& row : rows_) {
+            names_.push_back(qText(row.name));
+            englishRanges_.push_back(qText(row.englishRange));
+            siRanges_.push_back(qText(row.siRange));
         }
     }
+
+    const std::vector<AccessRow>& rows() const { return rows_; }
 
     void update() const {
         const bool si = si_->isChecked();
@@ -126,11 +143,11 @@ public:
         const QString currency = currency_->currentText();
         const QString pressureUnit = units ? qText(units->pressureUnit) : QString();
         const QString flowUnit = units ? qText(units->flowUnit) : QString();
-        for (std::size_t i = 0; i < kAccessRows.size(); ++i) {
-            QWidget* control = controls_[i];
+        for (std::size_t i = 0; i < rows_.size(); ++i) {
+            QWidget* control = rows_[i].control;
             QString name = names_[i];
             if (name.isEmpty()) {
-                name = captions_[i]->text().simplified();
+                name = rows_[i].caption->text().simplified();
             } else {
                 name = fill(name, QStringLiteral("{pressure}"), pressureUnit);
                 name = fill(name, QStringLiteral("{flow}"), flowUnit);
@@ -144,43 +161,31 @@ public:
         }
     }
 
-    template <class T> T* child(std::string_view name) const {
-        T* found = window_.findChild<T*>(qText(name));
-        Q_ASSERT(found != nullptr);
-        return found;
-    }
-
 private:
-    QWidget& window_;
     QRadioButton* english_;
     QRadioButton* si_;
     QComboBox* currency_;
-    std::array<QWidget*, kAccessRows.size()> controls_{};
-    std::array<QLabel*, kAccessRows.size()> captions_{};
+    const std::vector<AccessRow> rows_;
     // Each row's name pattern and accepted ranges, converted once.
-    std::array<QString, kAccessRows.size()> names_, englishRanges_, siRanges_;
+    std::vector<QString> names_, englishRanges_, siRanges_;
 };
 
 } // namespace
 
-void makeMainWindowAccessible(QWidget& window) {
-    auto* names = new MainWindowNames(window);
+void makeMainWindowAccessible(QWidget& window, const MainWindowControls& controls) {
+    auto* names = new MainWindowNames(window, controls);
     auto* clicks = new CaptionClicks(&window);
-    for (const AccessRow& row : kAccessRows) {
-        if (row.caption.empty())
+    for (const AccessRow& row : names->rows()) {
+        if (row.caption == nullptr)
             continue;
-        auto* caption = names->child<QLabel>(row.caption);
-        auto* control = names->child<QWidget>(row.control);
-        caption->setBuddy(control);
-        if (qobject_cast<QRadioButton*>(control) != nullptr)
-            caption->installEventFilter(clicks);
+        row.caption->setBuddy(row.control);
+        if (qobject_cast<QRadioButton*>(row.control) != nullptr)
+            row.caption->installEventFilter(clicks);
     }
     // Connected after the window's own handlers, so the captions already show the new unit system.
-    for (const char* option : {"Option9", "Option10"})
-        QObject::connect(names->child<QRadioButton>(option), &QRadioButton::clicked, names,
-                         [names] { names->update(); });
-    QObject::connect(names->child<QComboBox>("Combo1"), &QComboBox::currentTextChanged, names,
-                     [names] { names->update(); });
+    for (QRadioButton* option : {controls.Option9, controls.Option10})
+        QObject::connect(option, &QRadioButton::clicked, names, [names] { names->update(); });
+    QObject::connect(controls.Combo1, &QComboBox::currentTextChanged, names, [names] { names->update(); });
     names->update();
 }
 

@@ -5,11 +5,13 @@ class QWidget;
 
 namespace pumpvale {
 
-// Gives every control of the main window (window, built from its control table) that takes the focus or
+struct MainWindowControls;
+
+// Gives every control of the main window (window, its controls as built from its control table) that takes the focus or
 // shows a figure an accessible name saying what it is, with its unit; gives the entries their accepted
 // range as accessible description; makes each caption the buddy of its entry or option, and lets a
 // click on an option's caption choose the option. The names follow the unit system and the currency as
 // they change. Touches nothing that is drawn.
-void makeMainWindowAccessible(QWidget& window);
+void makeMainWindowAccessible(QWidget& window, const MainWindowControls& controls);
 
 } // namespace pumpvale

@@ -2,6 +2,7 @@
 
 #include "core/cost.h"
 #include "core/number_format.h"
+#include "ui/form2_controls.h"
 #include "ui/report_layouts.h"
 #include "ui/window_parts.h"
 
@@ -9,20 +10,20 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
+#include <algorithm>
 #include <array>
 #include <string>
 
 namespace pumpvale {
 
-ComparisonControls comparisonControls(const QWidget& window) {
+ComparisonControls comparisonControls(const MainWindowControls& window) {
     ComparisonControls controls;
-    controls.compressorStages = window.findChild<QLineEdit*>(QStringLiteral("Text4"));
-    controls.compressorEfficiency = window.findChild<QLineEdit*>(QStringLiteral("Text5"));
-    controls.si = window.findChild<QRadioButton*>(QStringLiteral("Option10"));
-    controls.currency = window.findChild<QComboBox*>(QStringLiteral("Combo1"));
-    const std::array options{"Option1", "Option2", "Option3", "Option4", "Option5", "Option6"};
-    for (std::size_t i = 0; i < options.size(); ++i)
-        controls.inletOptions[i] = window.findChild<QRadioButton*>(QString::fromLatin1(options[i]));
+    controls.compressorStages = window.Text4;
+    controls.compressorEfficiency = window.Text5;
+    controls.si = window.Option10;
+    controls.currency = window.Combo1;
+    const auto options = window.inletOptions();
+    std::copy(options.begin(), options.end(), controls.inletOptions.begin());
     return controls;
 }
 
@@ -43,10 +44,6 @@ ComparisonContext comparisonContext(const ComparisonControls& controls, const Op
         if (checked(controls.inletOptions[i]))
             context.selected = kInletSizes[i];
     return context;
-}
-
-ComparisonContext comparisonContext(const QWidget& window, const OperatingCase& c) {
-    return comparisonContext(comparisonControls(window), c);
 }
 
 namespace comparison_text {

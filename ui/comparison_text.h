@@ -15,10 +15,11 @@
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
-class QWidget;
 #include <optional>
 
 namespace pumpvale {
+
+struct MainWindowControls;
 
 // What the comparison is made for: the accepted operating data with the compressor entries to cost at,
 // and how the user reads figures.
@@ -29,12 +30,8 @@ struct ComparisonContext {
     std::optional<InletSize> selected;
 };
 
-// The context as the main window holds it now: its record, with the compressor entries (Text4, Text5)
-// as typed, the unit option, the currency (Combo1) and the first selected inlet option. Read by the
-// controls' names, so that code outside the window can ask.
-ComparisonContext comparisonContext(const QWidget& window, const OperatingCase& c);
-
-// The controls that context is read from, found once by name, for code that asks often.
+// The controls the context is read from: the compressor entries (Text4, Text5) as typed, the unit
+// option, the currency (Combo1) and the first selected inlet option.
 struct ComparisonControls {
     const QLineEdit* compressorStages = nullptr;       // Text4
     const QLineEdit* compressorEfficiency = nullptr;   // Text5
@@ -42,7 +39,8 @@ struct ComparisonControls {
     const QComboBox* currency = nullptr;               // Combo1
     std::array<const QRadioButton*, 6> inletOptions{}; // Option1 to Option6
 };
-ComparisonControls comparisonControls(const QWidget& window);
+ComparisonControls comparisonControls(const MainWindowControls& window);
+// The context as the main window holds it now: its record c, with what its controls say.
 ComparisonContext comparisonContext(const ComparisonControls& controls, const OperatingCase& c);
 
 namespace comparison_text {

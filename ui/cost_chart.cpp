@@ -303,9 +303,8 @@ QString costChartImageHtml(const CostChartView& view, int widthPx) {
         .arg(QString::fromLatin1(png.toBase64()));
 }
 
-QString comparisonChartHtml(const QWidget& window, const OperatingCase& c) {
+QString comparisonChartHtml(const ComparisonContext& context) {
     constexpr int kPrintedWidthPx = 600; // about 6 1/4 inches: the width of a page's text
-    const ComparisonContext context = comparisonContext(window, c);
     return costChartImageHtml({costChartData(context.duty), compareInletSizes(context.duty), context.units,
                                context.currency, context.selected},
                               kPrintedWidthPx);

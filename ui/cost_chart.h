@@ -45,9 +45,10 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
 // drawn at four times that so it stays sharp on paper, black on white.
 QString costChartImageHtml(const CostChartView& view, int widthPx);
 
-// The chart of the comparison as the main window holds it now (see comparisonContext), for the printed
-// report.
-QString comparisonChartHtml(const QWidget& window, const OperatingCase& c);
+struct ComparisonContext; // ui/comparison_text.h
+
+// The chart of the comparison in context (as the main window holds it now), for the printed report.
+QString comparisonChartHtml(const ComparisonContext& context);
 
 class CostChart : public QWidget {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/operating_case.h"
+#include "ui/form2_controls.h"
 
 #include <QList>
 #include <QPixmap>
@@ -16,19 +17,12 @@
 #include <memory>
 #include <optional>
 
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-
 namespace pumpvale {
 
 class HandlerGuard;
 class MessageSink;
+class ResultsActions;
 struct Message;
-struct UnitCaptions;
 
 class Form2 : public QWidget {
     Q_OBJECT
@@ -41,6 +35,20 @@ public:
 
     const OperatingCase& operatingCase() const { return case_; }
     const AnnualCosts& annualCosts() const { return costs_; }
+    const MainWindowControls& controls() const { return ui_; }
+    bool isStepOneAccepted() const { return stepOneAccepted_; }
+    bool areResultsShown() const { return resultsShown_; }
+    // The results' actions (details, copy, print), a part of the window.
+    ResultsActions& resultsActions() const { return *results_; }
+
+signals:
+    // The workflow, as it moves: step one's operating data accepted (the inlet step or the cost button
+    // opens) or reopened for editing; results (the full three amounts or the PC cost alone) shown or
+    // taken away again.
+    void stepOneAccepted();
+    void stepOneReopened();
+    void resultsShown();
+    void resultsWithdrawn();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,7 +57,7 @@ protected:
 private:
     Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* parent);
     void build();
-    void bindControls();
+    void setTabOrder();
     void connectHandlers();
     void drawPictures();
 
@@ -75,6 +83,8 @@ private:
 
     // The screen changes that more than one handler makes.
     void showUnitSystem(const UnitCaptions& texts);
+    void setStepOneOpen(bool open);
+    void setResultsShown(bool shown);
     void showFullResults();
     void showPcCostOnly();
     void settleFocus();
@@ -93,68 +103,16 @@ private:
     static void setAllEnabled(const QList<QWidget*>& controls, bool enabled);
 
     std::unique_ptr<MessageSink> ownSink_;
-    HandlerGuard* guard_ = nullptr; // a child of the window
+    HandlerGuard* guard_ = nullptr;     // a child of the window
+    ResultsActions* results_ = nullptr; // a child of the window
     MessageSink& messages_;
     OperatingCase case_;
     AnnualCosts costs_;
     QPixmap background_;
 
-    // The controls the handlers use, by their names.
-    // Step one.
-    QRadioButton* Option9 = nullptr;  // English units
-    QRadioButton* Option10 = nullptr; // S.I. units
-    QGroupBox* Frame1 = nullptr;      // "Pressure and Flow Rate"
-    QLineEdit* Text1 = nullptr;       // fluid pressure
-    QLineEdit* Text2 = nullptr;       // flow
-    QLabel* Label29 = nullptr;        // pressure unit
-    QLabel* Label30 = nullptr;        // flow unit
-    QGroupBox* Frame2 = nullptr;      // "Progressive Cavity Pump Stages"
-    QRadioButton* Option7 = nullptr;  // one stage
-    QRadioButton* Option8 = nullptr;  // two stages
-    QGroupBox* Frame4 = nullptr;      // "System Air Pressure"
-    QLineEdit* Text3 = nullptr;       // system air pressure
-    QLabel* Label31 = nullptr;        // its unit
-    QGroupBox* Frame7 = nullptr;      // "Operating Time and Cost of Electricity"
-    QLineEdit* Text6 = nullptr;       // weeks per year
-    QLineEdit* Text7 = nullptr;       // days per week
-    QLineEdit* Text8 = nullptr;       // hours per day
-    QComboBox* Combo1 = nullptr;      // currency
-    QLineEdit* Text9 = nullptr;       // price of electricity per kWh
-    QPushButton* Command2 = nullptr;  // "Press to Continue" of step one
-    QPushButton* Command6 = nullptr;  // "Press To Exit"
-    // Step two.
-    QGroupBox* Frame5 = nullptr;     // "Air Operated Double Diaphram Pump Inlet Size"
-    QRadioButton* Option1 = nullptr; // 1/4 inch, captioned by Label8
-    QRadioButton* Option2 = nullptr; // 1/2 inch, Label9
-    QRadioButton* Option3 = nullptr; // 1 inch, Label10
-    QRadioButton* Option4 = nullptr; // 1 1/2 inch, Label11
-    QRadioButton* Option5 = nullptr; // 2 inch, Label12
-    QRadioButton* Option6 = nullptr; // 3 inch, Label13
-    QLabel* Label8 = nullptr;
-    QLabel* Label9 = nullptr;
-    QLabel* Label10 = nullptr;
-    QLabel* Label11 = nullptr;
-    QLabel* Label12 = nullptr;
-    QLabel* Label13 = nullptr;
-    QPushButton* Command3 = nullptr; // "Press to Continue" of step two
-    QPushButton* Command1 = nullptr; // "Go Back" of step two
-    // Step three and the results.
-    QGroupBox* Frame6 = nullptr;     // "Compressor Efficiency"
-    QLineEdit* Text4 = nullptr;      // compressor stages
-    QLineEdit* Text5 = nullptr;      // compressor efficiency, percent
-    QPushButton* Command4 = nullptr; // "Press to Find Cost Savings!"
-    QPushButton* Command7 = nullptr; // "Go Back" of step three and the results
-    QGroupBox* Frame8 = nullptr;     // "Annual Cost Savings"
-    QLabel* Label23 = nullptr;       // "AODD Cost:"
-    QLineEdit* Text11 = nullptr;     // AODD annual cost
-    QLabel* Label32 = nullptr;       // its currency
-    QLineEdit* Text10 = nullptr;     // durvane (PC pump) annual cost
-    QLabel* Label33 = nullptr;       // its currency
-    QLabel* Label24 = nullptr;       // "TOTAL SAVINGS:"
-    QLineEdit* Text12 = nullptr;     // total savings
-    QLabel* Label34 = nullptr;       // its currency
-    QPushButton* Command5 = nullptr; // "Press to Run Again"
-    QLabel* Image1 = nullptr;        // the maker's logo
+    MainWindowControls ui_; // the controls, by their names
+    bool stepOneAccepted_ = false;
+    bool resultsShown_ = false;
 };
 
 } // namespace pumpvale

@@ -1,7 +1,6 @@
 #include "ui/form2_controls.h"
 
 #include "checks/currency.h"
-#include "ui/form2.h"
 #include "ui/metrics.h"
 #include "ui/texts.h"
 #include "ui/whole_lines.h"
@@ -16,6 +15,7 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <unordered_map>
 
 namespace pumpvale {
 
@@ -263,84 +263,97 @@ QFont fontOf(Look look) {
 
 } // namespace
 
-void buildMainWindowControls(QWidget& window) {
+MainWindowControls buildMainWindowControls(QWidget& window) {
+    std::unordered_map<std::string_view, QWidget*> made;
+    const auto find = [&made](std::string_view name) -> QWidget* {
+        const auto it = made.find(name);
+        return it != made.end() ? it->second : nullptr;
+    };
     for (const ControlRow& row : kControls) {
-        QWidget* parent = row.parent.empty() ? &window : window.findChild<QWidget*>(qText(row.parent));
+        QWidget* parent = row.parent.empty() ? &window : find(row.parent);
         QWidget* control = createControl(row, parent);
         control->setObjectName(qText(row.name));
         control->setGeometry(metrics::rect(row.left, row.top, row.width, row.height));
         control->setFont(fontOf(row.look));
         control->setVisible(row.start == Shown);
+        made.emplace(row.name, control);
     }
-}
 
-// Form2 reaches the controls its handlers use through members named after them.
-void Form2::bindControls() {
-    const auto bind = [this](auto*& control, const char* name) {
-        control = findChild<std::remove_reference_t<decltype(*control)>*>(name);
-        Q_ASSERT(control != nullptr);
+    // A name missing from the table, or of another kind, is a fault of the program, not of a use.
+    MainWindowControls c;
+    const auto bind = [&find](auto*& control, std::string_view name) {
+        control = qobject_cast<std::remove_reference_t<decltype(*control)>*>(find(name));
+        if (control == nullptr)
+            qFatal("Pumpvale: the main window's control table has no %s of its kind", name.data());
     };
-    bind(Option9, "Option9");
-    bind(Option10, "Option10");
-    bind(Frame1, "Frame1");
-    bind(Text1, "Text1");
-    bind(Text2, "Text2");
-    bind(Label29, "Label29");
-    bind(Label30, "Label30");
-    bind(Frame2, "Frame2");
-    bind(Option7, "Option7");
-    bind(Option8, "Option8");
-    bind(Frame4, "Frame4");
-    bind(Text3, "Text3");
-    bind(Label31, "Label31");
-    bind(Frame7, "Frame7");
-    bind(Text6, "Text6");
-    bind(Text7, "Text7");
-    bind(Text8, "Text8");
-    bind(Combo1, "Combo1");
-    bind(Text9, "Text9");
-    bind(Command2, "Command2");
-    bind(Command6, "Command6");
-    bind(Frame5, "Frame5");
-    bind(Option1, "Option1");
-    bind(Option2, "Option2");
-    bind(Option3, "Option3");
-    bind(Option4, "Option4");
-    bind(Option5, "Option5");
-    bind(Option6, "Option6");
-    bind(Label8, "Label8");
-    bind(Label9, "Label9");
-    bind(Label10, "Label10");
-    bind(Label11, "Label11");
-    bind(Label12, "Label12");
-    bind(Label13, "Label13");
-    bind(Command3, "Command3");
-    bind(Command1, "Command1");
-    bind(Frame6, "Frame6");
-    bind(Text4, "Text4");
-    bind(Text5, "Text5");
-    bind(Command4, "Command4");
-    bind(Command7, "Command7");
-    bind(Frame8, "Frame8");
-    bind(Label23, "Label23");
-    bind(Text11, "Text11");
-    bind(Label32, "Label32");
-    bind(Text10, "Text10");
-    bind(Label33, "Label33");
-    bind(Label24, "Label24");
-    bind(Text12, "Text12");
-    bind(Label34, "Label34");
-    bind(Command5, "Command5");
-    bind(Image1, "Image1");
-
-    // Hidden and disabled controls are skipped, so the window opens with the focus on "Press To Exit".
-    const QList<QWidget*> focusOrder{
-        Text1,  Text2,    Text3,    Option1, Option2,  Option3, Option4,  Option5,  Option6,  Command2,
-        Text4,  Text5,    Command3, Text6,   Text7,    Text8,   Text9,    Command4, Text10,   Text11,
-        Text12, Command5, Option7,  Option8, Command6, Option9, Option10, Combo1,   Command1, Command7};
-    for (qsizetype i = 1; i < focusOrder.size(); ++i)
-        setTabOrder(focusOrder[i - 1], focusOrder[i]);
-    Command6->setFocus();
+    bind(c.Option9, "Option9");
+    bind(c.Option10, "Option10");
+    bind(c.Label4, "Label4");
+    bind(c.Label5, "Label5");
+    bind(c.Frame1, "Frame1");
+    bind(c.Text1, "Text1");
+    bind(c.Text2, "Text2");
+    bind(c.Label1, "Label1");
+    bind(c.Label2, "Label2");
+    bind(c.Label29, "Label29");
+    bind(c.Label30, "Label30");
+    bind(c.Frame2, "Frame2");
+    bind(c.Option7, "Option7");
+    bind(c.Option8, "Option8");
+    bind(c.Label25, "Label25");
+    bind(c.Label26, "Label26");
+    bind(c.Frame4, "Frame4");
+    bind(c.Text3, "Text3");
+    bind(c.Label3, "Label3");
+    bind(c.Label31, "Label31");
+    bind(c.Frame7, "Frame7");
+    bind(c.Text6, "Text6");
+    bind(c.Text7, "Text7");
+    bind(c.Text8, "Text8");
+    bind(c.Label18, "Label18");
+    bind(c.Label19, "Label19");
+    bind(c.Label20, "Label20");
+    bind(c.Combo1, "Combo1");
+    bind(c.Label21, "Label21");
+    bind(c.Text9, "Text9");
+    bind(c.Label28, "Label28");
+    bind(c.Command2, "Command2");
+    bind(c.Command6, "Command6");
+    bind(c.Frame5, "Frame5");
+    bind(c.Option1, "Option1");
+    bind(c.Option2, "Option2");
+    bind(c.Option3, "Option3");
+    bind(c.Option4, "Option4");
+    bind(c.Option5, "Option5");
+    bind(c.Option6, "Option6");
+    bind(c.Label8, "Label8");
+    bind(c.Label9, "Label9");
+    bind(c.Label10, "Label10");
+    bind(c.Label11, "Label11");
+    bind(c.Label12, "Label12");
+    bind(c.Label13, "Label13");
+    bind(c.Command3, "Command3");
+    bind(c.Command1, "Command1");
+    bind(c.Frame6, "Frame6");
+    bind(c.Text4, "Text4");
+    bind(c.Text5, "Text5");
+    bind(c.Label16, "Label16");
+    bind(c.Label17, "Label17");
+    bind(c.Command4, "Command4");
+    bind(c.Command7, "Command7");
+    bind(c.Frame8, "Frame8");
+    bind(c.Label23, "Label23");
+    bind(c.Text11, "Text11");
+    bind(c.Label32, "Label32");
+    bind(c.Label22, "Label22");
+    bind(c.Text10, "Text10");
+    bind(c.Label33, "Label33");
+    bind(c.Label24, "Label24");
+    bind(c.Text12, "Text12");
+    bind(c.Label34, "Label34");
+    bind(c.Command5, "Command5");
+    bind(c.Image1, "Image1");
+    return c;
 }
 
 } // namespace pumpvale

@@ -1,9 +1,9 @@
-// The inlet sizes compared, hooked onto the main window from outside it.
+// The inlet sizes compared, around the main window's inlet step.
 //
-// Once step one is accepted, each inlet caption (Label8 to Label13) tells in its tooltip what that size
-// would give at the duty point, and "Compare Inlet Sizes..." (right-click on the inlet group Frame5, or
-// Ctrl+I anywhere in the main window) opens the comparison window. The main window's own controls,
-// texts and states are not touched: this reads them.
+// Once step one is accepted (the window says so), each inlet caption (Label8 to Label13) tells in its tooltip
+// what that size would give at the duty point, and "Compare Inlet Sizes..." (right-click on the inlet group
+// Frame5, or Ctrl+I anywhere in the main window) opens the comparison window. The main window's own controls,
+// texts and states are not touched: this reads them, through the window's typed controls.
 #pragma once
 
 #include "ui/comparison_text.h"
@@ -15,8 +15,6 @@
 
 class QAction;
 class QLabel;
-class QPushButton;
-class QRadioButton;
 
 namespace pumpvale {
 
@@ -35,9 +33,6 @@ public:
     // Opens the comparison window, or brings the open one forward with the current figures.
     ComparisonWindow* openWindow();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     bool stepOneAccepted() const;
     void refresh();
@@ -45,10 +40,8 @@ private:
     Form2& window_;
     QAction* action_ = nullptr;
     QPointer<ComparisonWindow> open_;
-    QPushButton* stepOneContinue_ = nullptr;
-    std::array<QRadioButton*, 6> options_{};
     std::array<QLabel*, 6> captions_{};
-    ComparisonControls contextControls_; // found once: the context is read on every refresh
+    ComparisonControls contextControls_; // the context is read on every refresh
     // Each caption's tooltip and what it was made from: formatting the figures is most of a refresh.
     struct Tip {
         comparison_text::TooltipInputs inputs;
@@ -56,8 +49,5 @@ private:
     };
     std::array<std::optional<Tip>, 6> tips_;
 };
-
-// The one call the main window makes.
-void installInletComparison(Form2& window);
 
 } // namespace pumpvale

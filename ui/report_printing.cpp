@@ -1,53 +1,34 @@
 #include "ui/report_printing.h"
 
-#include "ui/module_loader.h"
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace pumpvale::printing {
-namespace {
-
-// The module's two entry points (ui/print_module.cpp); 1 printed, 0 cancelled.
-using DialogEntry = int (*)(QWidget*, const QPageSize*, const PagePainter*);
-using PdfEntry = int (*)(const QString*, const QPageSize*, const PagePainter*);
-
-QLibrary& module() {
-    static QLibrary library;
-    if (library.isLoaded())
-        return library;
-    // Installed: a path relative to the program's folder. Built: the module the build made.
-    const QStringList candidates{QCoreApplication::applicationDirPath() + "/" +
-                                     PUMPVALE_PRINT_MODULE_FROM_BINDIR,
-                                 PUMPVALE_PRINT_MODULE_BUILT};
-    for (const QString& candidate : candidates) {
-        library.setFileName(candidate);
-        if (library.load())
-            break;
-    }
-    return library;
-}
-
-template <class Entry> Entry entry(const char* name) {
-    QLibrary& library = module();
-    return library.isLoaded() ? reinterpret_cast<Entry>(library.resolve(name)) : nullptr;
-}
-
-Outcome outcomeOf(int result) {
-    return result != 0 ? Outcome::Printed : Outcome::Cancelled;
-}
-
-} // namespace
 
 Outcome printWithDialog(QWidget* parent, const QPageSize& paper, const PagePainter& paint) {
-    const auto print = entry<DialogEntry>("pumpvalePrintWithDialog");
-    return print != nullptr ? outcomeOf(print(parent, &paper, &paint)) : Outcome::Unavailable;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName("Pumpvale report");
+    // Printing to a file has no printer to ask for its paper: the locale's is used.
+    if (printer.outputFormat() == QPrinter::PdfFormat || printer.printerName().isEmpty())
+        printer.setPageSize(paper);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle("Print Report");
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return Outcome::Cancelled;
+    paint(printer);
+    return Outcome::Printed;
 }
 
 Outcome printToPdf(const QString& path, const QPageSize& paper, const PagePainter& paint) {
-    const auto print = entry<PdfEntry>("pumpvalePrintToPdf");
-    return print != nullptr ? outcomeOf(print(&path, &paper, &paint)) : Outcome::Unavailable;
-}
-
-QString unavailableReason() {
-    return module().errorString();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setDocName("Pumpvale report");
+    printer.setPageSize(paper);
+    paint(printer);
+    return Outcome::Printed;
 }
 
 } // namespace pumpvale::printing

@@ -1,9 +1,5 @@
-// Printing the report page, through a module loaded on first use.
-//
-// Qt Print Support and the printing system behind it are loaded only when the user first prints, so
-// that starting the program does not pay for them: the print dialog and the printer live in the module
-// pumpvale_print (ui/print_module.cpp), found beside the installed program or in the build tree. The
-// pages are painted by the caller (paintReportPages) on the printer the module hands it.
+// Printing the report: the system's print dialog, or a PDF file with no dialog. The pages are painted
+// by the caller (paintReportPages) on the printer handed to it.
 #pragma once
 
 #include <QPageSize>
@@ -15,7 +11,7 @@ class QWidget;
 
 namespace pumpvale::printing {
 
-enum class Outcome { Printed, Cancelled, Unavailable };
+enum class Outcome { Printed, Cancelled };
 
 // Paints the document on the pages of the device it is given.
 using PagePainter = std::function<void(QPagedPaintDevice&)>;
@@ -26,8 +22,5 @@ Outcome printWithDialog(QWidget* parent, const QPageSize& paper, const PagePaint
 
 // Prints into a PDF file on paper, with no dialog.
 Outcome printToPdf(const QString& path, const QPageSize& paper, const PagePainter& paint);
-
-// Why the module could not be loaded, after Unavailable.
-QString unavailableReason();
 
 } // namespace pumpvale::printing

@@ -35,12 +35,6 @@ protected:
     }
 };
 
-CutMark& cutMarkOf(QLineEdit& box) {
-    if (auto* mark = box.findChild<CutMark*>(kCutMarkName, Qt::FindDirectChildrenOnly))
-        return *mark;
-    return *new CutMark(box);
-}
-
 // The width the text needs: its advance, and one pixel more for the text cursor, which QLineEdit always
 // keeps room for.
 double needed(const QString& text, const QFont& font) {
@@ -60,8 +54,13 @@ int roomForText(const QLineEdit& box) {
     return contents.width() - margins.left() - margins.right() - 2 * kLineEditMargin;
 }
 
-AmountFit fitAmount(QLineEdit& box, const QFont& designFont) {
-    CutMark& mark = cutMarkOf(box);
+QWidget* makeCutMark(QLineEdit& box) {
+    auto* mark = new CutMark(box);
+    mark->hide();
+    return mark;
+}
+
+AmountFit fitAmount(QLineEdit& box, QWidget& mark, const QFont& designFont) {
     box.setTextMargins(0, 0, 0, 0);
     const int room = roomForText(box);
 

@@ -8,6 +8,8 @@
 
 #include <QFont>
 
+class QWidget;
+
 class QLineEdit;
 
 namespace pumpvale {
@@ -20,9 +22,12 @@ struct AmountFit {
     bool cut = false; // the amount is wider than the box even at the smallest size
 };
 
+// The cut mark of box: an ellipsis at its right edge, hidden until a fit needs it. Made once per box.
+QWidget* makeCutMark(QLineEdit& box);
+
 // Fits box's text, starting from designFont: sets the font, shows the text from its first character, and
-// shows or hides the cut mark.
-AmountFit fitAmount(QLineEdit& box, const QFont& designFont);
+// shows or hides cutMark (made by makeCutMark for this box).
+AmountFit fitAmount(QLineEdit& box, QWidget& cutMark, const QFont& designFont);
 
 // The width the box's text can take without scrolling, in pixels.
 int roomForText(const QLineEdit& box);

@@ -5,6 +5,7 @@
 #include "ui/comparison_text.h"
 #include "ui/cost_chart.h"
 #include "ui/details_window.h"
+#include "ui/form2.h"
 #include "ui/message_sink.h"
 #include "ui/report_export.h"
 #include "ui/report_layouts.h"
@@ -40,12 +41,13 @@ QAction* addAction(QWidget& window, const QString& text, const QList<QKeySequenc
 
 } // namespace
 
-ResultsActions::ResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs)
-    : QObject(&window), window_(window), case_(c), costs_(costs) {
+ResultsActions::ResultsActions(Form2& window)
+    : QObject(&window), window_(window), case_(window.operatingCase()), costs_(window.annualCosts()),
+      comparison_(comparisonControls(window.controls())) {
     setObjectName("ResultsActions");
-    results_ = window.findChild<QGroupBox*>("Frame8");
-    boxes_ = {window.findChild<QLineEdit*>("Text11"), window.findChild<QLineEdit*>("Text10"),
-              window.findChild<QLineEdit*>("Text12")};
+    const MainWindowControls& c = window.controls();
+    QGroupBox* results = c.Frame8;
+    boxes_ = {c.Text11, c.Text10, c.Text12};
 
     // No standard key opens details; Ctrl+D ("details") is free in the window and in its entries.
     details_ = addAction(window, "Calculation Details...", {QKeySequence(Qt::CTRL | Qt::Key_D)});
@@ -61,13 +63,15 @@ ResultsActions::ResultsActions(QWidget& window, const OperatingCase& c, const An
     savings_ = addAction(window, "Savings Over Time...", {QKeySequence(Qt::CTRL | Qt::Key_T)});
     connect(savings_, &QAction::triggered, this, &ResultsActions::showSavings);
 
-    results_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    results_->addActions({details_, copy_, print_, export_, savings_});
-    results_->installEventFilter(this);
+    results->setContextMenuPolicy(Qt::ActionsContextMenu);
+    results->addActions({details_, copy_, print_, export_, savings_});
+    connect(&window, &Form2::resultsShown, this, [this] { resultsShownChanged(true); });
+    connect(&window, &Form2::resultsWithdrawn, this, [this] { resultsShownChanged(false); });
     window.installEventFilter(this);
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         QLineEdit* box = boxes_[i];
         designFonts_[i] = box->font();
+        cutMarks_[i] = makeCutMark(*box);
         box->installEventFilter(this);
         box->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(box, &QLineEdit::textChanged, this, &ResultsActions::resultsChanged);
@@ -86,13 +90,13 @@ CalculationReport ResultsActions::report() const {
     CalculationReport r = buildCalculationReport(case_, costs_);
     appendLifeCycleSections(r, case_, costs_,
                             savingsWindow_ != nullptr ? savingsWindow_->inputs() : LifeCycleInputs{});
-    const ComparisonContext context = comparisonContext(window_, case_);
+    const ComparisonContext context = comparisonContext(comparison_, case_);
     r.sections.push_back(inletComparisonSection(context.duty, context.selected));
     return r;
 }
 
 ReportPage ResultsActions::page() const {
-    const ComparisonContext context = comparisonContext(window_, case_);
+    const ComparisonContext context = comparisonContext(comparison_, case_);
     const InletComparison rows = compareInletSizes(context.duty);
     CalculationReport r = buildCalculationReport(case_, costs_);
     r.sections.push_back(inletComparisonSection(context.duty, rows, context.selected));
@@ -139,10 +143,30 @@ void ResultsActions::printReport() {
     QWidget* over = &window_;
     if (detailsWindow_ != nullptr && detailsWindow_->isActiveWindow())
         over = detailsWindow_;
-    const auto paint = [&shown](QPagedPaintDevice& device) { paintReportPages(device, shown); };
-    if (printing::printWithDialog(over, localePageSize(QLocale()), paint) == printing::Outcome::Unavailable)
-        QMessageBox::warning(over, "Print Report",
-                             "Printing is not available: " + printing::unavailableReason());
+    printing::printWithDialog(over, localePageSize(QLocale()), [&shown](QPagedPaintDevice& device) {
+        paintReportPages(device, shown);
+    });
+}
+
+printing::Outcome ResultsActions::printReportToPdf(const QString& path) const {
+    const ReportPage shown = page();
+    return printing::printToPdf(path, localePageSize(QLocale()), [&shown](QPagedPaintDevice& device) {
+        paintReportPages(device, shown);
+    });
+}
+
+void ResultsActions::resultsShownChanged(bool shown) {
+    shown_ = shown;
+    for (QAction* action : {details_, copy_, print_, export_, savings_})
+        action->setEnabled(shown);
+    if (shown) {
+        resultsChanged();
+        return;
+    }
+    if (detailsWindow_ != nullptr)
+        detailsWindow_->close(); // its figures are no longer the window's
+    if (savingsWindow_ != nullptr)
+        savingsWindow_->resultWithdrawn(); // it stays, with its entries, for the next result
 }
 
 void ResultsActions::exportReport() {
@@ -166,20 +190,7 @@ void ResultsActions::exportReport() {
 }
 
 bool ResultsActions::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == results_ &&
-        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
-        const bool shown = event->type() == QEvent::ShowToParent;
-        for (QAction* action : {details_, copy_, print_, export_, savings_})
-            action->setEnabled(shown);
-        if (shown) {
-            resultsChanged();
-        } else {
-            if (detailsWindow_ != nullptr)
-                detailsWindow_->close(); // its figures are no longer the window's
-            if (savingsWindow_ != nullptr)
-                savingsWindow_->resultWithdrawn(); // it stays, with its entries, for the next result
-        }
-    } else if (watched == &window_ && event->type() == QEvent::Close) {
+    if (watched == &window_ && event->type() == QEvent::Close) {
         if (detailsWindow_ != nullptr)
             detailsWindow_->close();
         if (savingsWindow_ != nullptr)
@@ -198,7 +209,7 @@ bool ResultsActions::eventFilter(QObject* watched, QEvent* event) {
 // While the results are hidden nothing is shown of them: a handler that fills the three boxes and then
 // shows the group has them fitted once, when the group appears, not once for each box as well.
 void ResultsActions::resultsChanged() {
-    if (results_->isHidden())
+    if (!shown_)
         return;
     // The boxes' derivations need the working only, not the inlet comparison the full report adds.
     const CalculationReport working = buildCalculationReport(case_, costs_);
@@ -209,7 +220,7 @@ void ResultsActions::resultsChanged() {
         if (last && last->text == box.text() && last->size == box.size()) {
             box.setCursorPosition(0);
         } else {
-            last = Fitted{box.text(), box.size(), fitAmount(box, designFonts_[i])};
+            last = Fitted{box.text(), box.size(), fitAmount(box, *cutMarks_[i], designFonts_[i])};
         }
         QString tip;
         if (!box.text().isEmpty() && !box.isHidden()) {
@@ -233,15 +244,4 @@ void ResultsActions::showBoxMenu(QLineEdit& box, QPoint where) {
     menu->popup(box.mapToGlobal(where));
 }
 
-ResultsActions& installResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs) {
-    return *new ResultsActions(window, c, costs);
-}
-
 } // namespace pumpvale
-
-// The module's entry point (ui/results_loader.cpp). It knows no Form2: the program exports none of its
-// own symbols to its modules.
-extern "C" Q_DECL_EXPORT void pumpvaleInstallResultsActions(QWidget* window, const pumpvale::OperatingCase* c,
-                                                            const pumpvale::AnnualCosts* costs) {
-    pumpvale::installResultsActions(*window, *c, *costs);
-}

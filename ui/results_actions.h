@@ -3,13 +3,15 @@
 // Report...", "Export Report..." and "Savings Over Time..." on a right-click of the group and as keyboard
 // shortcuts.
 //
-// It installs itself on the main window from one call and watches the results group and boxes, so the
-// window's handlers know nothing of it. The actions are enabled while a result is shown; they build the
-// report afresh from the window's record each time.
+// The main window makes it. It follows the window's results as they are shown and withdrawn (the
+// window's signals) and the boxes' texts, so the window's handlers know nothing of it. The actions are
+// enabled while a result is shown; they build the report afresh from the window's record each time.
 #pragma once
 
 #include "core/report.h"
+#include "ui/comparison_text.h"
 #include "ui/report_page.h"
+#include "ui/report_printing.h"
 #include "ui/result_box_fit.h"
 
 #include <QFont>
@@ -22,20 +24,20 @@
 #include <optional>
 
 class QAction;
-class QGroupBox;
 class QLineEdit;
 
 namespace pumpvale {
 
 class DetailsWindow;
+class Form2;
 class MessageSink;
 class SavingsWindow;
 
 class ResultsActions final : public QObject {
     Q_OBJECT
 public:
-    // c and costs are the window's record and results, which live as long as the window.
-    ResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs);
+    // Made a child of window, and lives as long as it; reads the window's record and results.
+    explicit ResultsActions(Form2& window);
 
     QAction& detailsAction() const { return *details_; }
     QAction& copyAction() const { return *copy_; }
@@ -55,19 +57,24 @@ public:
     void printReport();
     void exportReport();
     void showSavings();
+    // The same page as printReport, into a PDF file with no dialog.
+    printing::Outcome printReportToPdf(const QString& path) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void resultsShownChanged(bool shown);
     void resultsChanged();
     void showBoxMenu(QLineEdit& box, QPoint where);
 
-    QWidget& window_;
+    Form2& window_;
     const OperatingCase& case_;
     const AnnualCosts& costs_;
-    QGroupBox* results_ = nullptr;
+    ComparisonControls comparison_;
+    bool shown_ = false;
     std::array<QLineEdit*, 3> boxes_{}; // Text11, Text10, Text12: AODD cost, durvane cost, savings
+    std::array<QWidget*, 3> cutMarks_{};
     std::array<QFont, 3> designFonts_;
     // Each box's last fit and what it was made for: the same amount in the same box fits the same way.
     struct Fitted {
@@ -85,8 +92,5 @@ private:
     QPointer<DetailsWindow> detailsWindow_;
     SavingsWindow* savingsWindow_ = nullptr; // a child of the window, hidden when closed
 };
-
-// Puts the results' tooltips, actions and box fitting on the main window; the window owns what it makes.
-ResultsActions& installResultsActions(QWidget& window, const OperatingCase& c, const AnnualCosts& costs);
 
 } // namespace pumpvale

@@ -89,7 +89,7 @@ TEST(InletComparison, EveryRowIsWhatTheInletStepAndCostButtonGive) {
             user.pcCostOnly = false; // the cost button as the compressor step would show it
             const CostSavingsResult cost =
                 findCostSavings(user, costs, d.compressorStages, d.compressorEfficiency);
-            ASSERT_EQ(row.costs.has_value(), cost.display == CostDisplay::Full);
+            ASSERT_EQ(row.costs.has_value(), cost.display() == CostDisplay::Full);
             if (row.costs) {
                 EXPECT_TRUE(near(row.costs->pcAnnualCost, costs.pcAnnualCost));
                 EXPECT_TRUE(near(row.costs->aoddAnnualCost, costs.aoddAnnualCost));

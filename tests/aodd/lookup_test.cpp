@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace pumpvale {
@@ -32,10 +33,10 @@ OperatingCase afterEarlierLookup(double flowGpm, double pressurePsi) {
     c.pressurePsi = pressurePsi;
     c.airConsumptionScfm = 11.5;
     c.requiredAirPsi = 66.5;
-    c.scfmAtQa = 1.5;
-    c.scfmAtQb = 2.5;
-    c.airPsiAtQa = 3.5;
-    c.airPsiAtQb = 4.5;
+    c.bracket.scfmAtQa = 1.5;
+    c.bracket.scfmAtQb = 2.5;
+    c.bracket.airPsiAtQa = 3.5;
+    c.bracket.airPsiAtQb = 4.5;
     c.lookupInRange = true; // the inlet step sets it before the lookup
     return c;
 }
@@ -66,21 +67,27 @@ void checkExample(InletSize size, const Example& e) {
     const OperatingCase before = c;
     const LookupReport report = lookUp(size, c);
 
-    ASSERT_EQ(report.producedResult, e.result.has_value());
+    ASSERT_EQ(report.producedResult(), e.result.has_value());
+    // What the lookup found is what it stored.
+    ASSERT_EQ(report.figures.has_value(), e.result.has_value());
+    if (report.figures) {
+        EXPECT_EQ(report.figures->bracket, c.bracket);
+        EXPECT_EQ(report.figures->airConsumptionScfm, c.airConsumptionScfm);
+    }
     if (e.result) {
         EXPECT_TRUE(near(c.airConsumptionScfm, e.result->scfm));
         EXPECT_TRUE(near(c.requiredAirPsi, e.result->airPsi));
     } else {
         EXPECT_EQ(c.airConsumptionScfm, before.airConsumptionScfm);
         EXPECT_EQ(c.requiredAirPsi, before.requiredAirPsi);
-        EXPECT_EQ(c.scfmAtQa, before.scfmAtQa);
-        EXPECT_EQ(c.airPsiAtQb, before.airPsiAtQb);
+        EXPECT_EQ(c.bracket.scfmAtQa, before.bracket.scfmAtQa);
+        EXPECT_EQ(c.bracket.airPsiAtQb, before.bracket.airPsiAtQb);
     }
     if (e.working) {
-        EXPECT_TRUE(near(c.scfmAtQa, e.working->scfmAtQa));
-        EXPECT_TRUE(near(c.scfmAtQb, e.working->scfmAtQb));
-        EXPECT_TRUE(near(c.airPsiAtQa, e.working->airPsiAtQa));
-        EXPECT_TRUE(near(c.airPsiAtQb, e.working->airPsiAtQb));
+        EXPECT_TRUE(near(c.bracket.scfmAtQa, e.working->scfmAtQa));
+        EXPECT_TRUE(near(c.bracket.scfmAtQb, e.working->scfmAtQb));
+        EXPECT_TRUE(near(c.bracket.airPsiAtQa, e.working->airPsiAtQa));
+        EXPECT_TRUE(near(c.bracket.airPsiAtQb, e.working->airPsiAtQb));
     }
     if (e.box) {
         ASSERT_EQ(report.messages.size(), 1u);
@@ -219,6 +226,32 @@ INSTANTIATE_TEST_SUITE_P(Lookup, ThreeInch, ::testing::Values(
     kCaseName);
 // clang-format on
 
+// The report shows the flow points the lookup read between; it once found them again by repeating the
+// bracket rule. The 1-inch table brackets 10 GPM between its flow points 7.5 and 10 (first in test
+// order), 10.5 GPM between 10 and 15.
+TEST(OneInchLookup, KeepsTheFlowPointsItReadBetween) {
+    for (const auto& [flow, qa, qb] : {std::tuple{10.0, 7.5, 10.0}, std::tuple{10.5, 10.0, 15.0}}) {
+        OperatingCase c = afterEarlierLookup(flow, 60);
+        ASSERT_EQ(lookUp(InletSize::One, c).outcome, LookupOutcome::Found);
+        EXPECT_EQ(c.bracket.qaGpm, qa) << flow;
+        EXPECT_EQ(c.bracket.qbGpm, qb) << flow;
+    }
+}
+
+// The warnings' outcomes, which the comparison's reasons are read from.
+TEST(OneInchLookup, SaysWhichSideOfItsDataAPointLies) {
+    using enum LookupOutcome;
+    for (const auto& [flow, pressure, outcome] :
+         {std::tuple{0.5, 60.0, FlowBelowData}, std::tuple{40.0, 60.0, FlowAboveData},
+          std::tuple{12.0, 95.0, PressureAboveData}}) {
+        OperatingCase c = afterEarlierLookup(flow, pressure);
+        const LookupReport report = lookUp(InletSize::One, c);
+        EXPECT_EQ(report.outcome, outcome) << flow << " GPM at " << pressure << " psi";
+        EXPECT_EQ(report.messages.size(), 1u);
+        EXPECT_FALSE(report.figures);
+    }
+}
+
 TEST(ThreeInchLookup, RemembersThePointItRanFor) {
     OperatingCase c = afterEarlierLookup(13.49, 20);
     lookupThreeInch(c);
@@ -230,7 +263,7 @@ TEST(ThreeInchLookup, RemembersThePointItRanFor) {
 TEST(TwoInchLookup, SinglePointAt125GpmHoldsAtEveryPressureFrom14_5Psi) {
     for (double p = 14.5; p <= 40; p += 0.25) {
         OperatingCase c = afterEarlierLookup(125, p);
-        ASSERT_TRUE(lookupAodd(performanceTable(InletSize::Two), c).producedResult) << p;
+        ASSERT_TRUE(lookupAodd(performanceTable(InletSize::Two), c).producedResult()) << p;
         EXPECT_EQ(c.airConsumptionScfm, 120) << p;
         EXPECT_EQ(c.requiredAirPsi, 85) << p;
     }
@@ -262,7 +295,7 @@ TEST_P(MakersPoints, AreReadBackExactly) {
             const double p = 20.0 * static_cast<double>(i + 1);
             SCOPED_TRACE(::testing::Message() << row.flowGpm << " GPM, " << p << " psi");
             OperatingCase c = afterEarlierLookup(row.flowGpm, p);
-            ASSERT_TRUE(lookUp(t.size, c).producedResult);
+            ASSERT_TRUE(lookUp(t.size, c).producedResult());
             EXPECT_EQ(c.airConsumptionScfm, row.points[i].scfm);
             EXPECT_EQ(c.requiredAirPsi, row.points[i].airPsi);
         }
@@ -353,7 +386,7 @@ TEST_P(Boundaries, EndOnTheRightSide) {
         SCOPED_TRACE(::testing::Message() << b.flowGpm << " GPM, " << b.pressurePsi << " psi");
         OperatingCase c = afterEarlierLookup(b.flowGpm, b.pressurePsi);
         const LookupReport report = lookUp(t.size, c);
-        EXPECT_EQ(report.producedResult, !b.box);
+        EXPECT_EQ(report.producedResult(), !b.box);
         if (b.box) {
             ASSERT_EQ(report.messages.size(), 1u);
             EXPECT_EQ(report.messages[0], *b.box);
@@ -425,7 +458,7 @@ TEST_P(Sweep, EveryPointGivesAFinitePositiveResultOrOneWarning) {
             OperatingCase c = afterEarlierLookup(flow, pressure);
             LookupReport report = lookUp(size, c);
             std::erase(report.messages, msg::kThreeInchAdvisory);
-            if (report.producedResult) {
+            if (report.producedResult()) {
                 ++results;
                 EXPECT_TRUE(report.messages.empty()) << flow << " GPM, " << pressure << " psi";
                 EXPECT_TRUE(std::isfinite(c.airConsumptionScfm) && c.airConsumptionScfm > 0)
@@ -450,7 +483,7 @@ TEST_P(Sweep, OddEntriesGiveNoUnsoundResult) {
             OperatingCase c = afterEarlierLookup(flow, pressure);
             const LookupReport report = lookUp(GetParam().size, c);
             EXPECT_LE(report.messages.size(), 1u) << flow << " GPM, " << pressure << " psi";
-            if (report.producedResult) {
+            if (report.producedResult()) {
                 EXPECT_TRUE(std::isfinite(c.airConsumptionScfm) && std::isfinite(c.requiredAirPsi))
                     << flow << " GPM, " << pressure << " psi";
             }

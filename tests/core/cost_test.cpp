@@ -19,7 +19,7 @@ TEST(WorkedExample, EveryIntermediateAndAmount) {
 
     AnnualCosts costs;
     const CostSavingsResult result = findCostSavings(c, costs, "1", "75");
-    ASSERT_EQ(result.display, CostDisplay::Full);
+    ASSERT_EQ(result.display(), CostDisplay::Full);
     EXPECT_TRUE(result.messages.empty());
     EXPECT_TRUE(near(costs.pcAnnualCost, 292.54043674184));
     EXPECT_TRUE(near(c.compressionRatio, 3.72108843537415));
@@ -39,7 +39,7 @@ TEST(WorkedExample, TwoCompressorStagesNeedLessPower) {
     OperatingCase c = workedExampleCase();
     computePcPower(c);
     AnnualCosts costs;
-    ASSERT_EQ(findCostSavings(c, costs, "2", "75").display, CostDisplay::Full);
+    ASSERT_EQ(findCostSavings(c, costs, "2", "75").display(), CostDisplay::Full);
     EXPECT_TRUE(near(c.idealCompressorHp, 0.92624616704770));
 }
 
@@ -56,7 +56,7 @@ TEST(Savings, CheaperAoddPumpGivesNegativeSavings) {
     c.airConsumptionScfm = 1;
     computePcPower(c);
     AnnualCosts costs;
-    ASSERT_EQ(findCostSavings(c, costs, "1", "75").display, CostDisplay::Full);
+    ASSERT_EQ(findCostSavings(c, costs, "1", "75").display(), CostDisplay::Full);
     EXPECT_LT(costs.totalSavings, 0);
     EXPECT_EQ(formatStandard(costs.totalSavings).front(), '-');
 }
@@ -86,12 +86,12 @@ TEST_P(CompressorRules, ShowTheFirstBrokenRuleOnly) {
         EXPECT_EQ(result.messages[0], *p.expected);
         EXPECT_EQ(result.messages[0].title, "ERROR");
         EXPECT_EQ(result.messages[0].icon, MessageIcon::Stop);
-        EXPECT_EQ(result.display, CostDisplay::Nothing);
+        EXPECT_EQ(result.display(), CostDisplay::Nothing);
         EXPECT_EQ(c.stepStatus, StepStatus::Rejected);
         EXPECT_EQ(costs.pcAnnualCost, 0) << "nothing is computed after a rejected entry";
     } else {
         EXPECT_TRUE(result.messages.empty());
-        EXPECT_EQ(result.display, CostDisplay::Full);
+        EXPECT_EQ(result.display(), CostDisplay::Full);
         EXPECT_EQ(c.stepStatus, StepStatus::Ok);
     }
 }
@@ -118,7 +118,7 @@ TEST(CostSavings, PcCostOnlyReadsNoCompressorEntry) {
     c.stepStatus = StepStatus::Rejected;
     AnnualCosts costs;
     const CostSavingsResult result = findCostSavings(c, costs, "garbage", "500");
-    EXPECT_EQ(result.display, CostDisplay::PcCostOnly);
+    EXPECT_EQ(result.display(), CostDisplay::PcCostOnly);
     EXPECT_TRUE(result.messages.empty());
     EXPECT_EQ(c.stepStatus, StepStatus::Ok);
     EXPECT_EQ(formatStandard(costs.pcAnnualCost), "292.54");
@@ -147,7 +147,7 @@ TEST_P(NoAirDemand, ShowsTheGuardMessageAndNothingElse) {
     const CostSavingsResult result = findCostSavings(c, costs, "1", "75");
     ASSERT_EQ(result.messages.size(), 1u);
     EXPECT_EQ(result.messages[0], msg::kNoAirDemand);
-    EXPECT_EQ(result.display, CostDisplay::Nothing);
+    EXPECT_EQ(result.display(), CostDisplay::Nothing);
     EXPECT_EQ(c.stepStatus, StepStatus::Ok) << "Go Back must still lead to another inlet size";
     EXPECT_EQ(costs.pcAnnualCost, 0);
     EXPECT_EQ(costs.aoddAnnualCost, 0);
@@ -172,7 +172,7 @@ TEST(NonFiniteAmounts, TinyEfficiencyBlamedTheInletSize) {
     AnnualCosts costs;
     const CostSavingsResult result = findCostSavings(c, costs, "1", "4.9e-324");
     EXPECT_EQ(result.messages, Messages{msg::kEfficiencyTooSmall});
-    EXPECT_EQ(result.display, CostDisplay::Nothing);
+    EXPECT_EQ(result.display(), CostDisplay::Nothing);
     EXPECT_EQ(costs.aoddAnnualCost, 0);
 }
 
@@ -187,7 +187,7 @@ TEST(NonFiniteAmounts, PcOnlyPathShowedAnEndlessCost) {
         c.pcCostOnly = true;
         const CostSavingsResult pcOnly = findCostSavings(c, costs, "1", "75");
         EXPECT_EQ(pcOnly.messages, Messages{msg::kNoPcCost});
-        EXPECT_EQ(pcOnly.display, CostDisplay::Nothing);
+        EXPECT_EQ(pcOnly.display(), CostDisplay::Nothing);
         c.pcCostOnly = false;
         const CostSavingsResult full = findCostSavings(c, costs, "1", "75");
         EXPECT_EQ(full.messages, Messages{msg::kNoPcCost});

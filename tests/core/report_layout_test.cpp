@@ -52,10 +52,10 @@ CalculationReport exampleReport() {
     c.currency = "US Dollars";
     c.inletSize = InletSize::One;
     c.airPressurePsi = 90;
-    c.scfmAtQa = 9;
-    c.scfmAtQb = 11;
-    c.airPsiAtQa = 38;
-    c.airPsiAtQb = 42;
+    c.bracket.scfmAtQa = 9;
+    c.bracket.scfmAtQb = 11;
+    c.bracket.airPsiAtQa = 38;
+    c.bracket.airPsiAtQb = 42;
     computePcPower(c);
     AnnualCosts costs;
     findCostSavings(c, costs, "1", "75");

@@ -21,10 +21,12 @@ struct WorkedExample {
         c.airPressurePsi = 90;
         c.currency = "US Dollars";
         c.inletSize = InletSize::One;
-        c.scfmAtQa = 9;
-        c.scfmAtQb = 11;
-        c.airPsiAtQa = 38;
-        c.airPsiAtQb = 42;
+        c.bracket.qaGpm = 7.5; // the 1-inch table's flow points around 10 GPM
+        c.bracket.qbGpm = 10;
+        c.bracket.scfmAtQa = 9;
+        c.bracket.scfmAtQb = 11;
+        c.bracket.airPsiAtQa = 38;
+        c.bracket.airPsiAtQb = 42;
         computePcPower(c);
         findCostSavings(c, costs, "1", "75");
     }
@@ -115,7 +117,7 @@ TEST(CalculationReport, PcOnlyResultSaysWhichRuleMadeIt) {
     c.pcCostOnly = true;
     computePcPower(c);
     AnnualCosts costs;
-    ASSERT_EQ(findCostSavings(c, costs, "", "").display, CostDisplay::PcCostOnly);
+    ASSERT_EQ(findCostSavings(c, costs, "", "").display(), CostDisplay::PcCostOnly);
 
     const CalculationReport report = buildCalculationReport(c, costs);
     EXPECT_TRUE(report.pcCostOnly);

@@ -115,7 +115,7 @@ TEST(MainWindowAccessibility, EntriesDescribeTheirRangeInTheChosenUnits) {
     ui.click("Option9");
     EXPECT_TRUE(ui.control("Text1")->accessibleDescription().contains("14.5 to 87 psi"));
     ui.click("Option10");
-    EXPECT_TRUE(ui.control("Text1")->accessibleDescription().contains("1 to 5.99 Bar"));
+    EXPECT_TRUE(ui.control("Text1")->accessibleDescription().contains("1 to 5.998 Bar"));
     for (const char* entry : {"Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"})
         EXPECT_TRUE(ui.control(entry)->accessibleDescription().startsWith("Accepted: ")) << entry;
     // The caption is the entry's label for assistive technology.

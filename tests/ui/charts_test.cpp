@@ -92,7 +92,7 @@ void yenAtFortyPsi(MainWindowDriver& ui, const char* efficiency) {
 }
 
 CostChartView comparisonView(MainWindowDriver& ui) {
-    const ComparisonContext context = comparisonContext(ui.window(), ui.window().operatingCase());
+    const ComparisonContext context = comparisonContext(comparisonControls(ui.window().controls()), ui.window().operatingCase());
     return {costChartData(context.duty), compareInletSizes(context.duty), context.units, context.currency,
             context.selected};
 }

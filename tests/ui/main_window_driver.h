@@ -5,7 +5,7 @@
 #include "core/messages.h"
 #include "ui/form2.h"
 #include "ui/message_sink.h"
-#include "ui/screen_state.h"
+#include "screen_state.h"
 
 #include <QString>
 #include <memory>

@@ -26,7 +26,7 @@ namespace {
 
 // The report as the results' Print and Export make it, at a fixed time.
 ReportPage pageOf(const Form2& window) {
-    const ComparisonContext context = comparisonContext(window, window.operatingCase());
+    const ComparisonContext context = comparisonContext(comparisonControls(window.controls()), window.operatingCase());
     const InletComparison rows = compareInletSizes(context.duty);
     CalculationReport report = buildCalculationReport(window.operatingCase(), window.annualCosts());
     report.sections.push_back(inletComparisonSection(context.duty, rows, context.selected));

@@ -23,7 +23,7 @@
 namespace pumpvale::testing {
 namespace {
 
-// The window's action of that text (the results module puts them on the window).
+// The window's action of that text.
 QAction& action(Form2& window, const QString& text) {
     for (QAction* candidate : window.actions())
         if (candidate->text() == text)

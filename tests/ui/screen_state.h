@@ -1,6 +1,7 @@
-// The named configurations of shown and enabled controls that the main window passes through.
+// The named configurations of shown and enabled controls that the main window passes through, for the
+// window tests.
 //
-// The window keeps no variable for its state: its handlers show, hide, enable and disable controls one by
+// The window does not name its screen states: its handlers show, hide, enable and disable controls one by
 // one. This table says what each configuration looks like, so that a window can be checked against it.
 #pragma once
 

@@ -1,4 +1,4 @@
-#include "ui/screen_state.h"
+#include "screen_state.h"
 
 #include "ui/window_parts.h"
 
