@@ -9,6 +9,7 @@
 #include "ui/accessibility.h"
 #include "ui/accessible_buttons.h"
 #include "ui/artwork.h"
+#include "ui/case_files.h"
 #include "ui/form2_controls.h"
 #include "ui/handler_guard.h"
 #include "ui/inlet_comparison.h"
@@ -57,6 +58,7 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
     makeMainWindowAccessible(*this, ui_);
     new InletComparisonHook(*this);
     results_ = new ResultsActions(*this);
+    cases_ = new CaseFiles(*this, messages_);
 }
 
 Form2::~Form2() = default;
