@@ -49,8 +49,8 @@ Form2::Form2(MessageSink& messages, QWidget* parent) : Form2(nullptr, &messages,
 Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* parent)
     : QWidget(parent), ownSink_(std::move(ownSink)), messages_(sink != nullptr ? *sink : *ownSink_) {
     build();
-    for (QRadioButton* option : {ui_.Option9, ui_.Option10, ui_.Option7, ui_.Option8, ui_.Option1, ui_.Option2,
-                                 ui_.Option3, ui_.Option4, ui_.Option5, ui_.Option6})
+    for (QRadioButton* option : {ui_.Option9, ui_.Option10, ui_.Option7, ui_.Option8, ui_.Option1,
+                                 ui_.Option2, ui_.Option3, ui_.Option4, ui_.Option5, ui_.Option6})
         makeActionsClick(*option);
     drawPictures();
     connectHandlers();

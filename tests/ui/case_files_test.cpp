@@ -6,6 +6,7 @@
 #include "ui/case_files.h"
 #include "ui/case_picker.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -152,6 +153,18 @@ TEST_F(CaseFileFaults, EachRowOfAListOpensAsItsOwnCase) {
     EXPECT_FALSE(picker.table().tabKeyNavigation());
     picker.table().selectRow(1);
     EXPECT_EQ(picker.chosen(), 1U);
+    // Named for assistive tools, and Tab leaves the table for the buttons.
+    for (QWidget* control : picker.findChildren<QWidget*>()) {
+        if (control->focusPolicy() & Qt::TabFocus) {
+            EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+                << control->objectName().toStdString();
+        }
+    }
+    picker.show();
+    QApplication::setActiveWindow(&picker);
+    picker.table().setFocus();
+    QTest::keyClick(&picker.table(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), picker.findChild<QWidget*>("OpenButton"));
     for (const auto& [key, result] :
          {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
         picker.setResult(-1);
