@@ -346,8 +346,8 @@ cases::DutyPoint CaseFiles::entries() const {
 }
 
 void CaseFiles::showFailure(const QString& text, const char* title) {
-    const std::string words = text.toStdString();
-    messages_.show(Message{words, title, MessageIcon::Stop});
+    failure_ = text.toStdString();
+    messages_.show(Message{failure_, title, MessageIcon::Stop});
 }
 
 } // namespace pumpvale

@@ -26,6 +26,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <utility>
 
 class QAction;
@@ -87,6 +88,9 @@ private:
     std::size_t openedRow_ = 0;
     bool openedFromList_ = false; // the file held several duty points
     bool wasShown_ = false;       // the window was on screen when a fill began
+    // The last failure's text: a Message only views its text, and a sink may keep the message (a test's
+    // recorder does) after show() returns.
+    std::string failure_;
 };
 
 } // namespace pumpvale

@@ -90,7 +90,7 @@ TEST_P(CaseRows, AWindowPastStepOneOpensAsANewOneWould) {
     const QString path = write(dir, "in.csv", kHeader + GetParam().row + "\n");
     for (const ScreenState state :
          {ScreenState::InletStep, ScreenState::CompressorStep, ScreenState::FullResults,
-          ScreenState::PcOnlyResults, ScreenState::InletPcOnlyResults}) {
+          ScreenState::PcOnlyStep, ScreenState::PcOnlyResults, ScreenState::InletPcOnlyResults}) {
         MainWindowDriver used;
         used.reach(state);
         used.messages.shown.clear();
