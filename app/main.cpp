@@ -4,6 +4,7 @@
 #include "ui/startup.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
 
@@ -22,8 +23,12 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() == 3 && arguments[1] == QLatin1String("--check-installation"))
         return pumpvale::checkInstallation(arguments[2]);
-    // Start-up shows the intro window and nothing else; the others are created when asked for.
     pumpvale::Navigator navigator;
-    pumpvale::startPumpvale(navigator);
+    // "pumpvale FILE" (a desktop's "Open With" too) goes straight to the calculator with that case;
+    // otherwise start-up shows the intro window and nothing else, the others created when asked for.
+    if (arguments.size() == 2 && !arguments[1].startsWith(QLatin1Char('-')))
+        pumpvale::startPumpvaleWithCase(navigator, QFileInfo(arguments[1]).absoluteFilePath());
+    else
+        pumpvale::startPumpvale(navigator);
     return QApplication::exec();
 }

@@ -9,6 +9,7 @@
 #include "ui/accessibility.h"
 #include "ui/accessible_buttons.h"
 #include "ui/artwork.h"
+#include "ui/case_files.h"
 #include "ui/form2_controls.h"
 #include "ui/handler_guard.h"
 #include "ui/inlet_comparison.h"
@@ -48,8 +49,8 @@ Form2::Form2(MessageSink& messages, QWidget* parent) : Form2(nullptr, &messages,
 Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* parent)
     : QWidget(parent), ownSink_(std::move(ownSink)), messages_(sink != nullptr ? *sink : *ownSink_) {
     build();
-    for (QRadioButton* option : {ui_.Option9, ui_.Option10, ui_.Option7, ui_.Option8, ui_.Option1, ui_.Option2,
-                                 ui_.Option3, ui_.Option4, ui_.Option5, ui_.Option6})
+    for (QRadioButton* option : {ui_.Option9, ui_.Option10, ui_.Option7, ui_.Option8, ui_.Option1,
+                                 ui_.Option2, ui_.Option3, ui_.Option4, ui_.Option5, ui_.Option6})
         makeActionsClick(*option);
     drawPictures();
     connectHandlers();
@@ -57,6 +58,7 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
     makeMainWindowAccessible(*this, ui_);
     new InletComparisonHook(*this);
     results_ = new ResultsActions(*this);
+    cases_ = new CaseFiles(*this, messages_);
 }
 
 Form2::~Form2() = default;

@@ -19,6 +19,7 @@
 
 namespace pumpvale {
 
+class CaseFiles;
 class HandlerGuard;
 class MessageSink;
 class ResultsActions;
@@ -40,6 +41,8 @@ public:
     bool areResultsShown() const { return resultsShown_; }
     // The results' actions (details, copy, print), a part of the window.
     ResultsActions& resultsActions() const { return *results_; }
+    // Open Case and Save Case, a part of the window.
+    CaseFiles& caseFiles() const { return *cases_; }
 
 signals:
     // The workflow, as it moves: step one's operating data accepted (the inlet step or the cost button
@@ -105,6 +108,7 @@ private:
     std::unique_ptr<MessageSink> ownSink_;
     HandlerGuard* guard_ = nullptr;     // a child of the window
     ResultsActions* results_ = nullptr; // a child of the window
+    CaseFiles* cases_ = nullptr;        // a child of the window
     MessageSink& messages_;
     OperatingCase case_;
     AnnualCosts costs_;

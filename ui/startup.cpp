@@ -1,7 +1,9 @@
 #include "ui/startup.h"
 
 #include "ui/artwork.h"
+#include "ui/case_files.h"
 #include "ui/form1.h"
+#include "ui/form2.h"
 #include "ui/keys_window.h"
 #include "ui/navigator.h"
 
@@ -45,14 +47,26 @@ private:
     QTimer timer_;
 };
 
-} // namespace
-
-QWidget* startPumpvale(Navigator& navigator) {
+void identify() {
     QGuiApplication::setDesktopFileName("pumpvale"); // pairs the windows with the desktop menu entry
     QApplication::setQuitOnLastWindowClosed(true);
     installKeysHelp();
+}
+
+} // namespace
+
+QWidget* startPumpvale(Navigator& navigator) {
+    identify();
     new IconAfterFirstPaint(*navigator.intro());
     return navigator.showIntro();
+}
+
+QWidget* startPumpvaleWithCase(Navigator& navigator, const QString& file) {
+    identify();
+    Form2* calculator = navigator.showMain();
+    new IconAfterFirstPaint(*calculator);
+    QTimer::singleShot(0, calculator, [calculator, file] { calculator->caseFiles().openFile(file); });
+    return calculator;
 }
 
 } // namespace pumpvale

@@ -1,0 +1,221 @@
+// Open Case and Save Case through the real main window, by their path-taking entry points: a case
+// opened shows what the core's run of the window shows, saved and opened again it shows the same, and
+// files that cannot be opened or written say why, naming the file, the row and the cell.
+#include "cases/window_run.h"
+#include "test_support.h"
+#include "ui/case_files.h"
+#include "ui/case_picker.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <sstream>
+
+namespace pumpvale::testing {
+namespace {
+
+const std::string kHeader =
+    "tag,units,pc_stages,pressure,flow,air_pressure,weeks,days,hours,currency,price,inlet,"
+    "compressor_stages,compressor_efficiency\n";
+
+QString write(const QTemporaryDir& dir, const char* name, const std::string& text) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    return path;
+}
+
+// The core's run of the row, for what the window must show.
+cases::WindowRun coreRun(const std::string& row) {
+    std::istringstream in(kHeader + row + "\n");
+    cases::DutyListReader reader(in);
+    EXPECT_FALSE(reader.start());
+    cases::DutyRow read;
+    EXPECT_TRUE(reader.next(read));
+    return cases::runAsTheWindow(read.point.value_or(cases::DutyPoint{}));
+}
+
+struct RowCase {
+    const char* name;
+    std::string row;
+};
+void PrintTo(const RowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// clang-format off
+const RowCase kRows[] = {
+    {"WorkedExample",        "P-101,English,1,60,10,90,52,7,24,US Dollars,,1,,"},
+    {"TwoStagesThreeInch",   "\"Tank 3, north\",English,2,95,60,120,52,7,24,US Dollars,0.072,3,2,80"},
+    {"SiPartTime",           "P-7,SI,1,4,40,6.5,48,5,16,Euro,,1,,"},
+    {"FlowAboveTheAoddData", "P-9,English,1,30,250,90,52,7,24,US Dollars,,,,"},
+    {"ThreeInchShortOfAir",  "P-3,English,1,50,60,50,52,7,24,US Dollars,,3,,"},
+    {"NoInletChosen",        "P-4,English,1,60,10,90,52,7,24,US Dollars,,,,"},
+};
+// clang-format on
+
+class CaseRows : public MainWindowTest, public ::testing::WithParamInterface<RowCase> {
+protected:
+    QTemporaryDir dir;
+};
+
+// Opened, saved and opened again in a new window: the same messages, screen, results and tag.
+TEST_P(CaseRows, SavedFromTheWindowOpenedAgainShowsTheSameResults) {
+    const cases::WindowRun run = coreRun(GetParam().row);
+    ASSERT_TRUE(ui.window().caseFiles().openFile(write(dir, "in.csv", kHeader + GetParam().row + "\n")));
+    EXPECT_EQ(ui.messages.shown, run.messages);
+    EXPECT_TRUE(ui.window().caseFiles().saveAction().isEnabled());
+    const QString saved = dir.filePath("saved.csv");
+    ASSERT_TRUE(ui.window().caseFiles().saveTo(saved));
+
+    MainWindowDriver again;
+    ASSERT_TRUE(again.window().caseFiles().openFile(saved));
+    EXPECT_EQ(again.messages.shown, run.messages);
+    for (const char* box :
+         {"Text10", "Text11", "Text12", "Text1", "Text2", "Text3", "Text9", "Text4", "Text5"})
+        EXPECT_EQ(again.text(box), ui.text(box)) << box;
+    EXPECT_EQ(again.window().caseFiles().carried(), ui.window().caseFiles().carried());
+    ASSERT_EQ(ui.window().caseFiles().carried().size(), 1U);
+    EXPECT_EQ(ui.window().caseFiles().carried().front().first, "tag");
+}
+
+// A window anywhere past step one, opened again: what a window just opened shows for the new case.
+TEST_P(CaseRows, AWindowPastStepOneOpensAsANewOneWould) {
+    const QString path = write(dir, "in.csv", kHeader + GetParam().row + "\n");
+    for (const ScreenState state :
+         {ScreenState::InletStep, ScreenState::CompressorStep, ScreenState::FullResults,
+          ScreenState::PcOnlyStep, ScreenState::PcOnlyResults, ScreenState::InletPcOnlyResults}) {
+        MainWindowDriver used;
+        used.reach(state);
+        used.messages.shown.clear();
+        ASSERT_TRUE(used.window().caseFiles().openFile(path));
+        EXPECT_EQ(used.messages.shown, coreRun(GetParam().row).messages) << nameOf(state);
+        ASSERT_TRUE(ui.window().caseFiles().openFile(path));
+        // The seed leaves a withdrawn result's figures in its hidden boxes: only what is shown counts.
+        for (const char* box : {"Text10", "Text11", "Text12"}) {
+            if (ui.control(box)->isVisibleTo(&ui.window())) {
+                EXPECT_EQ(used.text(box), ui.text(box)) << nameOf(state) << ' ' << box;
+            }
+            EXPECT_EQ(used.control(box)->isVisibleTo(&used.window()),
+                      ui.control(box)->isVisibleTo(&ui.window()));
+        }
+        EXPECT_EQ(used.control("Frame8")->isVisibleTo(&used.window()),
+                  ui.control("Frame8")->isVisibleTo(&ui.window()));
+        ui.messages.shown.clear();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CaseRows, ::testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class CaseFileFaults : public MainWindowTest {
+protected:
+    QTemporaryDir dir;
+};
+
+// A spreadsheet with a decimal comma writes semicolons and "4,5": the row is refused at its cell.
+TEST_F(CaseFileFaults, ADecimalCommaIsRefusedAtItsCell) {
+    const QString path = write(dir, "survey.csv",
+                               "units;pc_stages;pressure;flow;air_pressure;weeks;days;hours;currency;inlet\n"
+                               "English;1;4,5;10;90;52;7;24;US Dollars;1\n");
+    EXPECT_FALSE(ui.window().caseFiles().openFile(path));
+    ASSERT_EQ(ui.messages.shown.size(), 1U);
+    const std::string text(ui.messages.shown.front().text);
+    for (const std::string& part :
+         {QDir::toNativeSeparators(path).toStdString(), std::string("Row 2"), std::string("column pressure"),
+          std::string("cell C2"), std::string("4,5")})
+        EXPECT_NE(text.find(part), std::string::npos) << part << " in " << text;
+    EXPECT_TRUE(isIn(ui.window(), ScreenState::UnitChoice));
+}
+
+TEST_F(CaseFileFaults, EachRowOfAListOpensAsItsOwnCase) {
+    const std::string rows[] = {kRows[0].row, kRows[1].row, kRows[3].row};
+    const QString path = write(dir, "plant.csv", kHeader + rows[0] + "\n" + rows[1] + "\n" + rows[2] + "\n");
+    ASSERT_TRUE(ui.window().caseFiles().openFile(path, 3));
+    EXPECT_EQ(ui.messages.shown, coreRun(rows[1]).messages);
+    EXPECT_EQ(ui.window().caseFiles().carried().front().second, "Tank 3, north");
+
+    std::istringstream in(kHeader + rows[0] + "\n" + rows[1] + "\n");
+    cases::DutyListReader reader(in);
+    ASSERT_FALSE(reader.start());
+    std::vector<cases::DutyRow> read(2);
+    ASSERT_TRUE(reader.next(read[0]) && reader.next(read[1]));
+    CasePicker picker("plant.csv", reader.header(), read);
+    EXPECT_EQ(picker.table().rowCount(), 2);
+    EXPECT_EQ(picker.table().horizontalHeaderItem(1)->text(), "tag");
+    EXPECT_EQ(picker.table().item(1, 1)->text(), "Tank 3, north");
+    EXPECT_FALSE(picker.table().tabKeyNavigation());
+    picker.table().selectRow(1);
+    EXPECT_EQ(picker.chosen(), 1U);
+    // Named for assistive tools, and Tab leaves the table for the buttons.
+    for (QWidget* control : picker.findChildren<QWidget*>()) {
+        if (control->focusPolicy() & Qt::TabFocus) {
+            EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+                << control->objectName().toStdString();
+        }
+    }
+    picker.show();
+    QApplication::setActiveWindow(&picker);
+    picker.table().setFocus();
+    QTest::keyClick(&picker.table(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), picker.findChild<QWidget*>("OpenButton"));
+    for (const auto& [key, result] :
+         {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
+        picker.setResult(-1);
+        picker.show();
+        QTest::keyClick(&picker.table(), key);
+        EXPECT_EQ(picker.result(), result);
+    }
+}
+
+TEST_F(CaseFileFaults, AFailedSaveNamesTheFileAndLeavesAnOldOneAsItWas) {
+    ui.reach(ScreenState::FullResults);
+    const QString missing = dir.filePath("no such folder/case.csv");
+    EXPECT_FALSE(ui.window().caseFiles().saveTo(missing));
+    ASSERT_EQ(ui.messages.shown.size(), 1U);
+    EXPECT_NE(
+        std::string(ui.messages.shown.front().text).find(QDir::toNativeSeparators(missing).toStdString()),
+        std::string::npos);
+    if (QFileInfo(dir.path()).ownerId() == 0)
+        return; // the superuser writes into a read-only folder anyway
+    const QString old = write(dir, "old.csv", "kept\n");
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(ui.window().caseFiles().saveTo(old));
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile kept(old);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "kept\n");
+}
+
+// A dropped picture or a missing file: a message naming it, the window as it was.
+TEST_F(CaseFileFaults, ADroppedFileThatIsNoDutyListGivesAMessage) {
+    const QString picture = write(dir, "pump.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    for (const QString& path : {picture, dir.filePath("gone.csv")}) {
+        ui.messages.shown.clear();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&ui.window(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&ui.window(), &drop);
+        QTest::qWait(1);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(ui.messages.shown.size(), 1U) << path.toStdString();
+        EXPECT_NE(
+            std::string(ui.messages.shown.front().text).find(QDir::toNativeSeparators(path).toStdString()),
+            std::string::npos);
+        EXPECT_TRUE(isIn(ui.window(), ScreenState::UnitChoice));
+    }
+    EXPECT_FALSE(ui.window().caseFiles().saveAction().isEnabled());
+}
+
+} // namespace
+} // namespace pumpvale::testing
