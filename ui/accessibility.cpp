@@ -155,8 +155,9 @@ public:
             }
             if (control->accessibleName() != name)
                 control->setAccessibleName(name);
+            // A control with no range here (an inlet option) is described by the part that knows it.
             const QString& description = si ? siRanges_[i] : englishRanges_[i];
-            if (control->accessibleDescription() != description)
+            if (!description.isEmpty() && control->accessibleDescription() != description)
                 control->setAccessibleDescription(description);
         }
     }

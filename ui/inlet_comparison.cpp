@@ -2,6 +2,9 @@
 
 #include "ui/comparison_window.h"
 #include "ui/form2.h"
+#include "ui/keys_window.h"
+#include "ui/shortcuts.h"
+#include "ui/window_parts.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -12,21 +15,25 @@
 
 namespace pumpvale {
 
+using parts::qText;
+
 InletComparisonHook::InletComparisonHook(Form2& window) : QObject(&window), window_(window) {
     setObjectName("InletComparison");
     const MainWindowControls& c = window.controls();
     contextControls_ = comparisonControls(c);
     captions_ = c.inletCaptions();
+    options_ = c.inletOptions();
     for (QRadioButton* option : c.inletOptions())
         connect(option, &QRadioButton::toggled, this, &InletComparisonHook::refresh);
 
-    action_ = new QAction(QStringLiteral("Compare Inlet Sizes..."), &window);
+    action_ = new QAction(qText(keys::kCompare.action), &window);
     action_->setObjectName("CompareInletSizes");
-    action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    action_->setShortcut(keySequence(keys::kCompare));
     action_->setEnabled(false);
     window.addAction(action_);
     c.Frame5->setContextMenuPolicy(Qt::ActionsContextMenu);
     c.Frame5->addAction(action_);
+    c.Frame5->setToolTip(offeredActions({keys::kCompare}, "here"));
     connect(action_, &QAction::triggered, this, &InletComparisonHook::openWindow);
 
     connect(&window, &Form2::stepOneAccepted, this, &InletComparisonHook::refresh);
@@ -63,8 +70,10 @@ void InletComparisonHook::refresh() {
     const bool accepted = stepOneAccepted();
     action_->setEnabled(accepted);
     if (!accepted) {
-        for (QLabel* caption : captions_)
-            caption->setToolTip({});
+        for (std::size_t i = 0; i < captions_.size(); ++i) {
+            captions_[i]->setToolTip({});
+            options_[i]->setAccessibleDescription({});
+        }
         return;
     }
     const ComparisonContext now = context();
@@ -74,6 +83,9 @@ void InletComparisonHook::refresh() {
         if (!tips_[i] || tips_[i]->inputs != inputs)
             tips_[i] = Tip{std::move(inputs), comparison_text::tooltip(rows[i], now)};
         captions_[i]->setToolTip(tips_[i]->text);
+        // A screen reader stands on the option, not on its caption: it hears the same figures.
+        if (options_[i]->accessibleDescription() != tips_[i]->text)
+            options_[i]->setAccessibleDescription(tips_[i]->text);
     }
     if (!open_.isNull())
         open_->showComparison(now);

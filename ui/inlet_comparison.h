@@ -41,7 +41,8 @@ private:
     QAction* action_ = nullptr;
     QPointer<ComparisonWindow> open_;
     std::array<QLabel*, 6> captions_{};
-    ComparisonControls contextControls_; // the context is read on every refresh
+    std::array<QRadioButton*, 6> options_{}; // each described by its caption's tooltip
+    ComparisonControls contextControls_;     // the context is read on every refresh
     // Each caption's tooltip and what it was made from: formatting the figures is most of a refresh.
     struct Tip {
         comparison_text::TooltipInputs inputs;

@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QPointer>
 #include <QPushButton>
+#include <QStringList>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <span>
@@ -19,6 +20,17 @@ namespace pumpvale {
 QKeySequence keySequence(const KeyEntry& entry) {
     return QKeySequence::fromString(QString::fromUtf8(entry.keys.data(), qsizetype(entry.keys.size())),
                                     QKeySequence::PortableText);
+}
+
+QString offeredActions(std::initializer_list<KeyEntry> actions, const QString& where) {
+    QStringList offers;
+    for (const KeyEntry& action : actions)
+        offers << QString::fromUtf8(action.action.data(), qsizetype(action.action.size())) + " (" +
+                      keySequence(action).toString(QKeySequence::NativeText) + ")";
+    QString list = offers.join(", ");
+    if (const qsizetype last = list.lastIndexOf(", "); last >= 0)
+        list.replace(last, 2, " and ");
+    return "Right-click " + where + " for " + list + ". F1 lists every key.";
 }
 
 namespace {

@@ -2,7 +2,10 @@
 // that the actions that live in context menus and shortcuts can be found without the manual.
 #pragma once
 
+#include "ui/shortcuts.h"
+
 #include <QDialog>
+#include <initializer_list>
 
 class QTableWidget;
 
@@ -18,6 +21,10 @@ public:
 private:
     QTableWidget* table_ = nullptr;
 };
+
+// A group's tooltip that says what a right-click where offers, with each action's keys: "Right-click
+// here for Compare Inlet Sizes... (Ctrl+I). F1 lists every key."
+QString offeredActions(std::initializer_list<KeyEntry> actions, const QString& where);
 
 // F1 in any window of the application opens the window (one at a time), owned by the active window.
 void installKeysHelp();

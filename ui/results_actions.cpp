@@ -6,12 +6,14 @@
 #include "ui/cost_chart.h"
 #include "ui/details_window.h"
 #include "ui/form2.h"
+#include "ui/keys_window.h"
 #include "ui/message_sink.h"
 #include "ui/report_export.h"
 #include "ui/report_layouts.h"
 #include "ui/report_printing.h"
 #include "ui/result_box_fit.h"
 #include "ui/savings_window.h"
+#include "ui/shortcuts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,8 +33,17 @@ namespace {
 
 constexpr std::array kAmounts{ResultAmount::AoddCost, ResultAmount::PcCost, ResultAmount::Savings};
 
-QAction* addAction(QWidget& window, const QString& text, const QList<QKeySequence>& keys) {
-    auto* action = new QAction(text, &window);
+// An action of the window, named and keyed as the "Keys and Actions" list says; standard, when given,
+// adds the desktop's other keys for the same command (Ctrl+Insert for Copy, say).
+QAction* addAction(QWidget& window, const KeyEntry& entry,
+                   std::optional<QKeySequence::StandardKey> standard = std::nullopt) {
+    auto* action =
+        new QAction(QString::fromUtf8(entry.action.data(), qsizetype(entry.action.size())), &window);
+    QList<QKeySequence> keys{keySequence(entry)};
+    if (standard)
+        for (const QKeySequence& key : QKeySequence::keyBindings(*standard))
+            if (!keys.contains(key))
+                keys << key;
     action->setShortcuts(keys);
     action->setEnabled(false);
     window.addAction(action);
@@ -49,21 +60,20 @@ ResultsActions::ResultsActions(Form2& window)
     QGroupBox* results = c.Frame8;
     boxes_ = {c.Text11, c.Text10, c.Text12};
 
-    // No standard key opens details; Ctrl+D ("details") is free in the window and in its entries.
-    details_ = addAction(window, "Calculation Details...", {QKeySequence(Qt::CTRL | Qt::Key_D)});
-    copy_ = addAction(window, "Copy Results", QKeySequence::keyBindings(QKeySequence::Copy));
-    print_ = addAction(window, "Print Report...", QKeySequence::keyBindings(QKeySequence::Print));
-    // Ctrl+E ("export") is free in the window and in its entries.
-    export_ = addAction(window, "Export Report...", {QKeySequence(Qt::CTRL | Qt::Key_E)});
+    details_ = addAction(window, keys::kDetails);
+    copy_ = addAction(window, keys::kCopy, QKeySequence::Copy);
+    print_ = addAction(window, keys::kPrint, QKeySequence::Print);
+    export_ = addAction(window, keys::kExport);
     connect(details_, &QAction::triggered, this, &ResultsActions::showDetails);
     connect(copy_, &QAction::triggered, this, &ResultsActions::copyResults);
     connect(print_, &QAction::triggered, this, &ResultsActions::printReport);
     connect(export_, &QAction::triggered, this, &ResultsActions::exportReport);
-    // Ctrl+T ("time") is free in the window and in its entries.
-    savings_ = addAction(window, "Savings Over Time...", {QKeySequence(Qt::CTRL | Qt::Key_T)});
+    savings_ = addAction(window, keys::kSavings);
     connect(savings_, &QAction::triggered, this, &ResultsActions::showSavings);
 
     results->setContextMenuPolicy(Qt::ActionsContextMenu);
+    results->setToolTip(offeredActions(
+        {keys::kDetails, keys::kCopy, keys::kPrint, keys::kExport, keys::kSavings}, "here or on a result"));
     results->addActions({details_, copy_, print_, export_, savings_});
     connect(&window, &Form2::resultsShown, this, [this] { resultsShownChanged(true); });
     connect(&window, &Form2::resultsWithdrawn, this, [this] { resultsShownChanged(false); });
@@ -143,16 +153,14 @@ void ResultsActions::printReport() {
     QWidget* over = &window_;
     if (detailsWindow_ != nullptr && detailsWindow_->isActiveWindow())
         over = detailsWindow_;
-    printing::printWithDialog(over, localePageSize(QLocale()), [&shown](QPagedPaintDevice& device) {
-        paintReportPages(device, shown);
-    });
+    printing::printWithDialog(over, localePageSize(QLocale()),
+                              [&shown](QPagedPaintDevice& device) { paintReportPages(device, shown); });
 }
 
 printing::Outcome ResultsActions::printReportToPdf(const QString& path) const {
     const ReportPage shown = page();
-    return printing::printToPdf(path, localePageSize(QLocale()), [&shown](QPagedPaintDevice& device) {
-        paintReportPages(device, shown);
-    });
+    return printing::printToPdf(path, localePageSize(QLocale()),
+                                [&shown](QPagedPaintDevice& device) { paintReportPages(device, shown); });
 }
 
 void ResultsActions::resultsShownChanged(bool shown) {

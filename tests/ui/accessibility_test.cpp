@@ -161,6 +161,23 @@ TEST(AccessibleActions, ToggleAndPressRunTheSameHandlerAsAClick) {
     }
 }
 
+// A screen reader stands on an inlet option, not on its caption: the option tells the caption's figures.
+TEST(AccessibleActions, EachInletOptionIsDescribedByItsCaptionsFigures) {
+    MainWindowDriver ui;
+    ui.reach(ScreenState::InletStep);
+    const std::array<std::pair<const char*, const char*>, 2> pairs{
+        {{"Option3", "Label10"}, {"Option6", "Label13"}}};
+    for (const auto& [option, caption] : pairs) {
+        const QString description =
+            QAccessible::queryAccessibleInterface(ui.control(option))->text(QAccessible::Description);
+        EXPECT_EQ(description, ui.control<QLabel>(caption)->toolTip());
+        EXPECT_TRUE(description.contains("SCFM") || description.contains("cannot serve"))
+            << description.toStdString();
+    }
+    ui.click("Command1"); // back to step one: no figures to tell
+    EXPECT_TRUE(ui.control("Option3")->accessibleDescription().isEmpty());
+}
+
 TEST(AccessibleActions, EveryWindowIsAWindowWithAName) {
     Navigator navigator;
     MainWindowDriver ui;

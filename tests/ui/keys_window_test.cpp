@@ -3,10 +3,12 @@
 #include "ui/keys_window.h"
 #include "ui/shortcuts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
 namespace pumpvale::testing {
 namespace {
@@ -35,6 +37,21 @@ TEST(KeysAndActions, F1InTheCalculatorListsEveryKeyAndTabLeavesTheTable) {
     QTest::keyClick(const_cast<QTableWidget*>(&table), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), close);
     delete keys;
+}
+
+// The list is the actions' one source: each action of the calculator answers its listed key.
+TEST(KeysAndActions, EveryListedActionOfTheCalculatorAnswersItsKey) {
+    MainWindowDriver ui;
+    for (const KeyEntry& entry : kActionKeys) {
+        if (entry.keys == keys::kHelp.keys)
+            continue; // the application's, not the window's
+        const QString text = QString::fromUtf8(entry.action.data(), qsizetype(entry.action.size()));
+        const auto actions = ui.window().actions();
+        const auto found = std::find_if(actions.begin(), actions.end(),
+                                        [&](const QAction* action) { return action->text() == text; });
+        ASSERT_NE(found, actions.end()) << entry.action;
+        EXPECT_TRUE((*found)->shortcuts().contains(keySequence(entry))) << entry.action;
+    }
 }
 
 TEST(KeysAndActions, TheManualPageListsEveryActionsKey) {
