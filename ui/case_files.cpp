@@ -88,6 +88,7 @@ CaseFiles::CaseFiles(Form2& window, MessageSink& messages)
             continue;
         group->setContextMenuPolicy(Qt::ActionsContextMenu);
         group->addActions({open_, save_});
+        group->setToolTip(offeredActions({keys::kOpenCase, keys::kSaveCase}, "this group"));
     }
 
     startingTexts_ = {{{c_.Text1, {}},

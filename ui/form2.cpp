@@ -58,6 +58,7 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
     makeMainWindowAccessible(*this, ui_);
     new InletComparisonHook(*this);
     results_ = new ResultsActions(*this);
+    results_->setMessageSink(&messages_);
     cases_ = new CaseFiles(*this, messages_);
 }
 

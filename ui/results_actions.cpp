@@ -189,9 +189,10 @@ void ResultsActions::exportReport() {
     const report_export::Format format = report_export::formatOf(filter, chosen);
     const QString path = report_export::withSuffix(chosen, format);
     if (const std::optional<QString> failure = report_export::write(path, format, page())) {
-        const std::string text = failure->toStdString();
+        // A sink may keep the message, which only points at its text.
+        exportFailure_ = failure->toStdString();
         if (sink_ != nullptr)
-            sink_->show({text, "Export Report"});
+            sink_->show({exportFailure_, "Export Report"});
         else
             QMessageBox::warning(over, "Export Report", *failure);
     }

@@ -89,6 +89,7 @@ private:
     QAction* export_ = nullptr;
     QAction* savings_ = nullptr;
     MessageSink* sink_ = nullptr;
+    std::string exportFailure_; // the text of the last export's failure message
     QPointer<DetailsWindow> detailsWindow_;
     SavingsWindow* savingsWindow_ = nullptr; // a child of the window, hidden when closed
 };
