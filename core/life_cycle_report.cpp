@@ -67,7 +67,7 @@ Value paybackValue(const LifeCycle& l) {
         case PaybackOutcome::InYears:
             break;
     }
-    return Value::figure(l.paybackYears);
+    return Value::years(l.paybackYears);
 }
 
 void paybackSection(CalculationReport& report, const std::string& money, const PaybackInputs& in,
@@ -94,9 +94,11 @@ void paybackSection(CalculationReport& report, const std::string& money, const P
           "each year's net saving ÷ (1 + discount rate) ^ year, summed, − extra first cost");
 
     ReportTable& table = s.table();
-    table.key = "payback-by-year";
+    table.key = keys::kPaybackByYear;
     table.title = "Cost of ownership by year";
-    table.columns = {{"Year", ""}, {"PC pump cost to date", money}, {"AODD pump cost to date", money},
+    table.columns = {{"Year", ""},
+                     {"PC pump cost to date", money},
+                     {"AODD pump cost to date", money},
                      {"Saved to date", money}};
     for (std::size_t t = 0; t < l.pcCumulative.size(); ++t)
         table.rows.push_back({Value::figure(static_cast<double>(t)), Value::money(l.pcCumulative[t]),

@@ -49,6 +49,7 @@ inline constexpr std::string_view kNetSavingPerYear   = "net-saving-per-year";
 inline constexpr std::string_view kSimplePayback      = "simple-payback";
 inline constexpr std::string_view kCumulativeSaving   = "cumulative-net-saving";
 inline constexpr std::string_view kNetPresentValue    = "net-present-value";
+inline constexpr std::string_view kPaybackByYear      = "payback-by-year"; // the section's table
 // clang-format on
 } // namespace life_cycle_keys
 

@@ -141,6 +141,24 @@ std::string formatQuantity(double value, const Separators& separators) {
     return out;
 }
 
+std::string formatYears(double years, const Separators& separators) {
+    if (!std::isfinite(years))
+        return kNotShown;
+    if (std::fabs(years) >= kLargestPlainAmount)
+        return formatQuantity(years, separators);
+    // Tenths, half away from zero; times ten lands 0.15 on 1.5 as the person who typed it expects.
+    const double tenths = std::round(std::fabs(years) * 10);
+    std::array<char, 32> buffer{};
+    const auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), tenths, std::chars_format::fixed, 0).ptr;
+    std::string digits(buffer.data(), end);
+    if (digits.size() < 2)
+        digits.insert(0, 2 - digits.size(), '0');
+    const std::string sign = years < 0 && tenths > 0 ? "-" : "";
+    return sign + grouped(std::string_view(digits).substr(0, digits.size() - 1), separators.group) +
+           separators.decimal + digits.back();
+}
+
 std::string formatMoney(double value, const Separators& separators) {
     if (!std::isfinite(value))
         return kNotShown;

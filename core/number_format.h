@@ -2,7 +2,8 @@
 //
 // Every figure that is not money (SCFM, psi, Bar, percent, hp, kW, GPM, l/min, hours) reads the same
 // wherever it is shown (tooltips, details, copy, page, export, comparison), because all of them go through
-// formatQuantity. Money keeps the result boxes' "Standard" format (formatStandard in core/cost.h).
+// formatQuantity. Money keeps the result boxes' "Standard" format (formatStandard in core/cost.h); a
+// payback in years has one decimal (formatYears).
 #pragma once
 
 #include <string>
@@ -19,6 +20,10 @@ struct Separators {
 // trailing zeros (16.4, 120, 0.506897, 8,736), and in powers of ten (1.5E-300) from 1e12 up and below
 // 1e-4. A value that is not finite is never shown: it reads "-".
 std::string formatQuantity(double value, const Separators& separators);
+
+// Years to one decimal, rounded half away from zero ("1.7", "12,345.6"), as payback reads everywhere;
+// from 1e15 on in powers of ten as formatQuantity writes them; "-" when not finite.
+std::string formatYears(double years, const Separators& separators);
 
 // Money in the "Standard" format; from 1e15 on (an absurd but accepted entry can give hundreds of
 // digits) in powers of ten as formatQuantity writes them; "-" when not finite.

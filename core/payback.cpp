@@ -3,7 +3,6 @@
 #include "core/life_cycle_entries.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace pumpvale {
@@ -80,29 +79,6 @@ LifeCycleResult computeLifeCycle(const PaybackInputs& in, const AnnualCosts& cos
     if (!allFinite(l))
         return {{msg::kLifeCycleTooLarge}, std::nullopt};
     return {{}, std::move(l)};
-}
-
-std::string formatYears(double years, std::string_view decimalSeparator, std::string_view groupSeparator) {
-    if (!std::isfinite(years))
-        return {};
-    // Tenths, half away from zero; times ten lands 0.15 on 1.5 as the person who typed it expects.
-    const double tenths = std::round(std::fabs(years) * 10);
-    std::array<char, 400> buffer{};
-    const auto end =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), tenths, std::chars_format::fixed, 0).ptr;
-    std::string digits(buffer.data(), end);
-    if (digits.size() < 2)
-        digits.insert(0, 2 - digits.size(), '0');
-    const std::string_view integer(digits.data(), digits.size() - 1);
-    std::string out = years < 0 && tenths > 0 ? "-" : "";
-    for (std::size_t i = 0; i < integer.size(); ++i) {
-        if (i > 0 && (integer.size() - i) % 3 == 0)
-            out += groupSeparator;
-        out += integer[i];
-    }
-    out += decimalSeparator;
-    out += digits.back();
-    return out;
 }
 
 } // namespace pumpvale

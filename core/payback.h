@@ -9,8 +9,6 @@
 #include "core/operating_case.h"
 
 #include <optional>
-#include <string>
-#include <string_view>
 #include <vector>
 
 namespace pumpvale {
@@ -65,9 +63,5 @@ struct LifeCycleResult {
 // The inputs checked first (every message in the entries' order), then the figures. costs must be a
 // full result (both pumps costed).
 LifeCycleResult computeLifeCycle(const PaybackInputs& inputs, const AnnualCosts& costs);
-
-// Years to one decimal, rounded half away from zero, with the locale's separators ("1.7", "12,345.6").
-std::string formatYears(double years, std::string_view decimalSeparator = ".",
-                        std::string_view groupSeparator = ",");
 
 } // namespace pumpvale

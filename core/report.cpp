@@ -81,7 +81,8 @@ private:
     void entered(const std::string& key, const std::string& name, double stored,
                  double (*inUnits)(double, UnitSystem), const char* siUnit, const char* unit) {
         if (c_.unitSystem == UnitSystem::SI) {
-            row(key + "-entered", name + ", as entered", Value::figure(inUnits(stored, UnitSystem::SI)), siUnit);
+            row(key + "-entered", name + ", as entered", Value::figure(inUnits(stored, UnitSystem::SI)),
+                siUnit);
             row(key, name, Value::figure(stored), unit,
                 std::string("entry ÷ ") + constant(inUnits(1, UnitSystem::SI)));
         } else {
@@ -219,6 +220,8 @@ std::string formatValue(const ReportValue& value, const Separators& separators) 
             return formatMoney(value.number, separators);
         case ReportValue::Kind::Figure:
             return formatQuantity(value.number, separators);
+        case ReportValue::Kind::Years:
+            return formatYears(value.number, separators);
         case ReportValue::Kind::Text:
             break;
     }

@@ -12,7 +12,8 @@
 // key, never by the label a person reads, so rewording a label changes no tooltip.
 //
 // Values keep their numbers; formatValue turns them into text with the locale's separators, money in
-// the "Standard" format like the result boxes, other figures by the one rule of formatQuantity.
+// the "Standard" format like the result boxes, a payback in years to one decimal, other figures by the
+// one rule of formatQuantity.
 #pragma once
 
 #include "core/number_format.h"
@@ -25,13 +26,14 @@
 namespace pumpvale {
 
 struct ReportValue {
-    enum class Kind { Text, Figure, Money };
+    enum class Kind { Text, Figure, Money, Years };
     Kind kind = Kind::Text;
-    double number = 0; // Figure and Money
+    double number = 0; // Figure, Money and Years
     std::string text;  // Text
 
     static ReportValue figure(double value) { return {Kind::Figure, value, {}}; }
     static ReportValue money(double value) { return {Kind::Money, value, {}}; }
+    static ReportValue years(double value) { return {Kind::Years, value, {}}; } // a payback
     static ReportValue words(std::string value) { return {Kind::Text, 0, std::move(value)}; }
 };
 
@@ -80,7 +82,8 @@ struct CalculationReport {
 // inlet step's PC-only outcome); in that case costs.pcAnnualCost is the only amount.
 CalculationReport buildCalculationReport(const OperatingCase& c, const AnnualCosts& costs);
 
-// The value as the user reads it: money by formatMoney, figures by formatQuantity, text as it is.
+// The value as the user reads it: money by formatMoney, years by formatYears, figures by formatQuantity,
+// text as it is.
 std::string formatValue(const ReportValue& value, const Separators& separators);
 
 // The three result boxes, and the few lines that say how each amount came about.

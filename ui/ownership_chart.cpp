@@ -1,9 +1,10 @@
 #include "ui/ownership_chart.h"
 
+#include "core/number_format.h"
 #include "ui/comparison_text.h"
+#include "ui/report_layouts.h"
 
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -30,10 +31,9 @@ std::size_t drawableYears(const OwnershipChartData& data) {
     return n;
 }
 
-QPalette paletteOf(const QPainter& painter) {
-    if (const auto* widget = dynamic_cast<const QWidget*>(painter.device()))
-        return widget->palette();
-    return QGuiApplication::palette();
+// "1.7 years", as the payback reads in the window and the report.
+QString yearsText(double years) {
+    return QString::fromStdString(formatYears(years, localeSeparators())) + QStringLiteral(" years");
 }
 
 // The PC pump's cost at a fractional year, on its drawn line.
@@ -49,19 +49,13 @@ double pcCostAt(const std::vector<double>& pc, double year) {
 
 } // namespace
 
-void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipChartData& data) {
-    drawOwnershipChart(painter, area, data, nullptr);
-}
-
 void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipChartData& data,
-                        chart_painting::ChartRecord* record) {
+                        const ChartColours& colours, chart_painting::ChartRecord* record) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QPalette palette = paletteOf(painter);
-    const QColor background = palette.color(QPalette::Base);
-    const QColor text = palette.color(QPalette::Text);
-    QColor grid = text;
-    grid.setAlphaF(0.2f);
+    const QColor& background = colours.background;
+    const QColor& text = colours.text;
+    const QColor& grid = colours.grid;
     painter.fillRect(area, background);
     const QFontMetricsF fm(painter.font(), painter.device());
     const double line = fm.height();
@@ -128,7 +122,8 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
     painter.translate(area.left(), frame.center().y());
     painter.rotate(-90);
     painter.drawText(QRectF(-frame.height() / 2, 0, frame.height(), line), Qt::AlignHCenter,
-                     QStringLiteral("Cumulative cost (%1)").arg(data.currency));
+                     data.currency.isEmpty() ? QStringLiteral("Cumulative cost")
+                                             : QStringLiteral("Cumulative cost (%1)").arg(data.currency));
     painter.restore();
     painter.drawText(QRectF(area.left(), area.top() + line * 0.2, area.width(), line), Qt::AlignHCenter,
                      title);
@@ -189,7 +184,7 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
         painter.drawEllipse(at, radius * 0.45, radius * 0.45);
         obstacles.push_back(toChart(QRectF(at - QPointF(radius + pen, radius + pen),
                                            QSizeF(2 * (radius + pen), 2 * (radius + pen)))));
-        name(at, QStringLiteral("break-even %1 years").arg(locale.toString(*data.breakEvenYear, 'f', 1)));
+        name(at, QStringLiteral("break-even ") + yearsText(*data.breakEvenYear));
     }
     const auto end = [&](const std::vector<chart::Point>& curve) {
         return QPointF(curve.back().x, curve.back().y);
@@ -218,7 +213,7 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
 }
 
 OwnershipChart::OwnershipChart(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(420, 260);
+    setMinimumSize(420, 240); // its window fits a 1366 x 768 screen at 125 %
     setAccessibleName(QStringLiteral("Cost of ownership chart"));
 }
 
@@ -226,8 +221,7 @@ void OwnershipChart::setData(OwnershipChartData data) {
     data_ = std::move(data);
     QString description = QStringLiteral("Cumulative cost of the PC pump and of the AODD pump, year by year");
     if (data_.breakEvenYear && std::isfinite(*data_.breakEvenYear))
-        description +=
-            QStringLiteral("; break-even at %1 years").arg(QLocale().toString(*data_.breakEvenYear, 'f', 1));
+        description += QStringLiteral("; break-even at ") + yearsText(*data_.breakEvenYear);
     setAccessibleDescription(description);
     update();
 }
@@ -235,7 +229,11 @@ void OwnershipChart::setData(OwnershipChartData data) {
 void OwnershipChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
-    drawOwnershipChart(painter, rect(), data_);
+    // The grid a fifth of the text's strength, so it reads faintly on a light or a dark background.
+    QColor grid = palette().color(QPalette::Text);
+    grid.setAlphaF(0.2f);
+    drawOwnershipChart(painter, rect(), data_,
+                       {palette().color(QPalette::Base), palette().color(QPalette::Text), grid});
 }
 
 } // namespace pumpvale

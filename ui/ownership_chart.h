@@ -3,10 +3,12 @@
 //
 // Drawn with QPainter in vectors by the layout rules of the inlet comparison's chart (core's
 // chart_layout): linear axes with a margin and a bounded number of ticks, the two lines named at their
-// ends where nothing else stands, the break-even a dot with its label.
+// ends where nothing else stands, the break-even a dot with its label, its years written as the payback
+// is everywhere (formatYears). The same drawing serves the window and the printed page.
 #pragma once
 
 #include "ui/chart_painting.h"
+#include "ui/cost_chart.h"
 
 #include <QColor>
 #include <QString>
@@ -27,12 +29,11 @@ struct OwnershipChartData {
     QString currency;                    // as the results show it, e.g. "US Dollars"
 };
 
-// Draws the chart into area with the painter's current font as its base font; colours from the palette's
-// Base (background) and Text roles, so it reads in light and dark.
-void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipChartData& data);
-// The same, telling record where its parts went.
+// Draws the chart into area with the painter's current font as its base font, in colours (the window
+// gives its palette's, so that it reads in light and dark; a page black on white), telling record where
+// its parts went when there is one.
 void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipChartData& data,
-                        chart_painting::ChartRecord* record);
+                        const ChartColours& colours, chart_painting::ChartRecord* record = nullptr);
 
 class OwnershipChart : public QWidget {
     Q_OBJECT

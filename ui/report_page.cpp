@@ -1,5 +1,6 @@
 #include "ui/report_page.h"
 
+#include "core/life_cycle_report.h"
 #include "ui/report_layouts.h"
 
 #include <QFontMetricsF>
@@ -81,7 +82,20 @@ std::vector<qreal> columnWidths(const LayoutTable& table, const QFontMetricsF& b
         total += want[i];
     }
     if (total <= width) {
-        want.back() += width - total; // the last column takes the rest of the line
+        // The room left goes first to the headers that would wrap, as far as it reaches (a column of
+        // amounts under "PC pump cost to date (US Dollars)" would otherwise stand a word to a line); the
+        // last column takes the rest of the line.
+        std::vector<qreal> headerNeed(count, 0);
+        qreal shortBy = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            headerNeed[i] =
+                std::max<qreal>(0, bold.horizontalAdvance(q(table.columns[i].header())) + room - want[i]);
+            shortBy += headerNeed[i];
+        }
+        const qreal share = shortBy > width - total ? (width - total) / shortBy : 1;
+        for (std::size_t i = 0; i < count; ++i)
+            want[i] += headerNeed[i] * share;
+        want.back() += std::max<qreal>(0, width - total - shortBy * share);
         return want;
     }
     // Too wide: the widest text columns give up width first, down to a common level (never below their
@@ -235,6 +249,20 @@ private:
                            false, nullptr, 0, units_.mm(2)});
     }
 
+    void ownershipChart() {
+        const qreal height = area_.width() * kChartHeightPerWidth;
+        const OwnershipChartData data = *page_.ownershipChart;
+        const qreal width = area_.width();
+        paragraph(QStringLiteral("Cumulative cost against years in service"), pageFont(kHeadingPt, true),
+                  units_.mm(5), true);
+        blocks_.push_back({height,
+                           [=](QPainter& p, qreal y) {
+                               p.setFont(pageFont(kTablePt));
+                               drawOwnershipChart(p, QRectF(0, y, width, height), data, ChartColours{});
+                           },
+                           false, nullptr, 0, units_.mm(2)});
+    }
+
     void build() {
         const ReportLayout& layout = page_.layout;
         paragraph(q(layout.title), pageFont(kTitlePt, true), 0, false);
@@ -245,6 +273,8 @@ private:
             table(t);
             if (page_.chart && t.key == "inlet-sizes")
                 chart();
+            if (page_.ownershipChart && t.key == life_cycle_keys::kPaybackByYear)
+                ownershipChart();
         }
         paragraph(q(layout.notesHeading), pageFont(kHeadingPt, true), units_.mm(5), true);
         for (const std::string& note : layout.notes)

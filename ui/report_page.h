@@ -3,13 +3,14 @@
 // A document to hand on: body text of 10 pt and tables of 9 pt (headings larger), margins of 18 mm, a
 // running header (title and duty point) and footer (program and version, date, "page N of M") on every
 // page, as many pages as the content needs. A table row is never split: a row that does not fit starts
-// the next page, under the table's header row again. The comparison chart is drawn in vectors at the
-// full text width. Text is laid out without shaping, so the PDF's text layer holds "efficiency", not a
-// ligature.
+// the next page, under the table's header row again. The charts are drawn in vectors at the full text
+// width, black on white: the cost of ownership after its table by year, the comparison after its table. Text
+// is laid out without shaping, so the PDF's text layer holds "efficiency", not a ligature.
 #pragma once
 
 #include "core/report_layout.h"
 #include "ui/cost_chart.h"
+#include "ui/ownership_chart.h"
 
 #include <QDateTime>
 #include <QPageSize>
@@ -24,6 +25,8 @@ struct ReportPage {
     ReportLayout layout;
     std::optional<CostChartView> chart; // drawn after the inlet comparison's table
     QDateTime when;
+    // Drawn after the payback section's table by year, when the report has one.
+    std::optional<OwnershipChartData> ownershipChart;
 };
 
 // Letter where the locale's paper is Letter (the United States and the countries that use its

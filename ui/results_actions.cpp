@@ -109,11 +109,14 @@ ReportPage ResultsActions::page() const {
     const ComparisonContext context = comparisonContext(comparison_, case_);
     const InletComparison rows = compareInletSizes(context.duty);
     CalculationReport r = buildCalculationReport(case_, costs_);
+    appendLifeCycleSections(r, case_, costs_,
+                            savingsWindow_ != nullptr ? savingsWindow_->inputs() : LifeCycleInputs{});
     r.sections.push_back(inletComparisonSection(context.duty, rows, context.selected));
     return {
         localeLayout(r),
         CostChartView{costChartData(context.duty), rows, context.units, context.currency, context.selected},
-        QDateTime::currentDateTime()};
+        QDateTime::currentDateTime(),
+        savingsWindow_ != nullptr ? savingsWindow_->reportChart() : std::nullopt};
 }
 
 void ResultsActions::showDetails() {

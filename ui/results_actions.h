@@ -48,7 +48,7 @@ public:
     SavingsWindow* savingsWindow() const { return savingsWindow_; } // made on first use, then kept
 
     CalculationReport report() const;
-    ReportPage page() const; // the report's layout with the user's separators, its chart, the time now
+    ReportPage page() const; // the report as details has it, its charts, the time now
     // Where an export's failure is told; a message box over the window when none is set.
     void setMessageSink(MessageSink* sink) { sink_ = sink; }
 

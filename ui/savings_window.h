@@ -18,10 +18,12 @@
 #include "core/life_cycle_entries.h"
 #include "core/life_cycle_report.h"
 #include "core/operating_case.h"
+#include "ui/ownership_chart.h"
 
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -31,8 +33,6 @@ class QTableWidget;
 
 namespace pumpvale {
 
-class OwnershipChart;
-
 class SavingsWindow final : public QWidget {
     Q_OBJECT
 public:
@@ -40,6 +40,9 @@ public:
 
     // The entries, checked: what the report adds of them.
     LifeCycleInputs inputs() const;
+    // The cost of ownership chart as the printed report draws it: none unless the entries give payback
+    // figures for the full result shown.
+    std::optional<OwnershipChartData> reportChart() const;
 
     static constexpr std::size_t kEntryCount = 7; // one per LifeCycleField
     static constexpr std::size_t kOutputCount = 7;

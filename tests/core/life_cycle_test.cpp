@@ -4,9 +4,11 @@
 #include "core/energy.h"
 #include "core/life_cycle_entries.h"
 #include "core/life_cycle_report.h"
+#include "core/report_layout.h"
 #include "tests/near.h"
 #include "tests/worked_example.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -54,13 +56,29 @@ TEST(LifeCycle, EnergyRowsAreTheInputPowersTimesTheOperatingHours) {
     EXPECT_EQ(report.find(keys::kSimplePayback), nullptr);
 }
 
+// 1,500 / 880.637 = 1.70331 years: "1.7" in the report as in the window, the number in full in the
+// figures file.
 TEST(LifeCycle, PaybackOfTheOneInchExample) {
     const OneInchExample example;
     const LifeCycleResult result = computeLifeCycle({2500, 1000}, example.costs);
     ASSERT_TRUE(result.figures);
     EXPECT_EQ(result.figures->payback, PaybackOutcome::InYears);
-    EXPECT_TRUE(near(result.figures->paybackYears, 1500 / example.costs.totalSavings));
-    EXPECT_EQ(formatYears(result.figures->paybackYears), "1.7");
+    const double years = result.figures->paybackYears;
+    EXPECT_TRUE(near(years, 1500 / example.costs.totalSavings));
+
+    CalculationReport report = buildCalculationReport(example.c, example.costs);
+    appendLifeCycleSections(report, example.c, example.costs, {std::nullopt, PaybackInputs{2500, 1000}});
+    const ReportLayout layout = layoutReport(report, {",", "."});
+    const LayoutTable* payback = layout.table(keys::kPaybackSection);
+    ASSERT_NE(payback, nullptr);
+    const auto at = std::find(payback->rowKeys.begin(), payback->rowKeys.end(), keys::kSimplePayback);
+    ASSERT_NE(at, payback->rowKeys.end());
+    const auto& row = payback->rows[static_cast<std::size_t>(at - payback->rowKeys.begin())];
+    EXPECT_EQ(row[1].text, "1,7");
+    EXPECT_EQ(row[2].text, "years");
+    EXPECT_NE(reportCsv(layout).find(",Simple payback," + exactNumber(years) + ",years\r\n"),
+              std::string::npos);
+    EXPECT_NE(layout.table(keys::kPaybackByYear), nullptr);
 }
 
 // Yearly costs of 200 (PC pump) and 1,000 (AODD pump): 800 saved a year.
@@ -204,12 +222,17 @@ TEST(LifeCycle, AmountsPastAnyNumberGiveAMessageAndNoFigure) {
 }
 
 TEST(LifeCycle, YearsShowOneDecimalRoundedHalfAway) {
-    EXPECT_EQ(formatYears(1.875), "1.9");
-    EXPECT_EQ(formatYears(2.25), "2.3");
-    EXPECT_EQ(formatYears(0.04), "0.0");
-    EXPECT_EQ(formatYears(0.15), "0.2");
-    EXPECT_EQ(formatYears(12345.64, ",", "."), "12.345,6");
-    EXPECT_EQ(formatYears(std::numeric_limits<double>::infinity()), "");
+    const Separators english;
+    EXPECT_EQ(formatYears(1.875, english), "1.9");
+    EXPECT_EQ(formatYears(2.25, english), "2.3");
+    EXPECT_EQ(formatYears(0.04, english), "0.0");
+    EXPECT_EQ(formatYears(0.15, english), "0.2");
+    EXPECT_EQ(formatYears(-0.04, english), "0.0");
+    EXPECT_EQ(formatYears(12345.64, {",", "."}), "12.345,6");
+    // 1e12 of extra cost over a saving of a millionth: no hundreds of digits, no "inf".
+    EXPECT_EQ(formatYears(1e18, english), "1E+18");
+    EXPECT_EQ(formatYears(std::numeric_limits<double>::max(), english), "1.79769E+308");
+    EXPECT_EQ(formatYears(std::numeric_limits<double>::infinity(), english), "-");
 }
 
 TEST(LifeCycle, PcOnlyResultHasItsEnergyAndNoPayback) {

@@ -92,7 +92,8 @@ void yenAtFortyPsi(MainWindowDriver& ui, const char* efficiency) {
 }
 
 CostChartView comparisonView(MainWindowDriver& ui) {
-    const ComparisonContext context = comparisonContext(comparisonControls(ui.window().controls()), ui.window().operatingCase());
+    const ComparisonContext context =
+        comparisonContext(comparisonControls(ui.window().controls()), ui.window().operatingCase());
     return {costChartData(context.duty), compareInletSizes(context.duty), context.units, context.currency,
             context.selected};
 }
@@ -143,7 +144,7 @@ Draw comparisonChart(MainWindowDriver& ui, double top = 0) {
 
 Draw ownershipChart(const OwnershipChartData& data) {
     return [data](QPainter& painter, const QRectF& area, chart_painting::ChartRecord* record) {
-        drawOwnershipChart(painter, area, data, record);
+        drawOwnershipChart(painter, area, data, ChartColours{}, record);
     };
 }
 
@@ -180,7 +181,7 @@ class ChartPicture : public MainWindowTest, public ::testing::WithParamInterface
 // marked point, or across the frame; the ticks few; something drawn.
 TEST_P(ChartPicture, NamesAndTicksNeverCollide) {
     const Draw draw = GetParam().make(ui);
-    for (const QSize size : {QSize(700, 420), QSize(420, 260)}) {
+    for (const QSize size : {QSize(700, 420), QSize(420, 240)}) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(Qt::white);
         chart_painting::ChartRecord record;

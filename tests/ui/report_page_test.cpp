@@ -1,17 +1,20 @@
 // The report on paper and in files: the printed and the exported PDF read back as a user's tools read
 // them, the paper by locale, a failed export, and the details window within its screen.
-#include "aodd/comparison_report.h"
 #include "test_support.h"
-#include "ui/comparison_text.h"
+#include "ui/details_window.h"
 #include "ui/report_export.h"
 #include "ui/report_layouts.h"
 #include "ui/report_page.h"
 #include "ui/report_printing.h"
+#include "ui/results_actions.h"
+#include "ui/savings_window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -26,14 +29,9 @@ namespace {
 
 // The report as the results' Print and Export make it, at a fixed time.
 ReportPage pageOf(const Form2& window) {
-    const ComparisonContext context = comparisonContext(comparisonControls(window.controls()), window.operatingCase());
-    const InletComparison rows = compareInletSizes(context.duty);
-    CalculationReport report = buildCalculationReport(window.operatingCase(), window.annualCosts());
-    report.sections.push_back(inletComparisonSection(context.duty, rows, context.selected));
-    return {
-        localeLayout(report),
-        CostChartView{costChartData(context.duty), rows, context.units, context.currency, context.selected},
-        QDateTime(QDate(2026, 12, 8), QTime(9, 30))};
+    ReportPage page = window.resultsActions().page();
+    page.when = QDateTime(QDate(2026, 12, 8), QTime(9, 30));
+    return page;
 }
 
 QString output(const QString& program, const QStringList& arguments) {
@@ -166,7 +164,7 @@ TEST(ReportExport, AFailedWriteNamesTheFileAndWhy) {
     EXPECT_EQ(report_export::withSuffix("/tmp/report", Format::Html), "/tmp/report.html");
 
     const QTemporaryDir folder;
-    const ReportPage page{layoutReport(CalculationReport{}, {}), std::nullopt, QDateTime()};
+    const ReportPage page{layoutReport(CalculationReport{}, {}), std::nullopt, QDateTime(), std::nullopt};
     const QString kept = folder.filePath("kept.csv");
     {
         QFile file(kept);
@@ -188,6 +186,60 @@ TEST(ReportExport, AFailedWriteNamesTheFileAndWhy) {
     EXPECT_EQ(contents(), "before");
     EXPECT_EQ(report_export::write(kept, Format::Csv, page), std::nullopt);
     EXPECT_TRUE(contents().startsWith("Section,Quantity,Value,Unit\r\n"));
+}
+
+// The 1-inch example with the PC pump 1,500 dearer and a factor of 0.4: details, copy and the printed
+// page hold the energy, CO2 and payback sections, the payback as "1.7" years, and the page draws the
+// cost of ownership chart after the table by year, its break-even named, its text as large as the
+// tables'. Without prices there is no payback and no chart.
+TEST_F(MainWindowTest, FilledInSavingsJoinTheReportWithTheirChart) {
+    ui.reach(ScreenState::FullResults);
+    ResultsActions& actions = ui.window().resultsActions();
+    const QTemporaryDir folder;
+    const auto printed = [&](const QString& name) {
+        QString pdf = folder.filePath(name);
+        EXPECT_EQ(actions.printReportToPdf(pdf), printing::Outcome::Printed);
+        if (qEnvironmentVariableIsSet("PUMPVALE_KEEP_PDF"))
+            QFile::copy(pdf, qEnvironmentVariable("PUMPVALE_KEEP_PDF") + "-" + name);
+        return pdf;
+    };
+    actions.savingsAction().trigger();
+    SavingsWindow* savings = actions.savingsWindow();
+    ASSERT_NE(savings, nullptr);
+    const QString bare = output("pdftotext", {"-layout", printed("bare.pdf"), "-"});
+    EXPECT_TRUE(bare.contains("Energy saved a year"));
+    for (const char* absent : {"CO2 emissions", "Payback and life-cycle cost", "break-even"})
+        EXPECT_FALSE(bare.contains(absent)) << absent;
+
+    savings->entry(LifeCycleField::PcPrice).setText("2500");
+    savings->entry(LifeCycleField::AoddPrice).setText("1000");
+    savings->entry(LifeCycleField::EmissionFactor).setText("0.4");
+    const QStringList sections{"Energy", "CO2 emissions", "Payback and life-cycle cost",
+                               "Cost of ownership by year"};
+    actions.showDetails();
+    QStringList shown;
+    for (const QTableWidget* table : actions.detailsWindow()->findChildren<QTableWidget*>())
+        shown << table->accessibleName();
+    actions.copyResults();
+    const QString copied = QGuiApplication::clipboard()->text();
+    const QString pdf = printed("filled.pdf");
+    const QString page = output("pdftotext", {"-layout", pdf, "-"});
+    for (const QString& section : sections) {
+        EXPECT_TRUE(shown.contains(section)) << section.toStdString();
+        EXPECT_TRUE(copied.contains(section)) << section.toStdString();
+        EXPECT_TRUE(page.contains(section)) << section.toStdString();
+    }
+    const QRegularExpression payback(R"(Simple payback\s+1\.7\s+years)");
+    EXPECT_TRUE(copied.contains(payback)) << copied.toStdString();
+    EXPECT_TRUE(page.contains(payback));
+    const qsizetype table = page.indexOf("Cost of ownership by year");
+    const qsizetype chart = page.indexOf("Cumulative cost against years in service");
+    const qsizetype inlets = page.indexOf("Inlet sizes compared");
+    EXPECT_LT(table, chart);
+    EXPECT_LT(chart, inlets);
+    for (const char* words : {"break-even 1.7 years", "Years in service", "AODD pump", "PC pump"})
+        EXPECT_GT(page.indexOf(words, chart), chart) << words;
+    EXPECT_GE(boxesOf(pdf).smallestText, 9.0 * 1.1);
 }
 
 // Within the screen it appears on (a 1366 x 768 one, at 100 % and 125 %, in CTest), its buttons in view;

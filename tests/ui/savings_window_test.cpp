@@ -11,7 +11,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTableWidget>
+#include <cstdio>
 
 namespace pumpvale::testing {
 namespace {
@@ -25,7 +27,7 @@ QAction& savingsAction(Form2& window) {
     return none;
 }
 
-// The window made by the results module, found by its name (the module has its own copy of the class).
+// The window the results' action makes, found by its name as a user's tools would find it.
 QWidget& savingsWindow(MainWindowDriver& ui) {
     savingsAction(ui.window()).trigger();
     auto* window = ui.window().findChild<QWidget*>("SavingsWindow");
@@ -90,11 +92,46 @@ TEST_F(MainWindowTest, SavingsOverTimeShowsThePaybackOfTheResult) {
     EXPECT_EQ(box(window, "PaybackBox"), "");
     ui.reach(ScreenState::FullResults);
     EXPECT_EQ(box(window, "PaybackBox"), "1.7 years");
+    // Run again with the 1 1/2-inch inlet: 492.83 saved a year, 1,500 / 492.83 = 3.04 years.
+    ui.click("Command7");
+    for (const char* step : {"Option4", "Command3", "Command4"})
+        ui.click(step);
+    EXPECT_EQ(box(window, "NetSavingBox"), "492.83");
+    EXPECT_EQ(box(window, "PaybackBox"), "3.0 years");
     QTest::keyClick(window.findChild<QLineEdit*>("YearsEntry"), Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(&savingsWindow(ui), &window);
     EXPECT_EQ(box(window, "PcPriceEntry"), "2500");
-    EXPECT_EQ(box(window, "PaybackBox"), "1.7 years");
+    EXPECT_EQ(box(window, "PaybackBox"), "3.0 years");
+}
+
+// On a 1366 x 768 screen at 100 % and 125 % (in CTest): within the screen, and small enough still for
+// one whose panel takes 48 pixels and whose title bar 32, every part shown at its smallest whole.
+TEST_F(MainWindowTest, SavingsWindowFitsItsScreen) {
+    ui.reach(ScreenState::FullResults);
+    QWidget& window = savingsWindow(ui);
+    type(window, "PcPriceEntry", "2500");
+    type(window, "AoddPriceEntry", "1000");
+    QApplication::processEvents();
+    const QRect free = window.screen()->availableGeometry();
+    const double scale = window.devicePixelRatioF();
+    if (free.width() * scale < 1366 || free.height() * scale < 768)
+        GTEST_SKIP() << "for a screen of 1366 x 768 or more";
+    const QSize least = window.minimumSizeHint();
+    std::printf("screen %dx%d, savings window %dx%d, at least %dx%d\n", free.width(), free.height(),
+                window.width(), window.height(), least.width(), least.height());
+    EXPECT_TRUE(free.contains(window.frameGeometry()));
+    EXPECT_LE(least.width() * scale, 1366);
+    EXPECT_LE(least.height() * scale, 768 - 48 - 32);
+    window.resize(least);
+    QApplication::processEvents();
+    for (const QWidget* part : window.findChildren<QWidget*>()) {
+        if (!part->isVisibleTo(&window) || part->parentWidget() != &window)
+            continue;
+        EXPECT_TRUE(window.rect().contains(part->geometry())) << part->objectName().toStdString();
+        EXPECT_GE(part->width(), part->minimumSizeHint().width()) << part->objectName().toStdString();
+        EXPECT_GE(part->height(), part->minimumSizeHint().height()) << part->objectName().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, SavingsOverTimeSaysWhyAPcOnlyResultHasNothingToCompare) {
