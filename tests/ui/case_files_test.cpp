@@ -24,7 +24,7 @@ const std::string kHeader =
     "compressor_stages,compressor_efficiency\n";
 
 QString write(const QTemporaryDir& dir, const char* name, const std::string& text) {
-    const QString path = dir.filePath(QString::fromLatin1(name));
+    QString path = dir.filePath(QString::fromLatin1(name));
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(text.data(), static_cast<qint64>(text.size()));
