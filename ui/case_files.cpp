@@ -227,7 +227,7 @@ bool CaseFiles::openFile(const QString& path, std::optional<std::size_t> row) {
         const std::string name =
             QString::fromStdString(reader.header()[at]).trimmed().toLower().toStdString();
         const bool known = std::any_of(cases::kColumns.begin(), cases::kColumns.end(),
-                                       [&](const cases::ColumnSpec& spec) { return spec.name == name; });
+                                       [&](const cases::ColumnSpec& known) { return known.name == name; });
         if (!known)
             carried_.emplace_back(reader.header()[at], taken.cells[at]);
     }

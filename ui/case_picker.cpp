@@ -40,9 +40,9 @@ constexpr std::array kShown{Shown{cases::Column::Units, "Units"}, Shown{cases::C
 
 std::optional<cases::Column> columnNamed(const std::string& header) {
     const std::string name = lowerTrimmed(header);
-    for (const cases::ColumnSpec& spec : cases::kColumns)
-        if (spec.name == name)
-            return spec.column;
+    for (const cases::ColumnSpec& known : cases::kColumns)
+        if (known.name == name)
+            return known.column;
     return std::nullopt;
 }
 

@@ -2,12 +2,9 @@
 
 #include "ui/chart_painting.h"
 #include "ui/comparison_text.h"
-#include "ui/metrics.h"
 #include "ui/window_parts.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
-#include <QImage>
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -280,34 +277,6 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
         chart_painting::record(record, placed);
     }
     painter.restore();
-}
-
-QString costChartImageHtml(const CostChartView& view, int widthPx) {
-    constexpr int kSharpness = 4;
-    const int heightPx = widthPx * 11 / 20;
-    QImage image(QSize(widthPx, heightPx) * kSharpness, QImage::Format_RGB32);
-    image.setDevicePixelRatio(kSharpness);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        painter.setFont(metrics::font());
-        drawCostChart(painter, QRectF(0, 0, widthPx, heightPx), view, ChartColours{});
-    }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return QStringLiteral("<img width=\"%1\" height=\"%2\" src=\"data:image/png;base64,%3\">")
-        .arg(widthPx)
-        .arg(heightPx)
-        .arg(QString::fromLatin1(png.toBase64()));
-}
-
-QString comparisonChartHtml(const ComparisonContext& context) {
-    constexpr int kPrintedWidthPx = 600; // about 6 1/4 inches: the width of a page's text
-    return costChartImageHtml({costChartData(context.duty), compareInletSizes(context.duty), context.units,
-                               context.currency, context.selected},
-                              kPrintedWidthPx);
 }
 
 CostChart::CostChart(QWidget* parent) : QWidget(parent) {

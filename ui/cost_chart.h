@@ -41,15 +41,6 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
 void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& view,
                    const ChartColours& colours, chart_painting::ChartRecord* record);
 
-// The chart as an <img> for a page of HTML (the printed report): widthPx wide at the screen's 96 dpi,
-// drawn at four times that so it stays sharp on paper, black on white.
-QString costChartImageHtml(const CostChartView& view, int widthPx);
-
-struct ComparisonContext; // ui/comparison_text.h
-
-// The chart of the comparison in context (as the main window holds it now), for the printed report.
-QString comparisonChartHtml(const ComparisonContext& context);
-
 class CostChart : public QWidget {
     Q_OBJECT
 public:
