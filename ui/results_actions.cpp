@@ -94,26 +94,27 @@ DetailsWindow* ResultsActions::detailsWindow() const {
     return detailsWindow_;
 }
 
-// The working, its energy and what "Savings Over Time" holds, then every inlet size compared at the same
-// duty point.
 CalculationReport ResultsActions::report() const {
+    const ComparisonContext context = comparisonContext(comparison_, case_);
+    return reportOf(context, compareInletSizes(context.duty));
+}
+
+// The working, its energy and what "Savings Over Time" holds, then every inlet size compared (rows) at the
+// same duty point.
+CalculationReport ResultsActions::reportOf(const ComparisonContext& context,
+                                           const InletComparison& rows) const {
     CalculationReport r = buildCalculationReport(case_, costs_);
     appendLifeCycleSections(r, case_, costs_,
                             savingsWindow_ != nullptr ? savingsWindow_->inputs() : LifeCycleInputs{});
-    const ComparisonContext context = comparisonContext(comparison_, case_);
-    r.sections.push_back(inletComparisonSection(context.duty, context.selected));
+    r.sections.push_back(inletComparisonSection(context.duty, rows, context.selected));
     return r;
 }
 
 ReportPage ResultsActions::page() const {
     const ComparisonContext context = comparisonContext(comparison_, case_);
     const InletComparison rows = compareInletSizes(context.duty);
-    CalculationReport r = buildCalculationReport(case_, costs_);
-    appendLifeCycleSections(r, case_, costs_,
-                            savingsWindow_ != nullptr ? savingsWindow_->inputs() : LifeCycleInputs{});
-    r.sections.push_back(inletComparisonSection(context.duty, rows, context.selected));
     return {
-        localeLayout(r),
+        localeLayout(reportOf(context, rows)),
         CostChartView{costChartData(context.duty), rows, context.units, context.currency, context.selected},
         QDateTime::currentDateTime(),
         savingsWindow_ != nullptr ? savingsWindow_->reportChart() : std::nullopt};

@@ -64,6 +64,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    CalculationReport reportOf(const ComparisonContext& context, const InletComparison& rows) const;
     void resultsShownChanged(bool shown);
     void resultsChanged();
     void showBoxMenu(QLineEdit& box, QPoint where);
