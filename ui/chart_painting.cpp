@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <cmath>
+#include <utility>
 
 namespace pumpvale::chart_painting {
 
@@ -20,6 +21,8 @@ QString tickText(double value) {
     }
     return locale.toString(value, 'g', 6);
 }
+
+namespace {
 
 void drawNames(QPainter& painter, const std::vector<chart::PlacedLabel>& placed, const QStringList& names,
                const QColor& text, const QColor& background) {
@@ -49,6 +52,28 @@ void record(ChartRecord* out, const std::vector<chart::PlacedLabel>& placed) {
             out->names.push_back(toQt(label.box));
         else
             ++out->namesLeftOut;
+    }
+}
+
+} // namespace
+
+void placeAndDrawNames(QPainter& painter, ChartNames names, const QRectF& frame, const QRectF& area,
+                       qreal pen, qreal line, const QColor& text, const QColor& background,
+                       ChartRecord* record) {
+    chart::LabelScene scene;
+    scene.obstacles = std::move(names.obstacles);
+    scene.areas = {toChart(frame.adjusted(pen * 2, pen * 2, -pen * 2, -pen * 2)),
+                   toChart(QRectF(QPointF(frame.right() + pen * 2, frame.top()),
+                                  QPointF(area.right() - pen, frame.bottom())))};
+    scene.curves = std::move(names.curves);
+    scene.gap = line * 0.25;
+    const std::vector<chart::PlacedLabel> placed = chart::placeLabels(names.requests, scene);
+    drawNames(painter, placed, names.texts, text, background);
+    if (record != nullptr) {
+        record->frame = frame;
+        for (const chart::Rect& box : scene.obstacles)
+            record->keepClear.push_back(toQt(box));
+        chart_painting::record(record, placed);
     }
 }
 

@@ -25,11 +25,6 @@ inline chart::Rect toChart(const QRectF& r) {
 // decimals it needs; in powers of ten beyond ("1e+300"). Empty for a value that is not finite.
 QString tickText(double value);
 
-// The names placed by the core, each on a patch of the background so that a curve it must cross cannot
-// blur it, with its leader line; names that found no room are left out.
-void drawNames(QPainter& painter, const std::vector<chart::PlacedLabel>& placed, const QStringList& names,
-               const QColor& text, const QColor& background);
-
 // What a chart drew where, for the tests of its layout: the frame, the tick labels, the names placed
 // (and the break-even's label), in the painter's coordinates.
 struct ChartRecord {
@@ -41,7 +36,20 @@ struct ChartRecord {
     std::size_t namesLeftOut = 0;
 };
 
-// Fills a record's names from the placement.
-void record(ChartRecord* out, const std::vector<chart::PlacedLabel>& placed);
+// What a chart gathers to name its curves: what the names must keep clear of (tick labels, dots), the
+// curves drawn, and each name with the point it names.
+struct ChartNames {
+    std::vector<chart::Rect> obstacles;
+    std::vector<std::vector<chart::Point>> curves;
+    std::vector<chart::LabelRequest> requests;
+    QStringList texts;
+};
+
+// Places the names inside the frame or in area's margin right of it, pen and line (the text's height)
+// setting the clearances, and draws them; record, when given, gets the frame, what stayed clear and the
+// names.
+void placeAndDrawNames(QPainter& painter, ChartNames names, const QRectF& frame, const QRectF& area,
+                       qreal pen, qreal line, const QColor& text, const QColor& background,
+                       ChartRecord* record);
 
 } // namespace pumpvale::chart_painting

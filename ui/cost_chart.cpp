@@ -259,23 +259,13 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     for (const auto& [end, name] : sizeEnds)
         if (!(view.selected && name == parts::qText(inletSizeName(*view.selected))))
             nameEnd(end, name);
-    chart::LabelScene scene;
-    scene.obstacles = std::move(obstacles);
-    scene.areas = {toChart(frame.adjusted(pen * 2, pen * 2, -pen * 2, -pen * 2)),
-                   toChart(QRectF(QPointF(frame.right() + pen * 2, frame.top()),
-                                  QPointF(area.right() - pen, frame.bottom())))};
-    scene.curves = std::move(polylines);
-    scene.gap = line * 0.25;
-    const std::vector<chart::PlacedLabel> placed = chart::placeLabels(requests, scene);
-    chart_painting::drawNames(painter, placed, names, colours.text, colours.background);
     if (record != nullptr) {
-        record->frame = frame;
-        for (const chart::Rect& box : scene.obstacles)
-            record->keepClear.push_back(toQt(box));
         record->xTicks = x.ticks.size();
         record->yTicks = y.ticks.size();
-        chart_painting::record(record, placed);
     }
+    chart_painting::placeAndDrawNames(
+        painter, {std::move(obstacles), std::move(polylines), std::move(requests), std::move(names)}, frame,
+        area, pen, line, colours.text, colours.background, record);
     painter.restore();
 }
 

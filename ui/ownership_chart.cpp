@@ -192,23 +192,13 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
     name(end(curves[1]), QStringLiteral("PC pump"));
     name(end(curves[0]), QStringLiteral("AODD pump"));
 
-    chart::LabelScene scene;
-    scene.obstacles = std::move(obstacles);
-    scene.areas = {toChart(frame.adjusted(pen * 2, pen * 2, -pen * 2, -pen * 2)),
-                   toChart(QRectF(QPointF(frame.right() + pen * 2, frame.top()),
-                                  QPointF(area.right() - pen, frame.bottom())))};
-    scene.curves = std::move(curves);
-    scene.gap = line * 0.25;
-    const std::vector<chart::PlacedLabel> placed = chart::placeLabels(requests, scene);
-    chart_painting::drawNames(painter, placed, names, text, background);
     if (record != nullptr) {
-        record->frame = frame;
-        for (const chart::Rect& box : scene.obstacles)
-            record->keepClear.push_back(toQt(box));
         record->xTicks = x.ticks.size();
         record->yTicks = y.ticks.size();
-        chart_painting::record(record, placed);
     }
+    chart_painting::placeAndDrawNames(
+        painter, {std::move(obstacles), std::move(curves), std::move(requests), std::move(names)}, frame,
+        area, pen, line, text, background, record);
     painter.restore();
 }
 
