@@ -10,11 +10,13 @@ pumpvale_packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-dejavu-
 # clang-tidy, Google Benchmark, and the package's checkers (lintian, appstreamcli).
 pumpvale_ci_packages=(clang libclang-rt-14-dev clang-tidy-14 libbenchmark-dev lintian appstream)
 
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
+
 pumpvale_install_missing() {
     local missing=()
     local package
     for package in "${pumpvale_packages[@]}" "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        if ! pumpvale_package_installed "$package"; then
             missing+=("$package")
         fi
     done
