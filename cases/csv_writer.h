@@ -19,12 +19,16 @@ void appendCell(std::string& line, std::string_view cell);
 // (std::to_chars); empty for infinity and NaN, which no cell holds.
 std::string exactNumber(double value);
 
-// Other columns to write beside the duty point's, by header name and cell.
-using CarriedCells = std::vector<std::pair<std::string, std::string>>;
+using pumpvale::CarriedCells;
 
-// A duty list of one row: the header and the point, then the carried columns. Each number entry is
-// written as the number the window reads in it (an entry "60 psi" is written 60), so that the list,
-// opened again, gives the same results; an empty entry stays empty. Lines end in LF.
+// A duty list of one row: the header and the point, then the carried columns. Each entry is written so
+// that the list, opened again, reaches the same state with the same messages and results: a number
+// filling the entry as it stands, else the number the window reads in it (an entry "60 psi" is written
+// 60). Lines end in LF.
 std::string oneRowDutyList(const DutyPoint& point, const CarriedCells& carried = {});
+
+// A case as Save Case writes it: the point, the Savings Over Time entries as typed, then the carried
+// columns.
+std::string savedCase(const Case& c);
 
 } // namespace pumpvale::cases

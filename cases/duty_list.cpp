@@ -44,8 +44,8 @@ bool isDigit(char ch) {
     return ch >= '0' && ch <= '9';
 }
 
-// The length of the number at the start of text: a sign, digits with at most one period (at least one
-// digit), an exponent. 0 when text does not start with one.
+} // namespace
+
 std::size_t numberLength(std::string_view text) {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
@@ -70,6 +70,8 @@ std::size_t numberLength(std::string_view text) {
     }
     return i;
 }
+
+namespace {
 
 std::string quoted(std::string_view text) {
     constexpr std::size_t kShown = 40; // a long cell is named by its start
@@ -216,6 +218,30 @@ RowReading readDutyPoint(const std::vector<std::string>& cells, const Index& ind
     if (!rules.refusal.empty())
         return {std::nullopt, std::move(rules.refusal)};
     return {std::move(point), {}};
+}
+
+} // namespace pumpvale::cases
+
+namespace pumpvale::cases {
+
+std::string& lifeCycleText(LifeCycleEntries& e, LifeCycleField field) {
+    switch (field) {
+        case LifeCycleField::PcPrice:
+            return e.pcPrice;
+        case LifeCycleField::AoddPrice:
+            return e.aoddPrice;
+        case LifeCycleField::PcMaintenance:
+            return e.pcMaintenance;
+        case LifeCycleField::AoddMaintenance:
+            return e.aoddMaintenance;
+        case LifeCycleField::Years:
+            return e.years;
+        case LifeCycleField::DiscountRate:
+            return e.discountRatePct;
+        case LifeCycleField::EmissionFactor:
+            break;
+    }
+    return e.emissionFactor;
 }
 
 } // namespace pumpvale::cases

@@ -1,7 +1,7 @@
 // Duty lists: one duty point or many in a CSV file, and the window's entries and choices they stand for.
 //
-// The cases/ layer sits above core/, checks/ and aodd/: it reads and writes duty lists, and costs a
-// duty point exactly as the main window would (cases/window_run.h). The window's Open and Save, the
+// The cases/ layer sits above core/, checks/ and aodd/: it reads and writes duty lists, and gives the
+// session the calculator's rules (cases/calculator_rules.h). The window's Open and Save, the
 // command-line batch and the tests all go through here, so a duty list means the same everywhere.
 //
 // A duty list is CSV (RFC 4180) in UTF-8, a byte order mark tolerated, with a comma or a semicolon as
@@ -16,13 +16,13 @@
 // - read: DutyListReader::start() then next() row by row; header() names the columns, a row's cells are
 //   as read (the carried columns to show in a list to pick from), its point the entries and choices to
 //   put into the window, or its refusal the message to show;
-// - cost: cases::runAsTheWindow(point) (cases/window_run.h) gives the messages and the stop the window
-//   reaches, in the order the window's controls must be filled to reach them;
-// - save: the window's entries and choices gathered into a DutyPoint, written by oneRowDutyList
-//   (cases/csv_writer.h).
+// - cost: Session::open (core/session.h) takes the point through the steps as the window would;
+//   cases::runAsTheWindow(point) (cases/window_run.h) gives the messages and the stop it reaches;
+// - save: the session's case, written by oneRowDutyList (cases/csv_writer.h).
 #pragma once
 
 #include "cases/csv_reader.h"
+#include "core/case_entries.h"
 #include "core/operating_case.h"
 
 #include <array>
@@ -36,23 +36,7 @@
 namespace pumpvale::cases {
 
 // The entries and choices of the main window for one duty point, as texts the window would hold.
-struct DutyPoint {
-    UnitSystem units = UnitSystem::None;
-    PumpStages stages = PumpStages::None;
-    std::string pressure;    // in the row's units: psi or Bar
-    std::string flow;        // US GPM or l/min
-    std::string airPressure; // psi or Bar
-    std::string weeks;
-    std::string days;
-    std::string hours;
-    std::string currency; // a name of the currency list, or empty: none chosen
-    std::string price;    // per kWh; the currency's usual price when the cell is empty
-    std::optional<InletSize> inlet;
-    std::string compressorStages = "1";      // the entry's preset
-    std::string compressorEfficiency = "75"; // percent; the entry's preset
-
-    friend bool operator==(const DutyPoint&, const DutyPoint&) = default;
-};
+using DutyPoint = CaseEntries;
 
 enum class Column {
     Units,
@@ -95,6 +79,31 @@ inline constexpr std::array<ColumnSpec, 13> kColumns{{
 }};
 // clang-format on
 
+// The Savings Over Time entries a case carries beside its duty point, by column name: optional, each
+// cell the entry's text as typed (the Savings Over Time window's own rule checks it).
+struct LifeCycleColumn {
+    LifeCycleField field;
+    std::string_view name;
+};
+
+// clang-format off
+inline constexpr std::array<LifeCycleColumn, 7> kLifeCycleColumns{{
+    {LifeCycleField::PcPrice,         "pc_price"},
+    {LifeCycleField::AoddPrice,       "aodd_price"},
+    {LifeCycleField::PcMaintenance,   "pc_maintenance"},
+    {LifeCycleField::AoddMaintenance, "aodd_maintenance"},
+    {LifeCycleField::Years,           "years_of_service"},
+    {LifeCycleField::DiscountRate,    "discount_rate"},
+    {LifeCycleField::EmissionFactor,  "emission_factor"},
+}};
+// clang-format on
+
+std::string& lifeCycleText(LifeCycleEntries& entries, LifeCycleField field);
+
+// The length of the number at the start of text: a sign, digits with at most one period (at least one
+// digit), an exponent. 0 when text does not start with one.
+std::size_t numberLength(std::string_view text);
+
 // "1/4", "1/2", "1", "1 1/2", "2", "3": the inlet cell of each size.
 std::string_view inletCellText(InletSize size);
 
@@ -128,6 +137,10 @@ public:
     // can be read (error() then tells it).
     bool next(DutyRow& row);
     const std::optional<FileError>& error() const { return error_; }
+
+    // The case a row that was read stands for: its point, the Savings Over Time entries its columns
+    // hold, and every other column carried.
+    Case caseOf(const DutyRow& row) const;
 
 private:
     std::istream& in_;

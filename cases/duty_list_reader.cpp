@@ -1,5 +1,6 @@
 #include "cases/duty_list.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace pumpvale::cases {
@@ -172,6 +173,28 @@ bool DutyListReader::next(DutyRow& row) {
         row.refusal = std::move(reading.refusal);
     }
     return true;
+}
+
+} // namespace pumpvale::cases
+
+namespace pumpvale::cases {
+
+Case DutyListReader::caseOf(const DutyRow& row) const {
+    Case c;
+    if (row.point)
+        c.entries = *row.point;
+    for (std::size_t at = 0; at < header_.size() && at < row.cells.size(); ++at) {
+        const std::string name = lowerTrimmed(header_[at]);
+        const auto named = [&](const auto& column) { return column.name == name; };
+        if (std::any_of(kColumns.begin(), kColumns.end(), named))
+            continue;
+        const auto lifeCycle = std::find_if(kLifeCycleColumns.begin(), kLifeCycleColumns.end(), named);
+        if (lifeCycle != kLifeCycleColumns.end())
+            lifeCycleText(c.lifeCycle, lifeCycle->field) = row.cells[at];
+        else
+            c.carried.emplace_back(header_[at], row.cells[at]);
+    }
+    return c;
 }
 
 } // namespace pumpvale::cases

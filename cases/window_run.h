@@ -1,19 +1,7 @@
-// One duty point costed exactly as the main window costs it when its entries and choices are filled in
-// and its buttons pressed through, on a window just opened.
-//
-// The window's order, which a window that opens a duty list must keep to show the same messages:
-//  1. the unit option is clicked (its air pressure preset goes into the air pressure entry), then the
-//     PC pump stages option;
-//  2. the entries take their texts: pressure and flow (each change runs its edit check), air pressure,
-//     weeks, days and hours (each with its edit check); the currency is chosen (which fills in its usual
-//     price) and the price entry takes the point's price;
-//  3. "Press to Continue" of step one;
-//  4. at the inlet step the point's inlet option is clicked (the 3-inch option runs its lookup on the
-//     click) and "Press to Continue" pressed;
-//  5. at the compressor step the two compressor entries take their texts (each with its edit check), and
-//     "Press to Find Cost Savings!" is pressed; when step one leads straight to the PC pump cost, that
-//     button is pressed at once.
-// The run stops where the window would stop, with every message the window would have shown, in order.
+// One duty point costed exactly as the main window costs it: the point opened in a session
+// (core/session.h) as a user typing it into a calculator just opened, and where that user stands at the
+// end. The run stops where the window would stop, with every message the window would have shown, in
+// order.
 #pragma once
 
 #include "aodd/comparison.h"

@@ -2,11 +2,12 @@
 
 #include "core/messages.h"
 #include "ui/case_picker.h"
-#include "ui/form2.h"
+#include "ui/form2_controls.h"
 #include "ui/keys_window.h"
 #include "ui/message_sink.h"
 #include "ui/shortcuts.h"
 #include "ui/window_parts.h"
+#include "ui/workflow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -59,27 +60,19 @@ std::optional<QString> droppedFile(const QMimeData* data) {
     return data->urls().front().toLocalFile();
 }
 
-void uncheckSilently(QRadioButton* option) {
-    if (!option->isChecked())
-        return;
-    const QSignalBlocker quiet(option);
-    option->setAutoExclusive(false);
-    option->setChecked(false);
-    option->setAutoExclusive(true);
-}
-
 } // namespace
 
-CaseFiles::CaseFiles(Form2& window, MessageSink& messages)
-    : QObject(&window), window_(window), c_(window.controls()), messages_(messages) {
+CaseFiles::CaseFiles(QWidget& window, const MainWindowControls& controls, Workflow& workflow,
+                     MessageSink& messages)
+    : QObject(&window), window_(window), c_(controls), workflow_(workflow), messages_(messages) {
     setObjectName("CaseFiles");
     open_ = addAction(window, keys::kOpenCase);
     save_ = addAction(window, keys::kSaveCase);
     save_->setEnabled(false);
     connect(open_, &QAction::triggered, this, &CaseFiles::openCase);
     connect(save_, &QAction::triggered, this, &CaseFiles::saveCase);
-    connect(&window, &Form2::stepOneAccepted, save_, [this] { save_->setEnabled(true); });
-    connect(&window, &Form2::stepOneReopened, save_, [this] { save_->setEnabled(false); });
+    connect(&workflow, &Workflow::stepOneAccepted, save_, [this] { save_->setEnabled(true); });
+    connect(&workflow, &Workflow::stepOneReopened, save_, [this] { save_->setEnabled(false); });
 
     // The unit system group holds the unit options; it is the one group shown in every state.
     auto* units = qobject_cast<QGroupBox*>(c_.Option9->parentWidget());
@@ -90,18 +83,6 @@ CaseFiles::CaseFiles(Form2& window, MessageSink& messages)
         group->addActions({open_, save_});
         group->setToolTip(offeredActions({keys::kOpenCase, keys::kSaveCase}, "this group"));
     }
-
-    startingTexts_ = {{{c_.Text1, {}},
-                       {c_.Text2, {}},
-                       {c_.Text3, {}},
-                       {c_.Text6, {}},
-                       {c_.Text7, {}},
-                       {c_.Text8, {}},
-                       {c_.Text9, {}},
-                       {c_.Text4, {}},
-                       {c_.Text5, {}}}};
-    for (auto& [entry, text] : startingTexts_)
-        text = entry->text();
 
     // A file dropped anywhere on the window opens, an entry included (which would otherwise take the
     // file's name as text).
@@ -137,7 +118,7 @@ void CaseFiles::openCase() {
 }
 
 void CaseFiles::saveCase() {
-    if (!window_.isStepOneAccepted())
+    if (!workflow_.isStepOneAccepted())
         return;
     QFileDialog dialog(&window_, QStringLiteral("Save Case"), suggestedSaveName(),
                        QString::fromLatin1(kFilter));
@@ -159,7 +140,7 @@ QString CaseFiles::suggestedSaveName() const {
 }
 
 bool CaseFiles::saveTo(const QString& path) {
-    const std::string text = cases::oneRowDutyList(entries(), carried_);
+    const std::string text = cases::savedCase(workflow_.session().currentCase());
     QSaveFile file(path);
     const bool saved =
         file.open(QIODevice::WriteOnly) &&
@@ -221,129 +202,15 @@ bool CaseFiles::openFile(const QString& path, std::optional<std::size_t> row) {
     if (!taken.point)
         return refuse(qText(taken.refusal));
 
-    // Columns the duty list does not define are the pump's own (a tag, a location): kept for Save.
-    carried_.clear();
-    for (std::size_t at = 0; at < reader.header().size() && at < taken.cells.size(); ++at) {
-        const std::string name =
-            QString::fromStdString(reader.header()[at]).trimmed().toLower().toStdString();
-        const bool known = std::any_of(cases::kColumns.begin(), cases::kColumns.end(),
-                                       [&](const cases::ColumnSpec& known) { return known.name == name; });
-        if (!known)
-            carried_.emplace_back(reader.header()[at], taken.cells[at]);
-    }
     openedFrom_ = QFileInfo(path).absoluteFilePath();
     openedRow_ = taken.row;
     openedFromList_ = rows.size() > 1;
-    fill(*taken.point);
+    workflow_.open(reader.caseOf(taken));
     return true;
 }
 
-// --- Filling the window as a user would ---
-
-bool CaseFiles::windowGoesOn() const {
-    return !wasShown_ || window_.isVisible();
-}
-
-// Clicks button when the user could: shown and enabled. False when the window was closed meanwhile.
-bool CaseFiles::press(QAbstractButton* button) {
-    if (button->isVisibleTo(&window_) && button->isEnabled())
-        button->click();
-    return windowGoesOn();
-}
-
-void CaseFiles::backToStepOne() {
-    for (QAbstractButton* button :
-         {static_cast<QAbstractButton*>(c_.Command5), static_cast<QAbstractButton*>(c_.Command7),
-          static_cast<QAbstractButton*>(c_.Command1)})
-        if (!press(button))
-            return;
-}
-
-// The entries' starting texts and no choice the point does not make, with no change event: a window
-// just opened holds them, and shows nothing for them.
-void CaseFiles::putBackStartingState(const cases::DutyPoint& point) {
-    for (const auto& [entry, text] : startingTexts_) {
-        const QSignalBlocker quiet(entry);
-        entry->setText(text);
-    }
-    if (point.stages == PumpStages::None)
-        for (QRadioButton* option : {c_.Option7, c_.Option8})
-            uncheckSilently(option);
-    for (QRadioButton* option : c_.inletOptions())
-        uncheckSilently(option);
-    if (point.currency.empty()) {
-        const QSignalBlocker quiet(c_.Combo1);
-        c_.Combo1->setCurrentIndex(-1);
-    }
-}
-
-// In the order of cases/window_run.h; each step only where the window lets the user take it.
-void CaseFiles::fill(const cases::DutyPoint& p) {
-    const QPointer<Form2> alive(&window_);
-    wasShown_ = window_.isVisible();
-    const auto goesOn = [&] { return !alive.isNull() && windowGoesOn(); };
-    const auto type = [&](QLineEdit* entry, const std::string& text) {
-        if (goesOn())
-            entry->setText(QString::fromStdString(text));
-    };
-
-    backToStepOne();
-    if (!goesOn())
-        return;
-    putBackStartingState(p);
-    if (!press(p.units == UnitSystem::SI ? c_.Option10 : c_.Option9))
-        return;
-    if (p.stages != PumpStages::None && !press(p.stages == PumpStages::One ? c_.Option7 : c_.Option8))
-        return;
-    type(c_.Text1, p.pressure);
-    type(c_.Text2, p.flow);
-    type(c_.Text3, p.airPressure);
-    type(c_.Text6, p.weeks);
-    type(c_.Text7, p.days);
-    type(c_.Text8, p.hours);
-    if (const int at = c_.Combo1->findText(QString::fromStdString(p.currency)); at >= 0 && goesOn()) {
-        c_.Combo1->setCurrentIndex(at);
-        emit c_.Combo1->activated(at); // as a choice in the list does: it fills in the usual price
-    }
-    type(c_.Text9, p.price);
-    if (!goesOn() || !press(c_.Command2) || !window_.isStepOneAccepted())
-        return;
-    if (c_.Command3->isVisibleTo(&window_)) {
-        if (p.inlet && !press(c_.inletOptions()[static_cast<std::size_t>(*p.inlet)]))
-            return;
-        if (!press(c_.Command3) || !c_.Text4->isVisibleTo(&window_) || !c_.Text4->isEnabled())
-            return;
-        type(c_.Text4, p.compressorStages);
-        type(c_.Text5, p.compressorEfficiency);
-    }
-    if (goesOn())
-        press(c_.Command4);
-}
-
-cases::DutyPoint CaseFiles::entries() const {
-    const auto text = [](const QLineEdit* entry) { return entry->text().toStdString(); };
-    cases::DutyPoint p;
-    p.units = c_.Option9->isChecked()    ? UnitSystem::English
-              : c_.Option10->isChecked() ? UnitSystem::SI
-                                         : UnitSystem::None;
-    p.stages = c_.Option7->isChecked()   ? PumpStages::One
-               : c_.Option8->isChecked() ? PumpStages::Two
-                                         : PumpStages::None;
-    p.pressure = text(c_.Text1);
-    p.flow = text(c_.Text2);
-    p.airPressure = text(c_.Text3);
-    p.weeks = text(c_.Text6);
-    p.days = text(c_.Text7);
-    p.hours = text(c_.Text8);
-    p.currency = c_.Combo1->currentIndex() >= 0 ? c_.Combo1->currentText().toStdString() : std::string();
-    p.price = text(c_.Text9);
-    const auto options = c_.inletOptions();
-    for (std::size_t i = 0; i < options.size(); ++i)
-        if (options[i]->isChecked())
-            p.inlet = kInletSizes[i];
-    p.compressorStages = text(c_.Text4);
-    p.compressorEfficiency = text(c_.Text5);
-    return p;
+const CarriedCells& CaseFiles::carried() const {
+    return workflow_.session().currentCase().carried;
 }
 
 void CaseFiles::showFailure(const QString& text, const char* title) {

@@ -1,10 +1,5 @@
 #include "ui/form2.h"
 
-#include "aodd/inlet_step.h"
-#include "aodd/lookup.h"
-#include "checks/currency.h"
-#include "checks/field_checks.h"
-#include "checks/operating_data.h"
 #include "core/cost.h"
 #include "ui/accessibility.h"
 #include "ui/accessible_buttons.h"
@@ -17,6 +12,7 @@
 #include "ui/metrics.h"
 #include "ui/results_actions.h"
 #include "ui/window_parts.h"
+#include "ui/workflow.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -25,8 +21,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <array>
 #include <string>
+#include <utility>
 
 namespace pumpvale {
 
@@ -47,19 +45,21 @@ Form2::Form2(MessageSink& messages, QWidget* parent) : Form2(nullptr, &messages,
 }
 
 Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* parent)
-    : QWidget(parent), ownSink_(std::move(ownSink)), messages_(sink != nullptr ? *sink : *ownSink_) {
+    : QWidget(parent), ownSink_(std::move(ownSink)), workflow_(new Workflow(this)),
+      messages_(sink != nullptr ? *sink : *ownSink_) {
     build();
     for (QRadioButton* option : {ui_.Option9, ui_.Option10, ui_.Option7, ui_.Option8, ui_.Option1,
                                  ui_.Option2, ui_.Option3, ui_.Option4, ui_.Option5, ui_.Option6})
         makeActionsClick(*option);
     drawPictures();
     connectHandlers();
+    connectEntries();
     // The parts around the window's own controls, each given the controls it works on.
     makeMainWindowAccessible(*this, ui_);
-    new InletComparisonHook(*this);
-    results_ = new ResultsActions(*this);
+    new InletComparisonHook(*this, ui_, *workflow_);
+    results_ = new ResultsActions(*this, ui_, *workflow_);
     results_->setMessageSink(&messages_);
-    cases_ = new CaseFiles(*this, messages_);
+    cases_ = new CaseFiles(*this, ui_, *workflow_, messages_);
 }
 
 Form2::~Form2() = default;
@@ -109,6 +109,33 @@ void Form2::connectHandlers() {
                     HandlerGuard::WhileAnotherRuns::Runs); // it only asks to close
 }
 
+// The choices and entries that run no handler of their own still go into the session as they change;
+// the workflow's signals are the window's too.
+void Form2::connectEntries() {
+    const auto keep = [this](QLineEdit* entry, EntryField field) {
+        connect(entry, &QLineEdit::textChanged, this,
+                [this, field](const QString& text) { editable().edit(field, utf8(text)); });
+    };
+    keep(ui_.Text3, EntryField::AirPressure);
+    keep(ui_.Text9, EntryField::Price);
+    const auto choose = [this](QRadioButton* option, auto choice) {
+        connect(option, &QRadioButton::toggled, this, [this, choice](bool on) {
+            if (on)
+                choice(editable());
+        });
+    };
+    choose(ui_.Option7, [](Session& s) { s.chooseStages(PumpStages::One); });
+    choose(ui_.Option8, [](Session& s) { s.chooseStages(PumpStages::Two); });
+    const auto options = ui_.inletOptions();
+    for (std::size_t i = 0; i + 1 < options.size(); ++i) // the 3-inch option has a handler
+        choose(options[i], [size = kInletSizes[i]](Session& s) { s.chooseInlet(size); });
+    connect(workflow_, &Workflow::caseOpened, this, &Form2::caseOpened);
+    connect(workflow_, &Workflow::stepOneAccepted, this, &Form2::stepOneAccepted);
+    connect(workflow_, &Workflow::stepOneReopened, this, &Form2::stepOneReopened);
+    connect(workflow_, &Workflow::resultsShown, this, &Form2::resultsShown);
+    connect(workflow_, &Workflow::resultsWithdrawn, this, &Form2::resultsWithdrawn);
+}
+
 // The pictures are drawn for the screen's pixel density, so they stay crisp on a scaled desktop.
 void Form2::drawPictures() {
     const qreal ratio = devicePixelRatioF();
@@ -132,207 +159,200 @@ void Form2::paintEvent(QPaintEvent*) {
 // --- Handlers ---
 
 void Form2::Option9_Click() {
-    showUnitSystem(kEnglishTexts);
+    editable().chooseUnits(UnitSystem::English, kEnglishTexts.airPressurePreset);
+    showUnitCaptions(UnitSystem::English);
+    ui_.Text3->setText(qText(kEnglishTexts.airPressurePreset));
+    render();
 }
 
 void Form2::Option10_Click() {
-    showUnitSystem(kSiTexts);
+    editable().chooseUnits(UnitSystem::SI, kSiTexts.airPressurePreset);
+    showUnitCaptions(UnitSystem::SI);
+    ui_.Text3->setText(qText(kSiTexts.airPressurePreset));
+    render();
 }
 
 void Form2::Text1_Change() {
-    showMessage(pressureEdited(case_, utf8(ui_.Text1->text()), units()));
+    showMessage(editable().edit(EntryField::Pressure, utf8(ui_.Text1->text())));
 }
 
 void Form2::Text2_Change() {
-    showMessage(flowEdited(case_, utf8(ui_.Text2->text()), units()));
+    showMessage(editable().edit(EntryField::Flow, utf8(ui_.Text2->text())));
 }
 
 void Form2::Text4_Change() {
-    showMessage(compressorStagesEdited(case_, utf8(ui_.Text4->text())));
+    showMessage(editable().edit(EntryField::CompressorStages, utf8(ui_.Text4->text())));
 }
 
 void Form2::Text5_Change() {
-    showMessage(compressorEfficiencyEdited(case_, utf8(ui_.Text5->text())));
+    showMessage(editable().edit(EntryField::CompressorEfficiency, utf8(ui_.Text5->text())));
 }
 
 void Form2::Text6_Change() {
-    showMessage(weeksEdited(case_, utf8(ui_.Text6->text())));
+    showMessage(editable().edit(EntryField::Weeks, utf8(ui_.Text6->text())));
 }
 
 void Form2::Text7_Change() {
-    showMessage(daysEdited(case_, utf8(ui_.Text7->text())));
+    showMessage(editable().edit(EntryField::Days, utf8(ui_.Text7->text())));
 }
 
 void Form2::Text8_Change() {
-    showMessage(hoursEdited(case_, utf8(ui_.Text8->text())));
+    showMessage(editable().edit(EntryField::Hours, utf8(ui_.Text8->text())));
 }
 
 void Form2::Combo1_Click() {
-    if (const auto price = defaultPriceFor(utf8(ui_.Combo1->currentText())))
+    if (const auto price = editable().chooseCurrency(utf8(ui_.Combo1->currentText())))
         ui_.Text9->setText(qText(*price));
 }
 
 void Form2::Command2_Click() {
-    const std::string pressure = utf8(ui_.Text1->text()), flow = utf8(ui_.Text2->text()),
-                      air = utf8(ui_.Text3->text()), weeks = utf8(ui_.Text6->text()),
-                      days = utf8(ui_.Text7->text()), hours = utf8(ui_.Text8->text()),
-                      price = utf8(ui_.Text9->text()), currency = utf8(ui_.Combo1->currentText());
-    const auto result = closeOperatingDataStep(
-        case_, {pressure, flow, air, weeks, days, hours, price, pcStages(), units(), currency});
-    showMessages(result.messages);
-    if (result.outcome == OperatingDataOutcome::Rejected)
-        return;
-    if (result.outcome == OperatingDataOutcome::PcCostOnly)
-        setShown({ui_.Command4, ui_.Command7}, true);
-    else
-        setShown({ui_.Frame5, ui_.Command3, ui_.Command1}, true);
-    setStepOneOpen(false);
-    setAllEnabled(stepOneInputs(), false);
+    showMessages(editable().continueStepOne());
+    render();
 }
 
 void Form2::Option6_Click() {
-    showMessages(lookupThreeInch(case_).messages);
+    showMessages(editable().chooseInlet(InletSize::Three));
 }
 
 void Form2::Command3_Click() {
-    const auto result = closeInletStep(case_, costs_, selectedInlet());
-    showMessages(result.messages);
-    switch (result.handover) {
-        case InletHandover::CompressorStep:
-            setShown({ui_.Frame6, ui_.Command4, ui_.Command7}, true);
-            setAllEnabled({ui_.Text4, ui_.Text5}, true);
-            setAllEnabled({ui_.Command1, ui_.Command3}, false);
-            setAllEnabled(inletOptions(), false);
-            break;
-        case InletHandover::PcCostOnly:
-            // The same display as from the cost button, currency labels included.
-            showPcCostOnly();
-            setAllEnabled({ui_.Command1, ui_.Command3}, false);
-            setAllEnabled(inletOptions(), false);
-            break;
-        case InletHandover::StayOpen:
-            break;
-    }
+    showMessages(editable().continueInletStep());
+    render();
 }
 
 void Form2::Command1_Click() {
-    setShown({ui_.Frame5, ui_.Command3, ui_.Command1}, false);
-    setStepOneOpen(true);
-    setAllEnabled(stepOneInputs(), true);
+    editable().goBackFromInletStep();
+    render();
 }
 
 void Form2::Command4_Click() {
-    const auto result = findCostSavings(case_, costs_, utf8(ui_.Text4->text()), utf8(ui_.Text5->text()));
-    showMessages(result.messages);
-    if (result.display() == CostDisplay::Full)
-        showFullResults();
-    else if (result.display() == CostDisplay::PcCostOnly)
-        showPcCostOnly();
+    showMessages(editable().findCostSavings());
+    render();
 }
 
-// Two independent tests: in the PC-only path both hold and the window returns to step one.
 void Form2::Command7_Click() {
-    if (case_.stepStatus == StepStatus::Ok) {
-        setShown({ui_.Frame6, ui_.Command4, ui_.Command7}, false);
-        setResultsShown(false);
-        setAllEnabled({ui_.Command3, ui_.Command1}, true);
-        setAllEnabled(inletOptions(), true);
-        setAllEnabled(resultBoxes(), false);
-        ui_.Command4->setEnabled(true);
-    }
-    if (case_.pcCostOnly) {
-        setStepOneOpen(true);
-        setShown({ui_.Command4, ui_.Command7}, false);
-        setAllEnabled(stepOneInputs(), true);
-        setAllEnabled(resultBoxes(), false);
-        ui_.Command4->setEnabled(true);
-        setResultsShown(false);
-    }
+    editable().goBack();
+    render();
 }
 
 // Back to step one with every entry and choice kept.
 void Form2::Command5_Click() {
-    setShown({ui_.Frame5, ui_.Command3, ui_.Command1, ui_.Frame6}, false);
-    setResultsShown(false);
-    setShown({ui_.Command4, ui_.Command7}, false);
-    setStepOneOpen(true);
-    setAllEnabled(stepOneInputs(), true);
-    setAllEnabled({ui_.Command3, ui_.Command1}, true);
-    setAllEnabled(inletOptions(), true);
-    ui_.Command4->setEnabled(true);
-    prepareToRunAgain(case_);
+    editable().runAgain();
+    render();
 }
 
 void Form2::Command6_Click() {
     close();
 }
 
-// --- Screen changes ---
+// --- The screen, rendered from the session ---
 
-void Form2::showUnitSystem(const UnitCaptions& texts) {
-    setShown({ui_.Frame1, ui_.Frame2, ui_.Frame4, ui_.Frame7, ui_.Command2}, true);
+void Form2::showUnitCaptions(UnitSystem units) {
+    const UnitCaptions& texts = units == UnitSystem::SI ? kSiTexts : kEnglishTexts;
     ui_.Label29->setText(qText(texts.pressureUnit));
     ui_.Label30->setText(qText(texts.flowUnit));
     ui_.Label31->setText(qText(texts.pressureUnit));
     const auto captions = ui_.inletCaptions();
     for (std::size_t i = 0; i < captions.size(); ++i)
         captions[i]->setText(qText(texts.inletCaptions[i]));
-    ui_.Text3->setText(qText(texts.airPressurePreset));
 }
 
-void Form2::showFullResults() {
-    setAllEnabled(resultBoxes(), true);
-    setShown({ui_.Text11, ui_.Text12, ui_.Label23, ui_.Label24}, true);
-    ui_.Text10->setText(formatted(costs_.pcAnnualCost));
-    ui_.Text11->setText(formatted(costs_.aoddAnnualCost));
-    ui_.Text12->setText(formatted(costs_.totalSavings));
-    for (QLabel* currency : {ui_.Label32, ui_.Label33, ui_.Label34})
-        currency->setText(ui_.Combo1->currentText());
-    ui_.Command4->setEnabled(false);
-    setResultsShown(true);
-    setAllEnabled({ui_.Text4, ui_.Text5}, false);
-    settleFocus();
+// Which groups show and which controls take input follow from the step alone. A control hidden in a
+// step keeps whatever state it had; the next step that shows it sets it.
+void Form2::render() {
+    const WorkflowState state = session().state();
+    const bool unitsChosen = state.step != Step::UnitChoice;
+    const bool stepOneOpen = session().stepOneOpen();
+    const bool resultShown = state.result != ResultShown::None;
+    if (unitsChosen)
+        setShown({ui_.Frame1, ui_.Frame2, ui_.Frame4, ui_.Frame7, ui_.Command2}, true);
+    setAllEnabled(stepOneInputs(), stepOneOpen);
+    ui_.Command2->setEnabled(stepOneOpen);
+
+    const bool inletShown = state.step == Step::InletSize || state.step == Step::Compressor;
+    const bool inletOpen = state.step != Step::Compressor && !(state.step == Step::InletSize && resultShown);
+    setShown({ui_.Frame5, ui_.Command3, ui_.Command1}, inletShown);
+    setAllEnabled({ui_.Command3, ui_.Command1}, inletOpen);
+    setAllEnabled(inletOptions(), inletOpen);
+
+    ui_.Frame6->setVisible(state.step == Step::Compressor);
+    setShown({ui_.Command4, ui_.Command7}, state.step == Step::Compressor || state.step == Step::CostButton);
+    ui_.Command4->setEnabled(!resultShown);
+    setAllEnabled({ui_.Text4, ui_.Text5}, state.step == Step::Compressor && !resultShown);
+    renderResults(state.result);
+    workflow_->announce(!stepOneOpen, resultShown);
 }
 
-void Form2::showPcCostOnly() {
-    setResultsShown(true);
-    setShown({ui_.Text11, ui_.Text12, ui_.Label23, ui_.Label24}, false);
-    ui_.Text10->setEnabled(true);
-    ui_.Text10->setText(formatted(costs_.pcAnnualCost));
-    ui_.Label33->setText(ui_.Combo1->currentText());
-    ui_.Label32->clear();
-    ui_.Label34->clear();
-    setAllEnabled({ui_.Text4, ui_.Text5, ui_.Text6, ui_.Text7, ui_.Text8, ui_.Text9, ui_.Command4}, false);
-    settleFocus();
-}
-
-// Step one's entries are locked (accepted) or open again: its "Press to Continue" says which.
-void Form2::setStepOneOpen(bool open) {
-    ui_.Command2->setEnabled(open);
-    if (stepOneAccepted_ != open)
+void Form2::renderResults(ResultShown result) {
+    const bool wasShown = ui_.Frame8->isVisibleTo(this);
+    ui_.Frame8->setVisible(result != ResultShown::None);
+    setAllEnabled(resultBoxes(), result != ResultShown::None);
+    if (result == ResultShown::None)
         return;
-    stepOneAccepted_ = !open;
-    if (open)
-        emit stepOneReopened();
-    else
-        emit stepOneAccepted();
+    const AnnualCosts& costs = session().costs();
+    const QString currency = ui_.Combo1->currentText();
+    const bool full = result == ResultShown::Full;
+    setShown({ui_.Text11, ui_.Text12, ui_.Label23, ui_.Label24}, full);
+    ui_.Text10->setText(formatted(costs.pcAnnualCost));
+    ui_.Label33->setText(currency);
+    if (full) {
+        ui_.Text11->setText(formatted(costs.aoddAnnualCost));
+        ui_.Text12->setText(formatted(costs.totalSavings));
+        ui_.Label32->setText(currency);
+        ui_.Label34->setText(currency);
+    } else {
+        ui_.Label32->clear();
+        ui_.Label34->clear();
+    }
+    // The button that showed the results is disabled now; without this the focus would fall on the
+    // first result box and show its figure selected. "Press to Run Again" is where the user goes next.
+    if (!wasShown)
+        ui_.Command5->setFocus();
 }
 
-void Form2::setResultsShown(bool shown) {
-    ui_.Frame8->setVisible(shown);
-    if (resultsShown_ == shown)
-        return;
-    resultsShown_ = shown;
-    if (shown)
-        emit resultsShown();
-    else
-        emit resultsWithdrawn();
+// The case's entries and choices, put into the controls without a change event: the session ran
+// every check they call for when it opened the case.
+void Form2::renderEntries() {
+    const CaseEntries& e = session().entries();
+    const std::array<std::pair<QLineEdit*, EntryField>, 9> entries{{
+        {ui_.Text1, EntryField::Pressure},
+        {ui_.Text2, EntryField::Flow},
+        {ui_.Text3, EntryField::AirPressure},
+        {ui_.Text4, EntryField::CompressorStages},
+        {ui_.Text5, EntryField::CompressorEfficiency},
+        {ui_.Text6, EntryField::Weeks},
+        {ui_.Text7, EntryField::Days},
+        {ui_.Text8, EntryField::Hours},
+        {ui_.Text9, EntryField::Price},
+    }};
+    for (const auto& [entry, field] : entries) {
+        const QSignalBlocker quiet(entry);
+        entry->setText(qText(entryText(e, field)));
+    }
+    const auto check = [](QRadioButton* option, bool checked) {
+        const QSignalBlocker quiet(option);
+        option->setAutoExclusive(false);
+        option->setChecked(checked);
+        option->setAutoExclusive(true);
+    };
+    check(ui_.Option9, e.units == UnitSystem::English);
+    check(ui_.Option10, e.units == UnitSystem::SI);
+    check(ui_.Option7, e.stages == PumpStages::One);
+    check(ui_.Option8, e.stages == PumpStages::Two);
+    const auto options = ui_.inletOptions();
+    for (std::size_t i = 0; i < options.size(); ++i)
+        check(options[i], e.inlet == kInletSizes[i]);
+    const QSignalBlocker quiet(ui_.Combo1);
+    ui_.Combo1->setCurrentIndex(ui_.Combo1->findText(qText(e.currency)));
+    if (e.units != UnitSystem::None)
+        showUnitCaptions(e.units);
 }
 
-// The button that showed the results is disabled now; without this the focus would fall on the first
-// result box and show its figure selected. "Press to Run Again" is where the user goes next.
-void Form2::settleFocus() {
-    ui_.Command5->setFocus();
+// A case opened over whatever the window held: the window shows the state the case reaches, then the
+// messages a user typing it in would have seen, in order.
+void Form2::caseOpened(const Messages& messages) {
+    renderEntries();
+    render();
+    showMessages(messages);
 }
 
 // --- Helpers ---
@@ -347,22 +367,20 @@ template <class Range> void Form2::showMessages(const Range& messages) {
         showMessage(message);
 }
 
-UnitSystem Form2::units() const {
-    return unitSystemOf(ui_.Option9->isChecked(), ui_.Option10->isChecked());
+const Session& Form2::session() const {
+    return workflow_->session();
 }
 
-PumpStages Form2::pcStages() const {
-    return ui_.Option7->isChecked()   ? PumpStages::One
-           : ui_.Option8->isChecked() ? PumpStages::Two
-                                      : PumpStages::None;
+Session& Form2::editable() {
+    return workflow_->session();
 }
 
-std::optional<InletSize> Form2::selectedInlet() const {
-    const auto options = ui_.inletOptions();
-    for (std::size_t i = 0; i < options.size(); ++i)
-        if (options[i]->isChecked())
-            return kInletSizes[i];
-    return std::nullopt;
+bool Form2::isStepOneAccepted() const {
+    return workflow_->isStepOneAccepted();
+}
+
+bool Form2::areResultsShown() const {
+    return workflow_->areResultsShown();
 }
 
 // The "Standard" format with the user's separators.

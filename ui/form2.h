@@ -3,12 +3,13 @@
 // One fixed page: the left column holds step one (unit system, operating data) and the exit box, the
 // right column the inlet size (step two), the compressor data (step three) and the results. Every group
 // but the unit system starts hidden; the handlers reveal, hide, enable and disable controls as the user
-// moves through the steps. The handlers are adapters: they gather the entries, call the core, show the
-// messages it returns in order and set the controls. The rules themselves live in core/, aodd/ and
-// checks/.
+// moves through the steps. The handlers are adapters: they pass what the user did to the session
+// (core/session.h, shared with the window's parts through ui/workflow.h), show the messages it returns
+// in order and render the state it reaches. The rules themselves live in core/, aodd/ and checks/.
 #pragma once
 
 #include "core/operating_case.h"
+#include "core/session.h"
 #include "ui/form2_controls.h"
 
 #include <QList>
@@ -23,6 +24,7 @@ class CaseFiles;
 class HandlerGuard;
 class MessageSink;
 class ResultsActions;
+class Workflow;
 struct Message;
 
 class Form2 : public QWidget {
@@ -34,20 +36,20 @@ public:
     explicit Form2(MessageSink& messages, QWidget* parent = nullptr);
     ~Form2() override;
 
-    const OperatingCase& operatingCase() const { return case_; }
-    const AnnualCosts& annualCosts() const { return costs_; }
+    const Session& session() const;
+    Workflow& workflow() const { return *workflow_; }
+    const OperatingCase& operatingCase() const { return session().record(); }
+    const AnnualCosts& annualCosts() const { return session().costs(); }
     const MainWindowControls& controls() const { return ui_; }
-    bool isStepOneAccepted() const { return stepOneAccepted_; }
-    bool areResultsShown() const { return resultsShown_; }
+    bool isStepOneAccepted() const;
+    bool areResultsShown() const;
     // The results' actions (details, copy, print), a part of the window.
     ResultsActions& resultsActions() const { return *results_; }
     // Open Case and Save Case, a part of the window.
     CaseFiles& caseFiles() const { return *cases_; }
 
 signals:
-    // The workflow, as it moves: step one's operating data accepted (the inlet step or the cost button
-    // opens) or reopened for editing; results (the full three amounts or the PC cost alone) shown or
-    // taken away again.
+    // The workflow's signals (ui/workflow.h), passed on.
     void stepOneAccepted();
     void stepOneReopened();
     void resultsShown();
@@ -62,6 +64,7 @@ private:
     void build();
     void setTabOrder();
     void connectHandlers();
+    void connectEntries();
     void drawPictures();
 
     // The handlers, one per control and event.
@@ -84,19 +87,16 @@ private:
     void Command5_Click();
     void Command6_Click();
 
-    // The screen changes that more than one handler makes.
-    void showUnitSystem(const UnitCaptions& texts);
-    void setStepOneOpen(bool open);
-    void setResultsShown(bool shown);
-    void showFullResults();
-    void showPcCostOnly();
-    void settleFocus();
+    // The screen, rendered from the session.
+    void showUnitCaptions(UnitSystem units);
+    void render();
+    void renderResults(ResultShown result);
+    void renderEntries();
+    void caseOpened(const Messages& messages);
 
     void showMessage(const std::optional<Message>& message);
     template <class Range> void showMessages(const Range& messages);
-    UnitSystem units() const;
-    PumpStages pcStages() const;
-    std::optional<InletSize> selectedInlet() const;
+    Session& editable();
     QString formatted(double amount) const;
 
     QList<QWidget*> stepOneInputs() const;
@@ -109,14 +109,11 @@ private:
     HandlerGuard* guard_ = nullptr;     // a child of the window
     ResultsActions* results_ = nullptr; // a child of the window
     CaseFiles* cases_ = nullptr;        // a child of the window
+    Workflow* workflow_ = nullptr;      // a child of the window: the session
     MessageSink& messages_;
-    OperatingCase case_;
-    AnnualCosts costs_;
     QPixmap background_;
 
     MainWindowControls ui_; // the controls, by their names
-    bool stepOneAccepted_ = false;
-    bool resultsShown_ = false;
 };
 
 } // namespace pumpvale

@@ -1,10 +1,11 @@
 #include "ui/inlet_comparison.h"
 
 #include "ui/comparison_window.h"
-#include "ui/form2.h"
+#include "ui/form2_controls.h"
 #include "ui/keys_window.h"
 #include "ui/shortcuts.h"
 #include "ui/window_parts.h"
+#include "ui/workflow.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -17,9 +18,11 @@ namespace pumpvale {
 
 using parts::qText;
 
-InletComparisonHook::InletComparisonHook(Form2& window) : QObject(&window), window_(window) {
+InletComparisonHook::InletComparisonHook(QWidget& window, const MainWindowControls& controls,
+                                         const Workflow& workflow)
+    : QObject(&window), window_(window), workflow_(workflow) {
     setObjectName("InletComparison");
-    const MainWindowControls& c = window.controls();
+    const MainWindowControls& c = controls;
     contextControls_ = comparisonControls(c);
     captions_ = c.inletCaptions();
     options_ = c.inletOptions();
@@ -36,18 +39,18 @@ InletComparisonHook::InletComparisonHook(Form2& window) : QObject(&window), wind
     c.Frame5->setToolTip(offeredActions({keys::kCompare}, "here"));
     connect(action_, &QAction::triggered, this, &InletComparisonHook::openWindow);
 
-    connect(&window, &Form2::stepOneAccepted, this, &InletComparisonHook::refresh);
-    connect(&window, &Form2::stepOneReopened, this, &InletComparisonHook::refresh);
+    connect(&workflow, &Workflow::stepOneAccepted, this, &InletComparisonHook::refresh);
+    connect(&workflow, &Workflow::stepOneReopened, this, &InletComparisonHook::refresh);
     connect(c.Text4, &QLineEdit::textChanged, this, &InletComparisonHook::refresh);
     connect(c.Text5, &QLineEdit::textChanged, this, &InletComparisonHook::refresh);
 }
 
 bool InletComparisonHook::stepOneAccepted() const {
-    return window_.isStepOneAccepted();
+    return workflow_.isStepOneAccepted();
 }
 
 ComparisonContext InletComparisonHook::context() const {
-    return comparisonContext(contextControls_, window_.operatingCase());
+    return comparisonContext(contextControls_, workflow_.session().record());
 }
 
 ComparisonWindow* InletComparisonHook::openWindow() {

@@ -19,13 +19,14 @@ class QLabel;
 namespace pumpvale {
 
 class ComparisonWindow;
-class Form2;
+class Workflow;
+struct MainWindowControls;
 
 class InletComparisonHook : public QObject {
     Q_OBJECT
 public:
     // Made a child of window, and lives as long as it.
-    explicit InletComparisonHook(Form2& window);
+    InletComparisonHook(QWidget& window, const MainWindowControls& controls, const Workflow& workflow);
 
     QAction* action() const { return action_; }
     // The duty point as the main window holds it now, with its compressor entries.
@@ -37,7 +38,8 @@ private:
     bool stepOneAccepted() const;
     void refresh();
 
-    Form2& window_;
+    QWidget& window_;
+    const Workflow& workflow_;
     QAction* action_ = nullptr;
     QPointer<ComparisonWindow> open_;
     std::array<QLabel*, 6> captions_{};

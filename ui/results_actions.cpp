@@ -5,7 +5,7 @@
 #include "ui/comparison_text.h"
 #include "ui/cost_chart.h"
 #include "ui/details_window.h"
-#include "ui/form2.h"
+#include "ui/form2_controls.h"
 #include "ui/keys_window.h"
 #include "ui/message_sink.h"
 #include "ui/report_export.h"
@@ -14,6 +14,7 @@
 #include "ui/result_box_fit.h"
 #include "ui/savings_window.h"
 #include "ui/shortcuts.h"
+#include "ui/workflow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,11 +53,11 @@ QAction* addAction(QWidget& window, const KeyEntry& entry,
 
 } // namespace
 
-ResultsActions::ResultsActions(Form2& window)
-    : QObject(&window), window_(window), case_(window.operatingCase()), costs_(window.annualCosts()),
-      comparison_(comparisonControls(window.controls())) {
+ResultsActions::ResultsActions(QWidget& window, const MainWindowControls& controls, Workflow& workflow)
+    : QObject(&window), window_(window), case_(workflow.session().record()),
+      costs_(workflow.session().costs()), comparison_(comparisonControls(controls)) {
     setObjectName("ResultsActions");
-    const MainWindowControls& c = window.controls();
+    const MainWindowControls& c = controls;
     QGroupBox* results = c.Frame8;
     boxes_ = {c.Text11, c.Text10, c.Text12};
 
@@ -75,8 +76,8 @@ ResultsActions::ResultsActions(Form2& window)
     results->setToolTip(offeredActions(
         {keys::kDetails, keys::kCopy, keys::kPrint, keys::kExport, keys::kSavings}, "here or on a result"));
     results->addActions({details_, copy_, print_, export_, savings_});
-    connect(&window, &Form2::resultsShown, this, [this] { resultsShownChanged(true); });
-    connect(&window, &Form2::resultsWithdrawn, this, [this] { resultsShownChanged(false); });
+    connect(&workflow, &Workflow::resultsShown, this, [this] { resultsShownChanged(true); });
+    connect(&workflow, &Workflow::resultsWithdrawn, this, [this] { resultsShownChanged(false); });
     window.installEventFilter(this);
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         QLineEdit* box = boxes_[i];

@@ -29,15 +29,17 @@ class QLineEdit;
 namespace pumpvale {
 
 class DetailsWindow;
-class Form2;
+class Workflow;
+struct MainWindowControls;
 class MessageSink;
 class SavingsWindow;
 
 class ResultsActions final : public QObject {
     Q_OBJECT
 public:
-    // Made a child of window, and lives as long as it; reads the window's record and results.
-    explicit ResultsActions(Form2& window);
+    // Made a child of window, and lives as long as it; reads the session's record and results and
+    // follows its workflow.
+    ResultsActions(QWidget& window, const MainWindowControls& controls, Workflow& workflow);
 
     QAction& detailsAction() const { return *details_; }
     QAction& copyAction() const { return *copy_; }
@@ -69,7 +71,7 @@ private:
     void resultsChanged();
     void showBoxMenu(QLineEdit& box, QPoint where);
 
-    Form2& window_;
+    QWidget& window_;
     const OperatingCase& case_;
     const AnnualCosts& costs_;
     ComparisonControls comparison_;
