@@ -164,7 +164,7 @@ TEST(DutyList, NumbersAreWrittenExactlyAndInFull) {
     EXPECT_EQ(columnLetters(0) + columnLetters(25) + columnLetters(26) + columnLetters(701), "AZAAZZ");
 }
 
-// The README and the manual page name every column and every currency of the list.
+// The README and the manual page name every column, the Savings Over Time ones too, and every currency.
 TEST(DutyList, DocsNameEveryColumnAndCurrency) {
     for (const char* doc : {"README.md", "packaging/pumpvale-batch.1"}) {
         std::ifstream in(std::string(PUMPVALE_SOURCE_DIR) + "/" + doc);
@@ -172,6 +172,8 @@ TEST(DutyList, DocsNameEveryColumnAndCurrency) {
         std::replace(text.begin(), text.end(), '\n', ' ');
         ASSERT_FALSE(text.empty()) << doc;
         for (const ColumnSpec& column : kColumns)
+            EXPECT_NE(text.find(column.name), std::string::npos) << doc << " lacks " << column.name;
+        for (const LifeCycleColumn& column : kLifeCycleColumns)
             EXPECT_NE(text.find(column.name), std::string::npos) << doc << " lacks " << column.name;
         for (const Currency& currency : kCurrencies)
             EXPECT_NE(text.find(currency.name), std::string::npos) << doc << " lacks " << currency.name;
