@@ -15,6 +15,7 @@
 #include "ui/workflow.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,9 @@ namespace pumpvale {
 namespace {
 
 using parts::qText;
+
+// The window's design size: its page, and the window itself wherever the screen holds it.
+const QSize kDesignSize = metrics::size(9885, 8220);
 
 std::string utf8(const QString& text) {
     return text.toStdString();
@@ -66,9 +70,10 @@ Form2::~Form2() = default;
 
 void Form2::build() {
     // The title bar shows no text.
-    parts::setUpWindow(*this, "Form2", "  ", metrics::size(9885, 8220), "Pumpvale calculator");
-
-    ui_ = buildMainWindowControls(*this);
+    parts::setUpWindow(*this, "Form2", "  ", kDesignSize, "Pumpvale calculator");
+    page_ = parts::addScrollingPage(*this, kDesignSize);
+    page_->installEventFilter(this);
+    ui_ = buildMainWindowControls(*page_);
     setTabOrder();
 }
 
@@ -147,13 +152,26 @@ void Form2::drawPictures() {
 
 void Form2::showEvent(QShowEvent* event) {
     drawPictures();
+    parts::fitToScreen(*this, kDesignSize);
     QWidget::showEvent(event);
 }
 
-void Form2::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.drawPixmap(0, 0, background_);
+// The window's frame is known once it is on screen, and the screen can change.
+bool Form2::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal || event->type() == QEvent::WindowStateChange)
+        parts::fitToScreen(*this, kDesignSize);
+    return QWidget::event(event);
+}
+
+// The page carries the background the controls stand on.
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == page_ && event->type() == QEvent::Paint) {
+        QPainter painter(page_);
+        painter.fillRect(page_->rect(), Qt::white);
+        painter.drawPixmap(0, 0, background_);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // --- Handlers ---

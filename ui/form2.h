@@ -56,8 +56,9 @@ signals:
     void resultsWithdrawn();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* parent);
@@ -112,6 +113,7 @@ private:
     Workflow* workflow_ = nullptr;      // a child of the window: the session
     MessageSink& messages_;
     QPixmap background_;
+    QWidget* page_ = nullptr; // the controls' page, scrolled on a screen too small for it
 
     MainWindowControls ui_; // the controls, by their names
 };

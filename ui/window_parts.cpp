@@ -8,7 +8,12 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
 
 namespace pumpvale::parts {
 
@@ -31,6 +36,43 @@ void setUpWindow(QWidget& window, const char* name, const QString& title, QSize 
     window.setPalette(palette);
     window.setAutoFillBackground(true);
     keyboard::pressFocusedButtonOnEnter(window);
+}
+
+QWidget* addScrollingPage(QWidget& window, QSize designSize) {
+    auto* scroll = new QScrollArea(&window);
+    scroll->setObjectName("PageScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setGeometry(QRect(QPoint(), designSize));
+    auto* page = new QWidget;
+    page->setObjectName("Page");
+    page->setFixedSize(designSize);
+    scroll->setWidget(page);
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    return page;
+}
+
+// The frame's title bar, or where the window manager has not told it yet, about two lines of text.
+void fitToScreen(QWidget& window, QSize designSize) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr)
+        return;
+    const QRect free = screen->availableGeometry();
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    const int titleBar = std::max(frame.height(), 2 * window.fontMetrics().height());
+    const QSize room(free.width() - frame.width(), free.height() - titleBar);
+    const QSize most = room.expandedTo(QSize(200, 150));
+    // A page cut on one side takes a scroll bar on the other, which the window widens for where it can.
+    const int bar = window.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    QSize size = designSize.boundedTo(most);
+    if (size.height() < designSize.height())
+        size.setWidth(std::min(designSize.width() + bar, most.width()));
+    if (size.width() < designSize.width())
+        size.setHeight(std::min(designSize.height() + bar, most.height()));
+    if (window.size() != size || window.minimumSize() != size)
+        window.setFixedSize(size);
 }
 
 QLabel* addLabel(QWidget& window, const char* name, QRect geometry, const QString& text, const QFont& font) {

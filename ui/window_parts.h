@@ -29,6 +29,15 @@ inline QString qText(std::string_view text) {
 void setUpWindow(QWidget& window, const char* name, const QString& title, QSize clientSize,
                  const QString& accessibleName = {});
 
+// A page of the window's design size inside window, in a frameless scroll area that fills it: the
+// window's controls go on the page. While the page fits the screen the window is exactly the page and
+// shows no scroll bar; on a screen too small for it (a laptop at 125 %) fitToScreen caps the window to
+// the screen and the page scrolls, the focused control always scrolled into view.
+QWidget* addScrollingPage(QWidget& window, QSize designSize);
+// The window's size for its screen: the design size, or as much of it as the screen's free area holds
+// below a title bar.
+void fitToScreen(QWidget& window, QSize designSize);
+
 // A label that wraps its text within its width, top-left aligned as the design draws it.
 QLabel* addLabel(QWidget& window, const char* name, QRect geometry, const QString& text,
                  const QFont& font = metrics::font());

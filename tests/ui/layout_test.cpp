@@ -9,8 +9,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <cstdio>
 
 namespace pumpvale::testing {
 namespace {
@@ -169,6 +173,41 @@ TEST_F(MainWindowTest, WindowAndGroupsAreWhite) {
 TEST_F(MainWindowTest, PressToExitClosesTheWindow) {
     ui.click("Command6");
     EXPECT_FALSE(ui.window().isVisible());
+}
+
+// On the screen it runs on (CTest runs it on 1366 x 768 at 100, 125 and 150 %, and on 1920 x 1080 at 150
+// and 200 %): the window lies within the screen below a title bar, at its design size wherever that
+// fits, and every control of the results can be scrolled into view.
+TEST_F(MainWindowTest, CalculatorFitsItsScreen) {
+    Form2& window = ui.window();
+    ui.reach(ScreenState::FullResults);
+    QApplication::processEvents();
+    const QRect free = window.screen()->availableGeometry();
+    const int titleBar = 2 * window.fontMetrics().height();
+    std::printf("screen %dx%d at %.2f, calculator %dx%d\n", free.width(), free.height(),
+                window.devicePixelRatioF(), window.width(), window.height());
+    EXPECT_LE(window.width(), free.width());
+    EXPECT_LE(window.height() + titleBar, free.height());
+    const QSize design(824, 685);
+    auto* scroll = window.findChild<QScrollArea*>("PageScroll");
+    ASSERT_NE(scroll, nullptr);
+    if (free.width() >= design.width() && free.height() - titleBar >= design.height()) {
+        EXPECT_EQ(window.size(), design);
+        EXPECT_FALSE(scroll->verticalScrollBar()->isVisible() || scroll->horizontalScrollBar()->isVisible());
+    }
+    QWidget* page = scroll->widget();
+    for (const char* name : {"Text10", "Text11", "Text12", "Command5", "Command6", "Text1", "Option9"}) {
+        const QWidget* control = window.findChild<QWidget*>(name);
+        // What of the control its groups show, on the page; scrolled to, then in the view.
+        QRect shown(control->mapTo(page, QPoint()), control->size());
+        for (const QWidget* group = control->parentWidget(); group != page; group = group->parentWidget())
+            shown &= QRect(group->mapTo(page, QPoint()), group->size());
+        scroll->ensureVisible(shown.center().x(), shown.center().y(), shown.width() / 2 + 1,
+                              shown.height() / 2 + 1);
+        QApplication::processEvents();
+        shown.translate(page->mapTo(scroll->viewport(), QPoint()));
+        EXPECT_TRUE(scroll->viewport()->rect().contains(shown)) << name;
+    }
 }
 
 } // namespace

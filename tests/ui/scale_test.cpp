@@ -58,13 +58,15 @@ TEST(DisplayScale, FramesRulesAndTheExitBoxAreDrawnWhole) {
     for (QGroupBox* group : window.findChildren<QGroupBox*>())
         group->show();
     QApplication::processEvents();
-    const QImage picture = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // The page whole, as it scrolls on a screen too small for it.
+    QWidget& page = *window.findChild<QWidget*>("Page");
+    const QImage picture = page.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const qreal scale = window.devicePixelRatioF();
     const EdgeCheck edges(picture, scale);
 
     const QRgb groupColour = window.palette().color(QPalette::Mid).rgb();
     for (const QGroupBox* group : window.findChildren<QGroupBox*>()) {
-        const QRect r(group->mapTo(&window, QPoint(0, 0)), group->size());
+        const QRect r(group->mapTo(&page, QPoint(0, 0)), group->size());
         const QFontMetrics metrics(group->font());
         const int top = r.top() + metrics.height() / 2;
         const int captionEnd =
@@ -80,12 +82,12 @@ TEST(DisplayScale, FramesRulesAndTheExitBoxAreDrawnWhole) {
     const QRgb lineColour = window.palette().color(QPalette::WindowText).rgb();
     for (const char* name : {"Line1", "Line2"}) {
         const auto* rule = ui.control<QFrame>(name);
-        const QRect r(rule->mapTo(&window, QPoint(0, 0)), rule->size());
+        const QRect r(rule->mapTo(&page, QPoint(0, 0)), rule->size());
         EXPECT_EQ(edges.missingHorizontal(r.top() + r.height() / 2, r.left(), r.right() + 1, lineColour), 0)
             << name;
     }
     const auto* box = ui.control<QFrame>("Shape1");
-    const QRect r(box->mapTo(&window, QPoint(0, 0)), box->size());
+    const QRect r(box->mapTo(&page, QPoint(0, 0)), box->size());
     EXPECT_EQ(edges.missingVertical(r.left(), r.top(), r.bottom() + 1, lineColour), 0) << "exit box left";
     EXPECT_EQ(edges.missingVertical(r.right(), r.top(), r.bottom() + 1, lineColour), 0) << "exit box right";
     EXPECT_EQ(edges.missingHorizontal(r.top(), r.left(), r.right() + 1, lineColour), 0) << "exit box top";
