@@ -114,6 +114,17 @@ int tableWidth(const QTableWidget& table) {
     return width;
 }
 
+// Too wide for room: the column of words is narrowed (not past least) and wraps, the rows growing,
+// rather than the pane scrolling sideways.
+void wrapToRoom(QTableWidget& table, int room, int least) {
+    const int wrapping = table.property("wrappingColumn").toInt();
+    if (wrapping < 0 || tableWidth(table) <= room)
+        return;
+    table.setColumnWidth(wrapping, std::max(table.columnWidth(wrapping) - (tableWidth(table) - room), least));
+    table.setWordWrap(true);
+    table.resizeRowsToContents();
+}
+
 } // namespace
 
 DetailsWindow::DetailsWindow(QWidget& owner, QAction& copy, QAction& print, QAction& exportReport)
@@ -193,14 +204,7 @@ void DetailsWindow::setReportLayout(const ReportLayout& layout) {
         for (int column = 0; column < table->columnCount(); ++column)
             table->setColumnWidth(column,
                                   shared[std::size_t(column)] + table->fontMetrics().averageCharWidth());
-        // Too wide for the window: its words wrap, the rows growing, rather than the pane scrolling sideways.
-        if (const int wrapping = table->property("wrappingColumn").toInt();
-            wrapping >= 0 && tableWidth(*table) > room) {
-            const int narrower = table->columnWidth(wrapping) - (tableWidth(*table) - room);
-            table->setColumnWidth(wrapping, std::max(narrower, leastWrapping[names]));
-            table->setWordWrap(true);
-            table->resizeRowsToContents();
-        }
+        wrapToRoom(*table, room, leastWrapping[names]);
         table->setFixedHeight(tableHeight(*table));
         table->setFixedWidth(tableWidth(*table)); // no empty band beside the columns
         table->setCurrentItem(nullptr);           // nothing looks selected until the user selects
