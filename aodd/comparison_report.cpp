@@ -14,11 +14,11 @@ ReportSection inletComparisonSection(const OperatingCase& duty, const InletCompa
     ReportSection section;
     section.key = "inlet-comparison";
     section.title = "Inlet sizes compared at this duty point";
-    section.rows.push_back(
-        {"compressor-stages-costed", "Compressor stages costed", ReportValue::figure(duty.compressorStages),
-         "", "each size put through the inlet step and the cost calculation as if it were chosen"});
-    section.rows.push_back({"compressor-efficiency-costed", "Compressor efficiency costed",
-                            ReportValue::figure(duty.compressorEfficiencyPct), "percent", ""});
+    section.rows.push_back({"compressor-stages-costed", "Compressor stages used",
+                            ReportValue::figure(duty.compressorStages), "",
+                            "as entered; each inlet size below is worked out as if it were the one chosen"});
+    section.rows.push_back({"compressor-efficiency-costed", "Compressor efficiency used",
+                            ReportValue::figure(duty.compressorEfficiencyPct), "percent", "as entered"});
     section.table.key = kInletComparisonTableKey;
     section.table.title = "Each inlet size at this duty point";
     section.table.columns = {{"Inlet", ""},

@@ -145,10 +145,8 @@ std::string currencyNames() {
 
 void readChoices(RowRules& rules, DutyPoint& point) {
     const std::string_view units = rules.cell(Column::Units);
-    if (sameIgnoringCase(units, "English"))
-        point.units = UnitSystem::English;
-    else if (sameIgnoringCase(units, "SI") || sameIgnoringCase(units, "S.I."))
-        point.units = UnitSystem::SI;
+    if (const auto system = unitSystemOfCell(units))
+        point.units = *system;
     else // the window shows no entry before a unit system is chosen
         rules.refuse(Column::Units,
                      units.empty() ? "The cell is empty." : quoted(units) + " is not a unit system.",
@@ -186,6 +184,15 @@ void readChoices(RowRules& rules, DutyPoint& point) {
 }
 
 } // namespace
+
+std::optional<UnitSystem> unitSystemOfCell(std::string_view cell) {
+    cell = trimmed(cell);
+    if (sameIgnoringCase(cell, "English"))
+        return UnitSystem::English;
+    if (sameIgnoringCase(cell, "SI") || sameIgnoringCase(cell, "S.I."))
+        return UnitSystem::SI;
+    return std::nullopt;
+}
 
 std::string_view inletCellText(InletSize size) {
     return kInletCells[static_cast<std::size_t>(size)].text;

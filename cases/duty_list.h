@@ -104,6 +104,10 @@ std::string& lifeCycleText(LifeCycleEntries& entries, LifeCycleField field);
 // digit), an exponent. 0 when text does not start with one.
 std::size_t numberLength(std::string_view text);
 
+// The unit system a units cell names ("English", "SI" or "S.I.", in any case, blanks around it
+// aside); none for any other text.
+std::optional<UnitSystem> unitSystemOfCell(std::string_view cell);
+
 // "1/4", "1/2", "1", "1 1/2", "2", "3": the inlet cell of each size.
 std::string_view inletCellText(InletSize size);
 

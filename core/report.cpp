@@ -119,15 +119,18 @@ private:
         section("pc-pump", "PC pump");
         const bool two = c_.pcStages == PumpStages::Two;
         const double hydraulicHp = c_.pressurePsi * c_.flowGpm / kHydraulicPowerDivisor;
-        row("pc-efficiency", "PC pump efficiency", Value::figure(c_.pcEfficiency), "",
-            constant(kPcBaseEfficiency) + " + fluid pressure × " +
-                constant(two ? kTwoStageSlope : kOneStageSlope) + (two ? " (two stages)" : " (one stage)"));
+        // A percentage, as the compressor's efficiency is given; the model's fraction stays in view.
+        row("pc-efficiency", "PC pump efficiency", Value::figure(c_.pcEfficiency * 100), "percent",
+            "(" + constant(kPcBaseEfficiency) + " + fluid pressure × " +
+                constant(two ? kTwoStageSlope : kOneStageSlope) + ") × 100, " +
+                (two ? "two stages" : "one stage") + "; " + formatQuantity(c_.pcEfficiency, Separators{}) +
+                " as a fraction");
         row("hydraulic-power", "Hydraulic power", Value::figure(hydraulicHp), "hp",
             "fluid pressure × flow ÷ " + constant(kHydraulicPowerDivisor));
         row("hydraulic-power-kw", "Hydraulic power in kW", Value::figure(hydraulicHp * kKwPerHp), "kW",
             "hydraulic power × " + constant(kKwPerHp));
         row("pc-input-power", "PC pump input power", Value::figure(c_.pcPowerHp), "hp",
-            "fluid pressure × flow ÷ (efficiency × " + constant(kHydraulicPowerDivisor) + ")");
+            "fluid pressure × flow ÷ (efficiency ÷ 100 × " + constant(kHydraulicPowerDivisor) + ")");
         row("pc-input-power-kw", "PC pump input power in kW", Value::figure(c_.pcPowerHp * kKwPerHp), "kW",
             "input power × " + constant(kKwPerHp));
     }
@@ -242,8 +245,8 @@ std::string amountDerivation(const CalculationReport& report, ResultAmount amoun
     switch (amount) {
         case ResultAmount::PcCost:
             return "Annual electricity cost of the durvane PC pump:\n" + text("pc-input-power-kw") + " kW (" +
-                   text("pc-input-power") + " hp at " + text("pc-efficiency") + " efficiency)\n× " + hours +
-                   " × " + perKwh + "\n= " + text("pc-annual-cost") + unit;
+                   text("pc-input-power") + " hp at " + text("pc-efficiency") + "\u00a0% efficiency)\n× " +
+                   hours + " × " + perKwh + "\n= " + text("pc-annual-cost") + unit;
         case ResultAmount::AoddCost:
             return "Annual electricity cost of the compressor feeding the AODD pump:\n" +
                    text("air-consumption") + " SCFM at " + text("required-air-pressure") + " psi needs " +

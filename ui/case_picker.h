@@ -3,6 +3,8 @@
 //   Prompt      "Choose the duty point to open from <file>:", the table's label
 //   RowTable    one row per duty point: its row in the file, the columns carried through (a tag, a
 //               location), its units, pressure, flow and inlet as written, and whether it can be opened
+//               ("Yes", or "No: " and the reason opening it would give). Pressure and flow have a pair
+//               of columns for each unit system the rows use, the unit in the heading.
 //   OpenButton  "Open" (Enter, or a double click on a row, does the same)
 //   Cancel      "Cancel" (Escape does the same)
 #pragma once
@@ -30,6 +32,8 @@ public:
     QTableWidget& table() const { return *table_; }
 
 private:
+    void fitColumns();
+
     QTableWidget* table_ = nullptr;
     QPushButton* open_ = nullptr;
 };

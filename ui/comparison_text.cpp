@@ -81,8 +81,11 @@ QString dutyLine(const ComparisonContext& context) {
     const OperatingCase& c = context.duty;
     const QString stages =
         c.pcStages == PumpStages::Two ? QStringLiteral("two-stage") : QStringLiteral("one-stage");
-    const QString compressorStages = figure(c.compressorStages);
-    return QStringLiteral("%1 and %2 with a %3 PC pump; system air %4; compressor %5 stage(s) at %6 %; "
+    // "1 stage", "2 stages"; the efficiency's figure and its "%" are never parted by a line break.
+    const QString compressorStages =
+        figure(c.compressorStages) +
+        (c.compressorStages == 1 ? QStringLiteral(" stage") : QStringLiteral(" stages"));
+    return QStringLiteral("%1 and %2 with a %3 PC pump; system air %4; compressor %5 at %6\u00a0%; "
                           "PC pump %7 %8 a year")
         .arg(pressure(c.pressurePsi, context.units), flow(c.flowGpm, context.units), stages,
              pressure(c.airPressurePsi, context.units), compressorStages, figure(c.compressorEfficiencyPct),

@@ -55,7 +55,8 @@ QString figure(double value);
 // powers of ten.
 QString money(double amount);
 
-// "60 psi, 10 GPM; system air 90 psi; compressor 1 stage at 75 %; PC pump 292.54 US Dollars a year"
+// "60 psi and 10 GPM with a one-stage PC pump; system air 90 psi; compressor 1 stage at 75 %; PC pump
+// 292.54 US Dollars a year", a non-breaking space before the "%"
 QString dutyLine(const ComparisonContext& context);
 
 // The full message behind a row's remark, for its tooltip; empty when there is none.

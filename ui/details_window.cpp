@@ -26,12 +26,36 @@ QString q(const std::string& text) {
 // The share of the screen's free area the window may take when it opens.
 constexpr double kShareOfScreen = 0.9;
 
+// The column that wraps when the window is too narrow for the table: the last, when it holds words alone
+// (how a figure is found, a remark); -1 for none.
+int wrappingColumn(const LayoutTable& source) {
+    if (source.columns.empty())
+        return -1;
+    const std::size_t last = source.columns.size() - 1;
+    for (const auto& row : source.rows)
+        if (last < row.size() && row[last].number)
+            return -1;
+    return int(last);
+}
+
+// The widest word of a column, with the cell's padding: it is not narrowed past that.
+int widestWord(const QTableWidget& table, int column) {
+    const QFontMetrics metrics(table.font());
+    int widest = 0;
+    for (int row = 0; row < table.rowCount(); ++row)
+        if (const QTableWidgetItem* cell = table.item(row, column); cell != nullptr)
+            for (const QString& word : cell->text().split(' '))
+                widest = std::max(widest, metrics.horizontalAdvance(word));
+    return widest + 2 * metrics.averageCharWidth();
+}
+
 QTableWidget* tableOf(const LayoutTable& source, QWidget* parent) {
     const int columns = int(source.columns.size());
     auto* table = new QTableWidget(int(source.rows.size()), columns, parent);
     table->setObjectName(source.key == "inlet-sizes" ? QStringLiteral("ComparisonTable")
                                                      : QStringLiteral("DetailsTable"));
     table->setProperty("layoutKey", q(source.key));
+    table->setProperty("wrappingColumn", wrappingColumn(source));
     table->setAccessibleName(q(source.heading));
     QStringList headers;
     for (const LayoutColumn& column : source.columns)
@@ -90,6 +114,17 @@ int tableWidth(const QTableWidget& table) {
     return width;
 }
 
+// Too wide for room: the column of words is narrowed (not past least) and wraps, the rows growing,
+// rather than the pane scrolling sideways.
+void wrapToRoom(QTableWidget& table, int room, int least) {
+    const int wrapping = table.property("wrappingColumn").toInt();
+    if (wrapping < 0 || tableWidth(table) <= room)
+        return;
+    table.setColumnWidth(wrapping, std::max(table.columnWidth(wrapping) - (tableWidth(table) - room), least));
+    table.setWordWrap(true);
+    table.resizeRowsToContents();
+}
+
 } // namespace
 
 DetailsWindow::DetailsWindow(QWidget& owner, QAction& copy, QAction& print, QAction& exportReport)
@@ -138,8 +173,10 @@ void DetailsWindow::setReportLayout(const ReportLayout& layout) {
     const QFont font = metrics::font();
     QFont bold = font;
     bold.setBold(true);
-    // The working's tables share their columns' widths, so that they read as one.
+    // The working's tables share their columns' widths, so that they read as one; the column that wraps
+    // is narrowed as far as the widest word of any of them.
     std::map<QStringList, std::vector<int>> widths;
+    std::map<QStringList, int> leastWrapping;
     for (const LayoutTable& source : layout.tables) {
         auto* heading = new QLabel(q(source.heading), pane_);
         heading->setFont(bold);
@@ -155,7 +192,10 @@ void DetailsWindow::setReportLayout(const ReportLayout& layout) {
         shared.resize(std::size_t(table->columnCount()), 0);
         for (int column = 0; column < table->columnCount(); ++column)
             shared[std::size_t(column)] = std::max(shared[std::size_t(column)], table->columnWidth(column));
+        if (const int wrapping = table->property("wrappingColumn").toInt(); wrapping >= 0)
+            leastWrapping[names] = std::max(leastWrapping[names], widestWord(*table, wrapping));
     }
+    const int room = tableRoom();
     for (QTableWidget* table : tables_) {
         QStringList names;
         for (int column = 0; column < table->columnCount(); ++column)
@@ -164,6 +204,7 @@ void DetailsWindow::setReportLayout(const ReportLayout& layout) {
         for (int column = 0; column < table->columnCount(); ++column)
             table->setColumnWidth(column,
                                   shared[std::size_t(column)] + table->fontMetrics().averageCharWidth());
+        wrapToRoom(*table, room, leastWrapping[names]);
         table->setFixedHeight(tableHeight(*table));
         table->setFixedWidth(tableWidth(*table)); // no empty band beside the columns
         table->setCurrentItem(nullptr);           // nothing looks selected until the user selects
@@ -184,6 +225,41 @@ void DetailsWindow::setReportLayout(const ReportLayout& layout) {
     fitToScreen();
 }
 
+// The window manager's frame, known for the window it belongs to once shown.
+QSize DetailsWindow::frameExtra() const {
+    QMargins frame;
+    if (const QWidget* owner = parentWidget(); owner != nullptr && owner->isVisible()) {
+        const QRect outer = owner->frameGeometry();
+        const QRect inner = owner->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    return {frame.left() + frame.right(), frame.top() + frame.bottom()};
+}
+
+// The most the window may take of its screen when it opens, its frame counted in.
+QSize DetailsWindow::mostSize() const {
+    const QScreen* shown = screen();
+    if (shown == nullptr)
+        return QWidget::maximumSize();
+    const QRect free = shown->availableGeometry();
+    return QSize(int(free.width() * kShareOfScreen), int(free.height() * kShareOfScreen)) - frameExtra();
+}
+
+// Around the pane: the scroll area's frame, its vertical bar, and a little more.
+QSize DetailsWindow::paneExtra() const {
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return {2 * scroll_->frameWidth() + scrollBar + 2, 2 * scroll_->frameWidth() + 2};
+}
+
+// The width a table may take in the pane: the window's as it opens, or as the user has made it.
+int DetailsWindow::tableRoom() const {
+    const int window = placed_ ? width() : mostSize().width();
+    const QMargins margins = layout()->contentsMargins();
+    const QMargins pane = paneLayout_->contentsMargins();
+    return window - margins.left() - margins.right() - paneExtra().width() - pane.left() - pane.right();
+}
+
 // As large as the content wants, within the screen's free area, and placed inside it.
 void DetailsWindow::fitToScreen() {
     if (placed_)
@@ -193,27 +269,14 @@ void DetailsWindow::fitToScreen() {
     if (shown == nullptr)
         return;
     const QRect free = shown->availableGeometry();
-    const QSize most(int(free.width() * kShareOfScreen), int(free.height() * kShareOfScreen));
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const QSize pane =
-        pane_->sizeHint() + QSize(2 * scroll_->frameWidth() + scrollBar + 2, 2 * scroll_->frameWidth() + 2);
+    const QSize pane = pane_->sizeHint() + paneExtra();
     const QMargins margins = layout()->contentsMargins();
     const QSize wanted(pane.width() + margins.left() + margins.right(),
                        pane.height() + margins.top() + margins.bottom() + layout()->spacing() +
                            layout()->itemAt(1)->sizeHint().height());
-    // The window manager's frame, known for the window it belongs to once shown, is counted in.
-    QMargins frameMargins;
-    if (const QWidget* owner = parentWidget(); owner != nullptr && owner->isVisible()) {
-        const QRect outer = owner->frameGeometry();
-        const QRect inner = owner->geometry();
-        frameMargins = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                                outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    }
-    const QSize frameExtra(frameMargins.left() + frameMargins.right(),
-                           frameMargins.top() + frameMargins.bottom());
-    resize(wanted.boundedTo(most - frameExtra));
+    resize(wanted.boundedTo(mostSize()));
     // Centred over the window it belongs to, and inside the screen.
-    QRect frame(QPoint(), size() + frameExtra);
+    QRect frame(QPoint(), size() + frameExtra());
     frame.moveCenter(parentWidget() != nullptr ? parentWidget()->frameGeometry().center() : free.center());
     frame.moveLeft(
         std::clamp(frame.left(), free.left(), std::max(free.left(), free.right() - frame.width())));

@@ -3,9 +3,11 @@
 //
 // One table per table of the layout (the working's sections with their four columns, the inlet sizes
 // compared with theirs), each under its heading and with its own header row, and the model's assumptions
-// below, all in one scrolling pane; the buttons stay below it. The window opens within the screen it
-// appears on and can be made smaller. Tab moves from table to table and on to the buttons; the arrow
-// keys move within a table. Its buttons copy, print and export through the main window's actions.
+// below, all in one scrolling pane; the buttons stay below it. A table too wide for the window wraps its
+// last column of words (how a figure is found, a remark) instead of scrolling sideways. The window opens
+// within the screen it appears on and can be made smaller. Tab moves from table to table and on to the
+// buttons; the arrow keys move within a table. Its buttons copy, print and export through the main
+// window's actions.
 // Escape closes it; at most one is open (ResultsActions keeps it).
 #pragma once
 
@@ -33,6 +35,10 @@ public:
 
 private:
     void fitToScreen();
+    QSize frameExtra() const;
+    QSize mostSize() const;
+    QSize paneExtra() const;
+    int tableRoom() const;
 
     QScrollArea* scroll_ = nullptr;
     QWidget* pane_ = nullptr;

@@ -86,7 +86,7 @@ KeysWindow::KeysWindow(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Windo
     table_ = new QTableWidget(int(kActionKeys.size() + kMovingKeys.size()), 3, this);
     table_->setObjectName("KeysTable");
     table_->setAccessibleName("Keys and actions");
-    table_->setHorizontalHeaderLabels({"Keys", "Action", "Works"});
+    table_->setHorizontalHeaderLabels({"Keys", "Action", "Available"});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -109,8 +109,9 @@ KeysWindow::KeysWindow(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Windo
     table_->resizeColumnsToContents();
     table_->horizontalHeader()->setStretchLastSection(true);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setAccessibleName("Close");
+    // A button of words like every other window's, not the desktop's standard Close with its icon.
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton("Close", QDialogButtonBox::RejectRole)->setAccessibleName("Close");
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
 
     auto* layout = new QVBoxLayout(this);

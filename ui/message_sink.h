@@ -15,7 +15,7 @@ public:
 };
 
 // A modal box with the message's text, its title (the application's when it has none), the stop icon or
-// none, and a single OK button.
+// none, and a single OK button, centred on the window parent belongs to.
 class MessageBoxSink final : public MessageSink {
 public:
     explicit MessageBoxSink(QWidget* parent) : parent_(parent) {}
@@ -24,5 +24,11 @@ public:
 private:
     QWidget* parent_;
 };
+
+// Keeps dialog centred on the window owner belongs to, inside that window's screen: as it appears, as it
+// takes its size, and whenever that window moves while dialog is open. A box raised while the desktop
+// is still placing a window that has just opened (a file opened at start-up) follows the window to its
+// place instead of staying where the window first stood.
+void keepCentredOn(QWidget& dialog, QWidget& owner);
 
 } // namespace pumpvale

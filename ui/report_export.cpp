@@ -1,11 +1,11 @@
 #include "ui/report_export.h"
 
 #include "ui/report_layouts.h"
+#include "ui/report_printing.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <array>
 
@@ -68,14 +68,9 @@ std::optional<QString> write(const QString& path, Format format, const ReportPag
         return failure(path, file.errorString());
     bool written = true;
     switch (format) {
-        case Format::Pdf: {
-            QPdfWriter pdf(&file);
-            pdf.setPageSize(localePageSize(QLocale()));
-            pdf.setTitle(QString::fromStdString(page.layout.title));
-            pdf.setCreator(programAndVersion());
-            paintReportPages(pdf, page);
+        case Format::Pdf:
+            written = printing::writeReportPdf(file, localePageSize(QLocale()), page);
             break;
-        }
         case Format::Html: {
             const QByteArray bytes = reportHtmlDocument(page.layout, page.when).toUtf8();
             written = file.write(bytes) == bytes.size();

@@ -17,26 +17,115 @@ QString escaped(const std::string& text) {
     return q(text).toHtmlEscaped();
 }
 
-QString plainTable(const LayoutTable& table) {
-    std::vector<qsizetype> widths(table.columns.size(), 0);
-    for (std::size_t i = 0; i < table.columns.size(); ++i)
-        widths[i] = q(table.columns[i].header()).size();
-    for (const auto& row : table.rows)
-        for (std::size_t i = 0; i < row.size() && i < widths.size(); ++i)
-            widths[i] = std::max(widths[i], q(row[i].text).size());
-    const auto line = [&](const auto& cellAt, std::size_t count) {
-        QString text;
-        for (std::size_t i = 0; i < count && i < widths.size(); ++i) {
-            const auto [cell, right] = cellAt(i);
-            text += (right ? cell.rightJustified(widths[i]) : cell.leftJustified(widths[i])) + "  ";
+// The plain text fits a terminal of this many columns: long cells wrap within their column.
+constexpr qsizetype kPlainWidth = 100;
+constexpr qsizetype kPlainIndent = 2; // before a table's rows
+constexpr qsizetype kPlainGap = 2;    // between its columns
+constexpr qsizetype kNarrowest = 8;   // a column narrowed past its longest word breaks words here
+
+// Lines of at most width characters, broken at blanks (a no-break space holds), a longer word cut.
+QStringList wrapped(const QString& text, qsizetype width) {
+    QStringList lines{QString()};
+    for (QString word : text.split(' ')) {
+        if (!lines.back().isEmpty() && lines.back().size() + 1 + word.size() <= width) {
+            lines.back() += ' ' + word;
+            continue;
         }
-        return "  " + text.trimmed() + "\n";
-    };
-    QString out = "\n" + q(table.heading) + "\n";
-    out += line([&](std::size_t i) { return std::pair(q(table.columns[i].header()), false); },
-                table.columns.size());
-    for (const auto& row : table.rows)
-        out += line([&](std::size_t i) { return std::pair(q(row[i].text), row[i].number); }, row.size());
+        if (!lines.back().isEmpty())
+            lines << QString();
+        for (qsizetype cut = 0; word.size() > width && cut < text.size(); ++cut) {
+            lines.back() = word.left(width);
+            lines << QString();
+            word = word.mid(width);
+        }
+        lines.back() = word;
+    }
+    return lines;
+}
+
+qsizetype longestWord(const QString& text) {
+    qsizetype longest = 0;
+    for (const QString& word : text.split(' '))
+        longest = std::max(longest, word.size());
+    return longest;
+}
+
+// Each column as wide as its widest cell, header included; then, the widest first, narrowed until the
+// table fits: a header wraps before a cell does, a cell wraps at its blanks, and only then is a word cut.
+// rows.front() is the header row.
+std::vector<qsizetype> plainWidths(const std::vector<std::vector<QString>>& rows, std::size_t count) {
+    std::vector<qsizetype> widths(count, 0);
+    std::vector<qsizetype> cells(count, 0); // the widest cell below the header, or the header's longest word
+    std::vector<qsizetype> words(count, 0);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t i = 0; i < rows[r].size() && i < count; ++i) {
+            widths[i] = std::max(widths[i], rows[r][i].size());
+            words[i] = std::max(words[i], longestWord(rows[r][i]));
+            cells[i] = std::max(cells[i], r == 0 ? longestWord(rows[r][i]) : rows[r][i].size());
+        }
+    qsizetype total = kPlainIndent + kPlainGap * qsizetype(count > 0 ? count - 1 : 0);
+    for (const qsizetype width : widths)
+        total += width;
+    std::vector<qsizetype> narrowest(count, kNarrowest);
+    const qsizetype steps = total; // each step takes one character off
+    for (const std::vector<qsizetype>* floor : {&cells, &words, &narrowest})
+        for (qsizetype step = 0; step < steps && total > kPlainWidth; ++step) {
+            std::size_t widest = count;
+            for (std::size_t i = 0; i < count; ++i)
+                if (widths[i] > (*floor)[i] && (widest == count || widths[i] >= widths[widest]))
+                    widest = i;
+            if (widest == count)
+                break;
+            --widths[widest];
+            --total;
+        }
+    return widths;
+}
+
+// A paragraph wrapped to the page's width, its first line after lead and the others indented as far.
+QString plainParagraph(const QString& lead, const QString& text) {
+    const QStringList lines = wrapped(text, kPlainWidth - lead.size());
+    QString out;
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        out += (i == 0 ? lead : QString(lead.size(), ' ')) + lines[i] + "\n";
+    return out;
+}
+
+QString plainTable(const LayoutTable& table) {
+    // The header row first, then the table's rows; a cell holding a figure is set to the right.
+    std::vector<std::vector<QString>> rows(1);
+    std::vector<std::vector<bool>> right(1, std::vector<bool>(table.columns.size(), false));
+    for (const LayoutColumn& column : table.columns)
+        rows.front().push_back(q(column.header()));
+    for (const auto& row : table.rows) {
+        rows.emplace_back();
+        right.emplace_back();
+        for (std::size_t i = 0; i < row.size() && i < table.columns.size(); ++i) {
+            rows.back().push_back(q(row[i].text));
+            right.back().push_back(row[i].number);
+        }
+    }
+    const std::vector<qsizetype> widths = plainWidths(rows, table.columns.size());
+    QString out = "\n" + plainParagraph({}, q(table.heading));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        std::vector<QStringList> cells;
+        qsizetype height = 1;
+        for (std::size_t i = 0; i < rows[r].size(); ++i) {
+            cells.push_back(wrapped(rows[r][i], widths[i]));
+            height = std::max(height, cells.back().size());
+        }
+        for (qsizetype line = 0; line < height; ++line) {
+            QString text(kPlainIndent, ' ');
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                const QString part = line < cells[i].size() ? cells[i][line] : QString();
+                text += (right[r][i] ? part.rightJustified(widths[i]) : part.leftJustified(widths[i])) +
+                        QString(kPlainGap, ' ');
+            }
+            while (text.endsWith(' '))
+                text.chop(1);
+            out += text + "\n";
+        }
+    }
     return out;
 }
 
@@ -47,14 +136,14 @@ ReportLayout localeLayout(const CalculationReport& report) {
 }
 
 QString reportPlainText(const ReportLayout& layout) {
-    QString out = q(layout.title) + "\n";
+    QString out = plainParagraph({}, q(layout.title));
     if (!layout.dutyPoint.empty())
-        out += "Duty point: " + q(layout.dutyPoint) + "\n";
+        out += plainParagraph({}, "Duty point: " + q(layout.dutyPoint));
     for (const LayoutTable& table : layout.tables)
         out += plainTable(table);
     out += "\n" + q(layout.notesHeading) + "\n";
     for (const std::string& note : layout.notes)
-        out += "  - " + q(note) + "\n";
+        out += plainParagraph("  - ", q(note));
     return out;
 }
 

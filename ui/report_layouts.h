@@ -20,7 +20,8 @@ inline Separators localeSeparators() {
 // The layout of report with the user's separators.
 ReportLayout localeLayout(const CalculationReport& report);
 
-// Columns padded with blanks, for a mail or a terminal.
+// Columns padded with blanks, for a mail or a terminal: no line is longer than 100 characters, a long
+// cell wrapping within its column as a terminal user expects.
 QString reportPlainText(const ReportLayout& layout);
 
 // The tables with their header rows, and the assumptions, for a spreadsheet or a word processor: every

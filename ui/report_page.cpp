@@ -139,6 +139,7 @@ class PagePainter {
 public:
     PagePainter(QPagedPaintDevice& device, const ReportPage& page)
         : device_(device), page_(page), units_{qreal(device.logicalDpiY())} {
+        device.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
         const QRectF paint = device.pageLayout().paintRectPixels(device.logicalDpiX());
         area_ = QRectF(0, 0, paint.width(), paint.height());
         const qreal running = QFontMetricsF(pageFont(kRunningPt), &device).height();
@@ -149,9 +150,12 @@ public:
 
     int pageCount() { return lay(nullptr); }
 
-    void paint(int pages) {
-        QPainter painter(&device_);
+    void paint(int pages, PageSpan span) {
         pages_ = pages;
+        span_ = {std::clamp(span.first, 1, pages), std::clamp(span.last, 1, pages)};
+        if (span_.first > span_.last)
+            return;
+        QPainter painter(&device_);
         lay(&painter);
     }
 
@@ -311,12 +315,17 @@ private:
                    QStringLiteral("page %1 of %2").arg(number).arg(pages_));
     }
 
-    // Places every block on the pages, painting when there is a painter; returns the number of pages.
+    // Places every block on the pages, painting those of the span when there is a painter; returns the
+    // number of pages.
     int lay(QPainter* p) {
         int page = 1;
         qreal y = top_;
-        if (p != nullptr)
-            running(*p, page);
+        // The painter, while the page being laid is one to paint.
+        const auto on = [&]() {
+            return p != nullptr && page >= span_.first && page <= span_.last ? p : nullptr;
+        };
+        if (QPainter* painter = on())
+            running(*painter, page);
         for (std::size_t i = 0; i < blocks_.size(); ++i) {
             const Block& block = blocks_[i];
             const bool atTop = y <= top_;
@@ -324,20 +333,21 @@ private:
             if (!atTop && start + std::min(needed(i), bottom_ - top_) > bottom_) {
                 ++page;
                 y = top_;
-                if (p != nullptr) {
-                    device_.newPage();
-                    running(*p, page);
+                if (QPainter* painter = on()) {
+                    if (page > span_.first) // the device starts on a page of its own
+                        device_.newPage();
+                    running(*painter, page);
                 }
                 if (block.repeatedHeader != nullptr) {
-                    if (p != nullptr)
-                        (*block.repeatedHeader)(*p, y);
+                    if (QPainter* painter = on())
+                        (*block.repeatedHeader)(*painter, y);
                     y += block.repeatedHeaderHeight;
                 }
             } else {
                 y = start;
             }
-            if (p != nullptr)
-                block.paint(*p, y);
+            if (QPainter* painter = on())
+                block.paint(*painter, y);
             y += block.height;
         }
         return page;
@@ -350,6 +360,7 @@ private:
     qreal top_ = 0;
     qreal bottom_ = 0;
     int pages_ = 1;
+    PageSpan span_;
     std::vector<Block> blocks_;
     std::vector<std::unique_ptr<std::function<void(QPainter&, qreal)>>> headers_;
 };
@@ -366,12 +377,15 @@ QString programAndVersion() {
     return QStringLiteral("Pumpvale " PUMPVALE_VERSION);
 }
 
-int paintReportPages(QPagedPaintDevice& device, const ReportPage& page) {
-    device.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
+int paintReportPages(QPagedPaintDevice& device, const ReportPage& page, PageSpan span) {
     PagePainter painter(device, page);
     const int pages = painter.pageCount();
-    painter.paint(pages);
+    painter.paint(pages, span);
     return pages;
+}
+
+int reportPageCount(QPagedPaintDevice& device, const ReportPage& page) {
+    return PagePainter(device, page).pageCount();
 }
 
 } // namespace pumpvale

@@ -14,6 +14,7 @@
 
 #include <QDateTime>
 #include <QPageSize>
+#include <limits>
 #include <optional>
 
 class QLocale;
@@ -36,8 +37,17 @@ QPageSize localePageSize(const QLocale& locale);
 // "Pumpvale 1.41": the program's name and version, as the build knows them.
 QString programAndVersion();
 
-// Sets the page's margins on device and paints the whole report on as many of its pages as it needs
-// (device's page size is kept). Returns the number of pages.
-int paintReportPages(QPagedPaintDevice& device, const ReportPage& page);
+// The pages to paint, first to last, counted from 1; every page by default. A span past the report's
+// pages is narrowed to them.
+struct PageSpan {
+    int first = 1;
+    int last = std::numeric_limits<int>::max();
+};
+
+// Sets the page's margins on device and paints the report's pages of span, each as it stands in the
+// whole report (device's page size is kept). Returns the number of pages of the whole report.
+int paintReportPages(QPagedPaintDevice& device, const ReportPage& page, PageSpan span = {});
+// The number of pages the report takes on device, whose margins are set as for painting.
+int reportPageCount(QPagedPaintDevice& device, const ReportPage& page);
 
 } // namespace pumpvale

@@ -158,14 +158,14 @@ void ResultsActions::printReport() {
     QWidget* over = &window_;
     if (detailsWindow_ != nullptr && detailsWindow_->isActiveWindow())
         over = detailsWindow_;
-    printing::printWithDialog(over, localePageSize(QLocale()),
-                              [&shown](QPagedPaintDevice& device) { paintReportPages(device, shown); });
+    QString failure;
+    if (printing::printWithDialog(over, localePageSize(QLocale()), shown, &failure) ==
+        printing::Outcome::Failed)
+        tellFailure(failure, "Print Report", over);
 }
 
 printing::Outcome ResultsActions::printReportToPdf(const QString& path) const {
-    const ReportPage shown = page();
-    return printing::printToPdf(path, localePageSize(QLocale()),
-                                [&shown](QPagedPaintDevice& device) { paintReportPages(device, shown); });
+    return printing::printToPdf(path, localePageSize(QLocale()), page());
 }
 
 void ResultsActions::resultsShownChanged(bool shown) {
@@ -193,14 +193,17 @@ void ResultsActions::exportReport() {
         return;
     const report_export::Format format = report_export::formatOf(filter, chosen);
     const QString path = report_export::withSuffix(chosen, format);
-    if (const std::optional<QString> failure = report_export::write(path, format, page())) {
-        // A sink may keep the message, which only points at its text.
-        exportFailure_ = failure->toStdString();
-        if (sink_ != nullptr)
-            sink_->show({exportFailure_, "Export Report"});
-        else
-            QMessageBox::warning(over, "Export Report", *failure);
-    }
+    if (const std::optional<QString> failure = report_export::write(path, format, page()))
+        tellFailure(*failure, "Export Report", over);
+}
+
+void ResultsActions::tellFailure(const QString& text, const char* title, QWidget* over) {
+    // A sink may keep the message, which only points at its text.
+    failure_ = text.toStdString();
+    if (sink_ != nullptr)
+        sink_->show({failure_, title});
+    else
+        QMessageBox::warning(over, QString::fromLatin1(title), text);
 }
 
 bool ResultsActions::eventFilter(QObject* watched, QEvent* event) {

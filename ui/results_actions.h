@@ -51,7 +51,7 @@ public:
 
     CalculationReport report() const;
     ReportPage page() const; // the report as details has it, its charts, the time now
-    // Where an export's failure is told; a message box over the window when none is set.
+    // Where a print's or an export's failure is told; a message box over the window when none is set.
     void setMessageSink(MessageSink* sink) { sink_ = sink; }
 
     void showDetails();
@@ -70,6 +70,8 @@ private:
     void resultsShownChanged(bool shown);
     void resultsChanged();
     void showBoxMenu(QLineEdit& box, QPoint where);
+    // A print's or an export's failure, through the sink, or in a box over over when there is none.
+    void tellFailure(const QString& text, const char* title, QWidget* over);
 
     QWidget& window_;
     const OperatingCase& case_;
@@ -92,7 +94,7 @@ private:
     QAction* export_ = nullptr;
     QAction* savings_ = nullptr;
     MessageSink* sink_ = nullptr;
-    std::string exportFailure_; // the text of the last export's failure message
+    std::string failure_; // the text of the last print's or export's failure message
     QPointer<DetailsWindow> detailsWindow_;
     SavingsWindow* savingsWindow_ = nullptr; // a child of the window, hidden when closed
 };

@@ -138,8 +138,9 @@ TEST(ReportLayout, CsvHoldsEveryFigureInFullWithAPeriod) {
                 return row;
         return std::vector<std::string>{};
     };
-    // Every digit: the six shown (0.506897) would read back far from the model's number.
-    EXPECT_TRUE(near(std::stod(find("PC pump efficiency")[2]), 0.50689655172));
+    // Every digit: the six shown (50.6897) would read back far from the model's number.
+    EXPECT_TRUE(near(std::stod(find("PC pump efficiency")[2]), 50.689655172));
+    EXPECT_EQ(find("PC pump efficiency")[3], "percent");
     EXPECT_EQ(find("Operating hours per year")[2], "8736");
     EXPECT_EQ(find("durvane annual cost")[3], "US Dollars");
     EXPECT_EQ(find("1 inch, \"selected\": Air use"),

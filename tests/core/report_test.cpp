@@ -49,7 +49,7 @@ constexpr Figure kWorkedExample[] = {
     {"electricity-price",         0.065,               "0.065"},
     {"compressor-stages",            1,                   "1"},
     {"compressor-efficiency",        75,                  "75"},
-    {"pc-efficiency",           0.50689655172,       "0.506897"},
+    {"pc-efficiency",           50.689655172,        "50.6897"},
     {"pc-input-power",          0.69059128903,       "0.690591"},
     {"operating-hours",     8736,                "8,736"},
     {"pc-annual-cost",          292.54043674184,     "292.54"},

@@ -1,6 +1,11 @@
 // The inlet sizes compared: the inlet captions' tooltips, "Compare Inlet Sizes..." from the inlet group's
-// menu and from Ctrl+I, and its window.
+// menu and from Ctrl+I, and its window; the words they and the report use.
+#include "aodd/comparison_report.h"
+#include "core/cost.h"
+#include "core/report_layout.h"
 #include "test_support.h"
+#include "tests/worked_example.h"
+#include "ui/comparison_text.h"
 #include "ui/comparison_window.h"
 
 #include <QAction>
@@ -167,6 +172,64 @@ TEST_F(InletComparisonTest, DetailsWindowDroppedTheComparisonsLastColumns) {
     EXPECT_FALSE(table->findItems("880.64", Qt::MatchExactly).isEmpty());
     EXPECT_FALSE(table->tabKeyNavigation());
     details->close();
+}
+
+// The words a plant engineer would write: "1 stage", "2 stages", never "stage(s)" nor "costed"; "75 %"
+// held together; the PC pump's efficiency a percentage, as the compressor's is, its fraction in the formula.
+struct Wording {
+    const char* name;
+    std::string (*text)();
+    const char* contains;
+    const char* absent;
+};
+
+ComparisonContext workedExample(double stages, double efficiency) {
+    ComparisonContext context;
+    context.duty = workedExampleCase();
+    context.duty.compressorStages = stages;
+    context.duty.compressorEfficiencyPct = efficiency;
+    context.currency = "US Dollars";
+    return context;
+}
+
+std::string rowsOf(const ReportSection& section) {
+    std::string text;
+    for (const ReportRow& row : section.rows)
+        text += row.name + " | " + row.unit + " | " + row.formula + "\n";
+    return text;
+}
+
+// clang-format off
+const Wording kWordings[] = {
+    {"OneStage", [] { return comparison_text::dutyLine(workedExample(1, 75)).toStdString(); },
+     "compressor 1 stage at 75\u00a0%; ", "stage(s)"},
+    {"TwoStages", [] { return comparison_text::dutyLine(workedExample(2, 80)).toStdString(); },
+     "compressor 2 stages at 80\u00a0%; ", "stage(s)"},
+    {"ComparisonRows", [] { return rowsOf(inletComparisonSection(workedExampleCase(), std::nullopt)); },
+     "Compressor stages used |  | as entered; each inlet size below is worked out as if it were the one chosen\n"
+     "Compressor efficiency used | percent | as entered\n", "costed"},
+    {"PcEfficiency", [] {
+         OperatingCase c = workedExampleCase();
+         c.currency = "US Dollars";
+         computePcPower(c);
+         const ReportLayout layout = layoutReport(buildCalculationReport(c, AnnualCosts{}), {",", "."});
+         for (const auto& row : layout.table("pc-pump")->rows)
+             if (row.front().text == "PC pump efficiency")
+                 return row[1].text + " " + row[2].text + " | " + row[3].text;
+         return std::string();
+     },
+     "50,6897 percent | (0,3 + fluid pressure × 0,003448275862) × 100, one stage; 0,506897 as a fraction", ""},
+};
+// clang-format on
+
+TEST(Wording, SaysWhatAPlantEngineerWouldWrite) {
+    for (const Wording& w : kWordings) {
+        const std::string text = w.text();
+        EXPECT_NE(text.find(w.contains), std::string::npos) << w.name << ": " << text;
+        if (*w.absent != 0) {
+            EXPECT_EQ(text.find(w.absent), std::string::npos) << w.name << ": " << text;
+        }
+    }
 }
 
 } // namespace

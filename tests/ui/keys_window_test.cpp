@@ -1,14 +1,20 @@
-// F1 lists every key the program offers, and the manual page lists the same keys.
+// F1 lists every key the program offers, and the manual page lists the same keys; the side windows'
+// buttons are words alone.
 #include "test_support.h"
+#include "ui/case_picker.h"
 #include "ui/keys_window.h"
 #include "ui/shortcuts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QHeaderView>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTableWidget>
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 namespace pumpvale::testing {
 namespace {
@@ -65,6 +71,43 @@ TEST(KeysAndActions, TheManualPageListsEveryActionsKey) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(entry.action.data(), qsizetype(entry.action.size()))))
             << entry.action;
     }
+}
+
+// A desktop whose dialog buttons carry icons: KDE's, say.
+class IconsOnDialogButtons final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
+
+// Only the Keys and Actions' Close had an icon, the desktop's standard button's; every button is words
+// alone, as the calculator's are. Its headings say what their column holds.
+TEST(SideWindows, ButtonsAreWordsAloneOnADesktopThatGivesIcons) {
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(new IconsOnDialogButtons);
+    const std::vector<cases::DutyRow> rows(1);
+    const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> windows[] = {
+        {"KeysWindow", [] { return std::make_unique<KeysWindow>(); }},
+        {"CasePicker",
+         [&] { return std::make_unique<CasePicker>("plant.csv", std::vector<std::string>{}, rows); }},
+    };
+    for (const auto& [name, make] : windows) {
+        const std::unique_ptr<QWidget> window = make();
+        const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+        EXPECT_FALSE(buttons.isEmpty()) << name;
+        for (const QPushButton* button : buttons)
+            EXPECT_TRUE(button->icon().isNull()) << name << ": " << button->text().toStdString();
+    }
+    KeysWindow keys;
+    QStringList headings;
+    for (int column = 0; column < keys.table().columnCount(); ++column)
+        headings << keys.table().horizontalHeaderItem(column)->text();
+    EXPECT_EQ(headings, QStringList({"Keys", "Action", "Available"}));
+    QApplication::setStyle(style);
 }
 
 } // namespace

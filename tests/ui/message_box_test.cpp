@@ -4,7 +4,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
+#include <cstdlib>
 
 namespace pumpvale::testing {
 namespace {
@@ -67,6 +69,55 @@ TEST(MessageBox, WindowShowsAnEditWarningAsAModalBox) {
     EXPECT_EQ(answerer.shown[0].text.toStdString(), msg::kPressureBelowAoddRange.text);
     EXPECT_EQ(answerer.shown[0].title, "WARNING");
     EXPECT_EQ(answerer.shown[0].icon, QMessageBox::Critical);
+}
+
+struct Placement {
+    const char* name;
+    QPoint at;      // where the window stands when the box is raised
+    QPoint movedTo; // where the desktop then places it, the box open
+};
+
+// clang-format off
+const Placement kPlacements[] = {
+    {"WhereTheWindowStands",          {200, 150}, {200, 150}},
+    // A file opened at start-up raised its boxes before the desktop had placed the calculator: they
+    // stayed where it first stood, half outside it, to its left.
+    {"FollowingTheWindowToItsPlace",  {0, 0},     {300, 250}},
+    {"InsideTheScreenAtItsEdge",      {-300, 100}, {-300, 100}},
+};
+// clang-format on
+
+// Centred on the window the message belongs to, inside the screen.
+TEST(MessageBox, IsCentredOnItsWindow) {
+    for (const Placement& p : kPlacements) {
+        QWidget window;
+        auto* entry = new QWidget(&window); // the message comes from a control of the window
+        window.resize(400, 300);
+        window.move(p.at);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QRect box;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (shown == nullptr)
+                return;
+            window.move(p.movedTo);
+            QApplication::processEvents();
+            box = shown->frameGeometry();
+            shown->button(QMessageBox::Ok)->click();
+        });
+        answer.start(10);
+        MessageBoxSink(entry).show(msg::kSecondLaw);
+        const QRect free = window.screen()->availableGeometry();
+        const QPoint off = box.center() - window.frameGeometry().center();
+        if (free.contains(window.frameGeometry())) {
+            EXPECT_LE(off.manhattanLength(), 2) << p.name << ": " << off.x() << ", " << off.y();
+        } else {
+            EXPECT_TRUE(free.contains(box)) << p.name;
+            EXPECT_LE(std::abs(off.y()), 1) << p.name;
+        }
+    }
 }
 
 } // namespace
