@@ -114,6 +114,57 @@ TEST_P(ReadDutyList, RefusesWhatItCannotReadAndSaysWhy) {
 INSTANTIATE_TEST_SUITE_P(Files, ReadDutyList, ::testing::ValuesIn(kReadCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+std::string repeated(const std::string& text, std::size_t times) {
+    std::string out;
+    out.reserve(text.size() * times);
+    for (std::size_t i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+struct LongRowCase {
+    const char* name;
+    std::string row;
+    std::size_t lines; // that the row spans
+};
+void PrintTo(const LongRowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// Past the reader's bound of a row, across many of its chunks; each row has some of what still counts
+// there: quotes, line breaks (a CR LF split between two chunks included), delimiters.
+constexpr std::size_t kLong = 3 << 20;
+// clang-format off
+const LongRowCase kLongRows[] = {
+    {"NulBytes",                 std::string(kLong, '\0'), 1},
+    {"Delimiters",               std::string(kLong, ','), 1},
+    {"StrayQuotes",              "x" + std::string(kLong, '"'), 1},
+    {"LineBreaksInQuotes",       "\"" + repeated("a\r\nb\rc\n", kLong / 7) + "\"", 1 + 3 * (kLong / 7)},
+    {"DoubledQuotes",            "\"" + std::string(kLong, '"') + "\",x", 1},
+    {"QuotedCellsAndLineBreaks", repeated("\"a\nb\",", kLong / 7), 1 + kLong / 7},
+};
+// clang-format on
+
+class LongRows : public ::testing::TestWithParam<LongRowCase> {};
+
+// A row past the bound is refused and read over to its true end: the row after it is read, on its line.
+TEST_P(LongRows, ArePassedOverToTheirEnd) {
+    const Read read = readAll(kHeader + "\n" + GetParam().row + "\n" + kRow + "\n");
+    EXPECT_FALSE(read.fileError);
+    ASSERT_EQ(read.rows.size(), 2u);
+    EXPECT_FALSE(read.rows[0].point);
+    EXPECT_TRUE(read.rows[1].point) << read.rows[1].refusal;
+    EXPECT_EQ(read.rows[1].line, 2 + GetParam().lines);
+    EXPECT_EQ(read.rows[1].row, 3u);
+
+    const Read unclosed =
+        readAll(kHeader + "\n" + kRow + "\n" + GetParam().row + ",\"" + std::string(kLong, 'a'));
+    ASSERT_TRUE(unclosed.fileError);
+    EXPECT_NE(unclosed.fileError->text.find("a quote opens here and never closes"), std::string::npos);
+}
+INSTANTIATE_TEST_SUITE_P(Rows, LongRows, ::testing::ValuesIn(kLongRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // A quoted cell keeps its delimiter, its doubled quotes and its line breaks; the other columns come
 // through as read, and rows are numbered as a spreadsheet shows them.
 TEST(DutyList, CarriesOtherColumnsAsRead) {
