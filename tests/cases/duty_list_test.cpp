@@ -61,7 +61,10 @@ const ReadCase kReadCases[] = {
     {"HeadersInAnyOrderAndCase", " INLET,Currency,HOURS,days,Weeks,Air_Pressure,Flow,Pressure,PC_Stages,Units\n"
                                 "1,us dollars,24,7,52,90,10,60,1,english\n", "", {""}},
     {"DecimalCommaInASemicolonFile", semicolons(kHeader) + "\nEnglish;1;4,5;10;90;52;7;24;US Dollars;1\n", "",
-                                {"Row 2, column pressure (cell C2): \"4,5\" is not a number. Write 4.5:"}},
+                                {"Row 2, column pressure (cell C2): \"4,5\" is not a number. A number in a duty list "
+                                 "has a period as its decimal point and no thousands separator"}},
+    {"QuotedThousandsNotGuessed", kHeader + "\nEnglish,1,60,\"1,000\",90,52,7,24,US Dollars,1\n", "",
+                                {"\"1,000\" is not a number. A number in a duty list has a period"}},
     {"UnitAfterTheNumber",      kHeader + "\nEnglish,1,12 psi,10,90,52,7,24,US Dollars,1\n", "",
                                 {"Row 2, column pressure (cell C2): \"12 psi\" is not a number. Write 12 alone"}},
     {"UnknownUnits",            kHeader + "\nMetric,1,60,10,90,52,7,24,US Dollars,1\n", "", {"column units (cell A2)"}},
@@ -84,6 +87,7 @@ const ReadCase kReadCases[] = {
     {"HeaderOnly",              kHeader + "\n", "", {}},
     {"MissingColumns",          "units,pc_stages,pressure,flow\nEnglish,1,60,10\n",
                                 "lacks the column(s) air_pressure, weeks, days, hours, currency, inlet.", {}},
+    {"NoColumnOfADutyList",     "a,b\n1,2\n", "the first row names none of a duty list's columns", {}},
     {"ColumnTwice",             kHeader + ",Pressure\n", "the column pressure appears twice in the header, as columns C and K", {}},
     {"Utf16",                   "\xFF\xFEu\0n\0"s, "the file is UTF-16 text", {}},
     {"TenThousandColumns",      kHeader + std::string(10000, ',') + "\n", "has more than 1000 cells", {}},
@@ -164,6 +168,32 @@ TEST_P(LongRows, ArePassedOverToTheirEnd) {
 }
 INSTANTIATE_TEST_SUITE_P(Rows, LongRows, ::testing::ValuesIn(kLongRows),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Whatever a file holds, a message quotes only the start of a cell or a name, cut between characters.
+TEST(DutyList, MessagesStayShortWhateverTheFileHolds) {
+    const std::string digits(60000, '7'), name(60000, 'n');
+    const std::string accents = repeated("\xC3\xA9", 30000);
+    const std::string files[] = {
+        kHeader + "\nEnglish,1," + digits + "psi,10,90,52,7,24,US Dollars,1\n",
+        kHeader + "\nEnglish,1," + digits + ",10,90,52,7,24," + accents + ",1\n",
+        kHeader + ",x" + accents + "\n" + kRow + ",\"a\"b\n",
+        kHeader + "," + name + "\n" + kRow + "\n",
+        name + "\n" + kRow + "\n",
+    };
+    for (const std::string& file : files) {
+        const Read read = readAll(file);
+        std::vector<std::string> messages;
+        if (read.fileError)
+            messages.push_back(read.fileError->text);
+        for (const DutyRow& row : read.rows)
+            messages.push_back(row.refusal);
+        ASSERT_FALSE(messages.empty());
+        for (const std::string& message : messages) {
+            EXPECT_LE(message.size(), 300u) << message;
+            EXPECT_TRUE(isValidUtf8(message)) << message;
+        }
+    }
+}
 
 // A quoted cell keeps its delimiter, its doubled quotes and its line breaks; the other columns come
 // through as read, and rows are numbered as a spreadsheet shows them.
