@@ -132,8 +132,8 @@ void readChoices(RowRules& rules, DutyPoint& point) {
     if (found != kCurrencies.end())
         point.currency = found->name;
     else if (!currency.empty())
-        rules.refuse(Column::Currency, quoted(currency) + " is not a currency of the list.",
-                     "Write one of: " + currencyNames() + ".");
+        rules.refuse(Column::Currency,
+                     quoted(currency) + " is not in the currency list:", currencyNames() + ".");
 
     const std::string_view inlet = rules.cell(Column::Inlet);
     for (const InletCell& size : kInletCells)

@@ -70,7 +70,7 @@ const ReadCase kReadCases[] = {
     {"UnknownUnits",            kHeader + "\nMetric,1,60,10,90,52,7,24,US Dollars,1\n", "", {"column units (cell A2)"}},
     {"EmptyUnits",              kHeader + "\n,1,60,10,90,52,7,24,US Dollars,1\n", "", {"The cell is empty. Write English or SI."}},
     {"ThreeStages",             kHeader + "\nEnglish,3,60,10,90,52,7,24,US Dollars,1\n", "", {"(cell B2): \"3\""}},
-    {"UnknownCurrency",         kHeader + "\nEnglish,1,60,10,90,52,7,24,Dollars,1\n", "", {"Write one of: US Dollars, US Cents"}},
+    {"UnknownCurrency",         kHeader + "\nEnglish,1,60,10,90,52,7,24,Dollars,1\n", "", {"\"Dollars\" is not in the currency list: US Dollars, US Cents"}},
     {"DecimalInletSize",        kHeader + "\nEnglish,1,60,10,90,52,7,24,US Dollars,1.5\n", "", {"Write 1 1/2:"}},
     {"NotANumberAtAll",         kHeader + "\nEnglish,1,60,ten,90,52,7,24,US Dollars,1\n", "", {"(cell D2): \"ten\" is not a number."}},
     {"InfinityIsNotANumber",    kHeader + "\nEnglish,1,60,10,inf,52,7,24,US Dollars,1\n", "", {"(cell E2)"}},
