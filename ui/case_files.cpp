@@ -6,6 +6,7 @@
 #include "ui/keys_window.h"
 #include "ui/message_sink.h"
 #include "ui/shortcuts.h"
+#include "ui/user_files.h"
 #include "ui/window_parts.h"
 
 #include <QAction>
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -22,11 +22,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,7 +47,7 @@ QAction* addAction(QWidget& window, const KeyEntry& entry) {
 }
 
 QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return user_files::shownPath(path);
 }
 
 // The one local file a drag carries, if it carries exactly one.
@@ -159,17 +158,12 @@ QString CaseFiles::suggestedSaveName() const {
 }
 
 bool CaseFiles::saveTo(const QString& path) {
-    const std::string text = cases::oneRowDutyList(entries(), carried_);
-    QSaveFile file(path);
-    const bool saved =
-        file.open(QIODevice::WriteOnly) &&
-        file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-        file.commit();
-    if (!saved)
-        showFailure(
-            QStringLiteral("The case could not be saved to \"%1\": %2.").arg(shown(path), file.errorString()),
-            "Save Case");
-    return saved;
+    const std::optional<QString> failure =
+        user_files::saveWhole(path, QByteArray::fromStdString(cases::oneRowDutyList(entries(), carried_)));
+    if (failure)
+        showFailure(QStringLiteral("The case could not be saved to \"%1\": %2.").arg(shown(path), *failure),
+                    "Save Case");
+    return !failure;
 }
 
 bool CaseFiles::openFile(const QString& path, std::optional<std::size_t> row) {
@@ -178,13 +172,11 @@ bool CaseFiles::openFile(const QString& path, std::optional<std::size_t> row) {
                     "Open Case");
         return false;
     };
-    // QFile says why a file cannot be read (missing, a folder, no permission); the stream reads it.
-    QFile probe(path);
-    if (QFileInfo(path).isDir() || !probe.open(QIODevice::ReadOnly))
-        return refuse((QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : probe.errorString()) +
-                      QLatin1Char('.'));
-    probe.close();
-    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
+    // Read whole, within a bound and only when a regular file, before anything is taken from it.
+    user_files::CaseFileBytes file = user_files::readCaseFile(path);
+    if (!file.refusal.isEmpty())
+        return refuse(file.refusal);
+    std::istringstream in(std::move(file.bytes));
     cases::DutyListReader reader(in);
     if (const auto error = reader.start())
         return refuse(error->line == 0

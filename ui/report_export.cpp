@@ -1,12 +1,12 @@
 #include "ui/report_export.h"
 
 #include "ui/report_layouts.h"
+#include "ui/user_files.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <array>
 
 namespace pumpvale::report_export {
@@ -18,6 +18,7 @@ struct Kind {
     const char* suffix;
 };
 
+// In Format's order.
 // clang-format off
 constexpr std::array kKinds{
     Kind{Format::Pdf,  "PDF document (*.pdf)",            "pdf"},
@@ -28,7 +29,19 @@ constexpr std::array kKinds{
 
 QString failure(const QString& path, const QString& reason) {
     return QStringLiteral("The report could not be saved to \"%1\": %2.")
-        .arg(QDir::toNativeSeparators(path), reason);
+        .arg(user_files::shownPath(path), reason);
+}
+
+QByteArray pdfBytes(const ReportPage& page) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setPageSize(localePageSize(QLocale()));
+    pdf.setTitle(QString::fromStdString(page.layout.title));
+    pdf.setCreator(programAndVersion());
+    paintReportPages(pdf, page);
+    return bytes;
 }
 
 } // namespace
@@ -63,37 +76,20 @@ QString withSuffix(const QString& path, Format format) {
 }
 
 std::optional<QString> write(const QString& path, Format format, const ReportPage& page) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(path, file.errorString());
-    bool written = true;
+    QByteArray bytes;
     switch (format) {
-        case Format::Pdf: {
-            QPdfWriter pdf(&file);
-            pdf.setPageSize(localePageSize(QLocale()));
-            pdf.setTitle(QString::fromStdString(page.layout.title));
-            pdf.setCreator(programAndVersion());
-            paintReportPages(pdf, page);
+        case Format::Pdf:
+            bytes = pdfBytes(page);
             break;
-        }
-        case Format::Html: {
-            const QByteArray bytes = reportHtmlDocument(page.layout, page.when).toUtf8();
-            written = file.write(bytes) == bytes.size();
+        case Format::Html:
+            bytes = reportHtmlDocument(page.layout, page.when).toUtf8();
             break;
-        }
-        case Format::Csv: {
-            const QByteArray bytes = QByteArray::fromStdString(reportCsv(page.layout));
-            written = file.write(bytes) == bytes.size();
+        case Format::Csv:
+            bytes = QByteArray::fromStdString(reportCsv(page.layout));
             break;
-        }
     }
-    if (!written || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failure(path, reason);
-    }
-    if (!file.commit())
-        return failure(path, file.errorString());
+    if (const std::optional<QString> reason = user_files::saveWhole(path, bytes))
+        return failure(path, *reason);
     return std::nullopt;
 }
 

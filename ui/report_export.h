@@ -1,8 +1,9 @@
 // "Export Report...": the report saved as a PDF document, an HTML page or a CSV file of its figures.
 //
-// The file is written through QSaveFile, so a write that fails leaves any file already there as it was;
-// the failure is told in a message that names the file and the reason. The writing and its wording need
-// no dialog, so they are tested directly.
+// The file is made whole
+// in memory, then written whole or not at all (ui/user_files.h): a write that fails leaves any file
+// already there as it was, and the failure is told in a message that names the file and the reason.
+// The writing and its wording need no dialog, so they are tested directly.
 #pragma once
 
 #include "ui/report_page.h"
