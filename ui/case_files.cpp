@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 #include "ui/case_picker.h"
+#include "ui/file_dialogs.h"
 #include "ui/form2.h"
 #include "ui/keys_window.h"
 #include "ui/message_sink.h"
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -128,28 +128,24 @@ bool CaseFiles::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CaseFiles::openCase() {
-    const QString start = openedFrom_.isEmpty() ? QDir::homePath() : QFileInfo(openedFrom_).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(&window_, QStringLiteral("Open Case"), start,
-                                                      QString::fromLatin1(kFilter));
-    if (!path.isEmpty())
-        openFile(path);
+    const QString start = openedFrom_.isEmpty() ? QString() : QFileInfo(openedFrom_).absolutePath();
+    if (const auto path = file_dialogs::askToOpen(&window_, QStringLiteral("Open Case"),
+                                                  QString::fromLatin1(kFilter), start))
+        openFile(*path);
 }
 
 void CaseFiles::saveCase() {
     if (!window_.isStepOneAccepted())
         return;
-    QFileDialog dialog(&window_, QStringLiteral("Save Case"), suggestedSaveName(),
-                       QString::fromLatin1(kFilter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        saveTo(dialog.selectedFiles().front());
+    if (const auto choice = file_dialogs::askToSave(&window_, QStringLiteral("Save Case"),
+                                                    suggestedSaveName(), QString::fromLatin1(kFilter)))
+        saveTo(choice->path);
 }
 
 // The file opened from, when it held this case alone; else a new name beside it, or in the home folder.
 QString CaseFiles::suggestedSaveName() const {
     if (openedFrom_.isEmpty())
-        return QDir::home().filePath(QStringLiteral("duty-point.csv"));
+        return QDir(file_dialogs::lastFolder()).filePath(QStringLiteral("duty-point.csv"));
     const QFileInfo opened(openedFrom_);
     if (!openedFromList_)
         return opened.absoluteFilePath();

@@ -1,5 +1,6 @@
 #include "ui/report_export.h"
 
+#include "ui/file_dialogs.h"
 #include "ui/report_layouts.h"
 #include "ui/user_files.h"
 
@@ -32,6 +33,21 @@ QString failure(const QString& path, const QString& reason) {
         .arg(user_files::shownPath(path), reason);
 }
 
+// The kind a name's ending stands for, if any.
+const Kind* kindOfName(const QString& path) {
+    QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("htm"))
+        suffix = QStringLiteral("html");
+    for (const Kind& kind : kKinds)
+        if (suffix == QLatin1String(kind.suffix))
+            return &kind;
+    return nullptr;
+}
+
+const Kind& kindOf(Format format) {
+    return kKinds[static_cast<std::size_t>(format)];
+}
+
 QByteArray pdfBytes(const ReportPage& page) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -54,25 +70,31 @@ QString filters() {
 }
 
 Format formatOf(const QString& filter, const QString& path) {
+    if (const Kind* named = kindOfName(path))
+        return named->format;
     for (const Kind& kind : kKinds)
         if (filter == QLatin1String(kind.filter))
-            return kind.format;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("htm"))
-        return Format::Html;
-    for (const Kind& kind : kKinds)
-        if (suffix == QLatin1String(kind.suffix))
             return kind.format;
     return Format::Pdf;
 }
 
 QString withSuffix(const QString& path, Format format) {
-    if (!QFileInfo(path).suffix().isEmpty())
+    if (kindOfName(path) != nullptr)
         return path;
-    for (const Kind& kind : kKinds)
-        if (kind.format == format)
-            return path + '.' + QLatin1String(kind.suffix);
-    return path;
+    return path + QLatin1Char('.') + QLatin1String(kindOf(format).suffix);
+}
+
+std::optional<Destination> askDestination(QWidget* parent) {
+    static Format last = Format::Pdf; // for the run only
+    const Kind& kind = kindOf(last);
+    const auto choice =
+        file_dialogs::askToSave(parent, QStringLiteral("Export Report"),
+                                QStringLiteral("Pumpvale report.") + QLatin1String(kind.suffix), filters(),
+                                QLatin1String(kind.filter));
+    if (!choice)
+        return std::nullopt;
+    last = formatOf(choice->filter, choice->path);
+    return Destination{withSuffix(choice->path, last), last};
 }
 
 std::optional<QString> write(const QString& path, Format format, const ReportPage& page) {

@@ -1,15 +1,21 @@
 // The files a user names, through the real window: what cannot be read as a list is refused at once in
-// a short message, and a write that fails leaves the old file byte for byte and says why.
+// a short message, a write that fails leaves the old file byte for byte and says why, and the file
+// dialogs leave nothing behind but the files chosen.
 #include "test_support.h"
 #include "tests/small_disk.h"
 #include "ui/case_files.h"
 #include "ui/report_export.h"
 #include "ui/results_actions.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -185,6 +191,51 @@ TEST_P(FailedWrites, LeaveTheOldFileAndSayWhy) {
 }
 INSTANTIATE_TEST_SUITE_P(Faults, FailedWrites, ::testing::ValuesIn(kWriteCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Answers the next file dialog as a user typing path and pressing Enter would.
+void answerNextFileDialog(const QString& path) {
+    QTimer::singleShot(0, [path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept"); // as the Open or Save button does
+    });
+}
+
+// Save, export and open through their dialogs with a new home folder: nothing is written there but the
+// files chosen (no QtProject.conf), a name typed with another ending than the filter's gets its own
+// format, and one typed without an ending gets the filter's.
+TEST_F(MainWindowTest, TheDialogsLeaveNoFileButThoseChosen) {
+    const QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_CONFIG_HOME");
+    ui.reach(ScreenState::FullResults);
+    ui.messages.shown.clear();
+
+    answerNextFileDialog(home.filePath("case.csv"));
+    ui.window().caseFiles().saveAction().trigger();
+    answerNextFileDialog(home.filePath("report")); // the PDF filter is selected
+    ui.window().resultsActions().exportAction().trigger();
+    answerNextFileDialog(home.filePath("figures.csv"));
+    ui.window().resultsActions().exportAction().trigger();
+    answerNextFileDialog(home.filePath("case.csv"));
+    ui.window().caseFiles().openAction().trigger();
+
+    qputenv("HOME", oldHome);
+    if (!oldConfig.isEmpty())
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+    EXPECT_EQ(ui.messages.shown, Messages{});
+    EXPECT_TRUE(contents(home.filePath("report.pdf")).startsWith("%PDF"));
+    EXPECT_TRUE(contents(home.filePath("figures.csv")).startsWith("Section,Quantity,Value,Unit"));
+    QStringList found;
+    QDirIterator all(home.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                     QDirIterator::Subdirectories);
+    while (all.hasNext())
+        found << QDir(home.path()).relativeFilePath(all.next());
+    found.sort();
+    EXPECT_EQ(found, QStringList({"case.csv", "figures.csv", "report.pdf"}));
+}
 
 } // namespace
 } // namespace pumpvale::testing
