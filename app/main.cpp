@@ -1,6 +1,8 @@
+#include "app/command_line.h"
 #include "app/display_guard.h"
 #include "app/installation_check.h"
 #include "ui/navigator.h"
+#include "ui/report_page.h"
 #include "ui/startup.h"
 
 #include <QApplication>
@@ -9,6 +11,20 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    const pumpvale::command_line::Reading line = pumpvale::command_line::read(argc, argv);
+    switch (line.request) {
+        case pumpvale::command_line::Request::Help:
+            std::fputs(pumpvale::command_line::usage().c_str(), stdout);
+            return 0;
+        case pumpvale::command_line::Request::Version:
+            std::printf("%s\n", pumpvale::programAndVersion().toUtf8().constData());
+            return 0;
+        case pumpvale::command_line::Request::Refused:
+            std::fprintf(stderr, "pumpvale: %s (pumpvale --help lists the options)\n", line.refusal.c_str());
+            return 2;
+        case pumpvale::command_line::Request::Run:
+            break;
+    }
     if (!pumpvale::displayNamed()) {
         std::fputs("pumpvale: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); "
                    "it needs a graphical desktop to run.\n",

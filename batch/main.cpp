@@ -1,112 +1,88 @@
 // pumpvale-batch: costs a duty list from the command line, as the main window would cost each row.
+#include "batch/output_file.h"
 #include "batch/run.h"
 
 #include <CLI/CLI.hpp>
 #include <cerrno>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 
 constexpr int kUnreadable = 2;
+constexpr const char* kProgram = "pumpvale-batch";
+
+int fail(const std::string& what) {
+    std::cerr << kProgram << ": " << what << '\n';
+    return kUnreadable;
+}
 
 std::string reason() {
     return std::strerror(errno);
 }
 
-int fail(const std::string& what) {
-    std::cerr << "pumpvale-batch: " << what << '\n';
-    return kUnreadable;
+constexpr const char* kDescription =
+    "Costs each duty point of a duty list (CSV) as the Pumpvale window would, and writes the costed list "
+    "as CSV.";
+constexpr const char* kExitStatus =
+    "Exit status:\n"
+    "  0    every row was costed (the PC pump alone counts)\n"
+    "  1    some row was refused; the others were costed all the same\n"
+    "  2    the input cannot be read as a duty list, the output cannot be written, or the command line\n"
+    "       is wrong\n"
+    "  130, 143, 129  ended by Ctrl+C (SIGINT), SIGTERM or SIGHUP; OUT is left as it was\n"
+    "\n"
+    "See pumpvale-batch(1) for the columns.";
+
+// A command line CLI11 refuses, in one line that names the program.
+int refuseCommandLine(const CLI::App& app, const CLI::ParseError& error) {
+    std::string what = error.what();
+    const auto extras = app.remaining();
+    if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr && !extras.empty()) {
+        const std::string& first = extras.front();
+        what = first.size() > 1 && first.front() == '-' ? "unknown option " + first
+                                                        : "one FILE at most, and " + first + " is a second";
+    }
+    return fail(what + " (" + kProgram + " --help lists the options)");
 }
-
-// Writes to a new file beside the output and renames it over the output only once all is written, so
-// that a failure leaves an existing file as it was.
-class SavedFile {
-public:
-    explicit SavedFile(std::string path) : path_(std::move(path)), temporary_(path_ + ".XXXXXX") {
-        const int fd = mkstemp(temporary_.data());
-        if (fd < 0) {
-            error_ = reason();
-            return;
-        }
-        // As a new file gets: everything the umask allows, or the mode of the file it replaces.
-        const mode_t mask = umask(0);
-        umask(mask);
-        struct stat existing {};
-        const mode_t mode = stat(path_.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0666 & ~mask;
-        fchmod(fd, mode);
-        close(fd);
-        stream_.open(temporary_, std::ios::binary | std::ios::trunc);
-        if (!stream_)
-            error_ = reason();
-    }
-    ~SavedFile() {
-        if (!committed_ && error_.empty())
-            std::remove(temporary_.c_str());
-    }
-    SavedFile(const SavedFile&) = delete;
-    SavedFile& operator=(const SavedFile&) = delete;
-
-    std::ostream& stream() { return stream_; }
-    const std::string& error() const { return error_; }
-
-    bool commit() {
-        stream_.close();
-        if (stream_.fail())
-            error_ = reason().empty() ? "the write failed" : reason();
-        else if (std::rename(temporary_.c_str(), path_.c_str()) != 0)
-            error_ = reason();
-        else
-            committed_ = true;
-        if (!committed_)
-            std::remove(temporary_.c_str());
-        return committed_;
-    }
-
-private:
-    std::string path_;
-    std::string temporary_;
-    std::ofstream stream_;
-    std::string error_;
-    bool committed_ = false;
-};
 
 } // namespace
 
 static int run(int argc, char** argv) {
-    CLI::App app{"Costs each duty point of a duty list (CSV) as the Pumpvale window would, and writes the "
-                 "costed list as CSV.\nExit status: 0 when every row was costed, 1 when some row was "
-                 "refused, 2 when the input cannot be read.\nSee pumpvale-batch(1) for the columns.",
-                 "pumpvale-batch"};
+    CLI::App app{kDescription, kProgram};
+    app.footer(kExitStatus);
     std::string input = "-", output;
     bool allInlets = false;
-    app.add_option("FILE", input, "The duty list to read; standard input when absent or -");
+    app.add_option("FILE", input, "The duty list to read; standard input when absent or -")->type_name("");
     app.add_option("-o,--output", output, "Write the costed list to OUT instead of standard output")
-        ->option_text("OUT");
+        ->type_name("OUT");
     app.add_flag("--all-inlets", allInlets, "Add each inlet size's verdict, AODD cost and savings");
-    app.set_version_flag("--version", std::string("pumpvale-batch ") + PUMPVALE_VERSION);
+    app.set_version_flag("--version", std::string(kProgram) + " " + PUMPVALE_VERSION);
     try {
         app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::CallForVersion& version) {
+        return app.exit(version);
     } catch (const CLI::ParseError& error) {
-        const int status = app.exit(error);
-        return status == 0 ? 0 : kUnreadable;
+        return refuseCommandLine(app, error);
     }
     std::ios::sync_with_stdio(false);
 
     const bool fromStdin = input == "-";
     const std::string inputName = fromStdin ? "standard input" : input;
+    // Large reads: a row of gigabytes is passed over as fast as the disk gives it.
+    std::vector<char> readBuffer(std::size_t{1} << 20);
     std::ifstream file;
     if (!fromStdin) {
         std::error_code ignored;
         if (std::filesystem::is_directory(input, ignored))
             return fail("cannot read " + input + ": it is a folder");
+        file.rdbuf()->pubsetbuf(readBuffer.data(), static_cast<std::streamsize>(readBuffer.size()));
         file.open(input, std::ios::binary);
         if (!file)
             return fail("cannot read " + input + ": " + reason());
@@ -122,7 +98,7 @@ static int run(int argc, char** argv) {
         return pumpvale::batch::exitStatus(summary);
     }
 
-    SavedFile saved(output);
+    pumpvale::batch::OutputFile saved(output);
     if (!saved.error().empty())
         return fail("cannot write " + output + ": " + saved.error());
     const auto summary = pumpvale::batch::runBatch(in, saved.stream(), std::cerr, inputName, options);

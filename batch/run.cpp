@@ -10,6 +10,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace pumpvale::batch {
 namespace {
@@ -31,23 +32,53 @@ void appendEmpty(std::string& line, std::size_t cells) {
     line.append(cells, ',');
 }
 
-std::string headerLine(const std::vector<std::string>& header, const BatchOptions& options) {
-    std::string line;
-    for (const std::string& name : header) {
-        appendCell(line, name);
-        line += ',';
-    }
-    for (const std::string_view name : kResultColumns) {
-        line += name;
-        line += ',';
-    }
+std::string lowerTrimmed(std::string_view name) {
+    const auto first = name.find_first_not_of(" \t");
+    const auto last = name.find_last_not_of(" \t");
+    std::string out(first == std::string_view::npos ? std::string_view{}
+                                                    : name.substr(first, last - first + 1));
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; });
+    return out;
+}
+
+std::vector<std::string> resultColumnNames(const BatchOptions& options) {
+    std::vector<std::string> names(kResultColumns.begin(), kResultColumns.end());
     if (options.allInlets)
         for (const InletSize size : kInletSizes) {
             std::string sizeName(cases::inletCellText(size));
             std::replace(sizeName.begin(), sizeName.end(), ' ', '_');
             for (const std::string_view column : kInletColumns)
-                line += "inlet_" + sizeName + "_" + std::string(column) + ",";
+                names.push_back("inlet_" + sizeName + "_" + std::string(column));
         }
+    return names;
+}
+
+// The input's columns keep their names but one named as a result column (compared as the reader compares
+// names: in any case, blanks around aside), which gets "input_" before it, again while that is taken too.
+std::string headerLine(const std::vector<std::string>& header, const BatchOptions& options) {
+    const std::vector<std::string> results = resultColumnNames(options);
+    std::vector<std::string> taken;
+    for (const auto* names : {&results, &header})
+        for (const std::string& name : *names)
+            taken.push_back(lowerTrimmed(name));
+    const auto isTaken = [&taken](const std::string& name) {
+        return std::find(taken.begin(), taken.end(), lowerTrimmed(name)) != taken.end();
+    };
+    std::string line;
+    for (const std::string& name : header) {
+        std::string written = name;
+        if (std::find(results.begin(), results.end(), lowerTrimmed(name)) != results.end()) {
+            // Each step gives a name no column had; there are only so many columns.
+            for (std::size_t step = 0; step <= taken.size() && isTaken(written); ++step)
+                written = "input_" + written;
+            taken.push_back(lowerTrimmed(written));
+        }
+        appendCell(line, written);
+        line += ',';
+    }
+    for (const std::string& name : results)
+        line += name + ',';
     line.back() = '\n';
     return line;
 }
@@ -156,7 +187,8 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, std::ostream& errors,
                 appendInlets(line, run.inlets);
         }
         line += '\n';
-        out.write(line.data(), static_cast<std::streamsize>(line.size()));
+        if (!out.write(line.data(), static_cast<std::streamsize>(line.size())))
+            break; // the output cannot take more: the caller says why
     }
     if (reader.error()) {
         named(*reader.error());

@@ -1,7 +1,9 @@
 // pumpvale-batch's streaming path: a duty list in, the costed list out, one row at a time.
 //
 // Each row is costed by cases::runAsTheWindow, as the main window would cost it. The output holds every
-// input column as read, then kResultColumns (and, with every inlet, kInletColumns for each size).
+// input column as read, then kResultColumns (and, with every inlet, kInletColumns for each size); an
+// input column named as one of these is written as input_NAME. The run stops at the first write the
+// output refuses, for the caller to say why.
 #pragma once
 
 #include "cases/duty_list.h"

@@ -1,11 +1,17 @@
 #include "cases/csv_reader.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <utility>
 
 namespace pumpvale::cases {
 namespace {
 
 using Traits = std::char_traits<char>;
+
+// What the reader takes from its source at a time.
+constexpr std::size_t kChunkBytes = 65536;
 
 bool isAscii(std::string_view text) {
     for (const char ch : text)
@@ -97,7 +103,32 @@ std::optional<char> detectDelimiter(std::streambuf& source, std::string& header)
 }
 
 CsvReader::CsvReader(std::streambuf& source, char delimiter, std::size_t firstLine)
-    : source_(source), delimiter_(delimiter), line_(firstLine) {
+    : source_(source), buffer_(kChunkBytes), delimiter_(delimiter), line_(firstLine) {
+}
+
+// Takes what the source has read ahead in one go (at least one byte, at most a chunk), so that the
+// bytes are then looked at in place rather than one call at a time.
+bool CsvReader::refill() {
+    next_ = end_ = 0;
+    if (source_.sgetc() == Traits::eof())
+        return false;
+    const std::streamsize ahead = std::max<std::streamsize>(source_.in_avail(), 1);
+    const auto want = std::min(ahead, static_cast<std::streamsize>(buffer_.size()));
+    end_ = static_cast<std::size_t>(std::max<std::streamsize>(source_.sgetn(buffer_.data(), want), 0));
+    return end_ > 0;
+}
+
+int CsvReader::peek() {
+    if (next_ == end_ && !refill())
+        return Traits::eof();
+    return Traits::to_int_type(buffer_[next_]);
+}
+
+int CsvReader::take() {
+    const int c = peek();
+    if (c != Traits::eof())
+        ++next_;
+    return c;
 }
 
 void CsvReader::flag(CsvRecord& record, RecordProblem problem) {
@@ -139,6 +170,71 @@ void CsvReader::endCell(CsvRecord& record) {
     cellCut_ = recordBytes_ > kMaxRecordBytes;
 }
 
+namespace {
+
+// The first of the bytes a, b and c in [at, end), or end; eight bytes at a time, as memchr looks for one.
+const char* findAny(const char* at, const char* end, char a, char b, char c) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101U;
+    constexpr std::uint64_t kHighs = 0x8080808080808080U;
+    const auto holds = [](std::uint64_t word, char byte) {
+        const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(byte));
+        return ((x - kOnes) & ~x & kHighs) != 0;
+    };
+    for (; end - at >= 8; at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, at, sizeof word);
+        if (holds(word, a) || holds(word, b) || holds(word, c))
+            break;
+    }
+    while (at != end && *at != a && *at != b && *at != c)
+        ++at;
+    return at;
+}
+
+} // namespace
+
+// In a record already refused and cut nothing is kept: only where it ends still matters. The bytes are
+// passed over in place, up to a line break that may end the record (or a CR that ends the chunk, whose
+// LF may follow in the next), following quotes so that a line break in a quoted cell is no end.
+void CsvReader::passOver(State& state, std::size_t& quoteLine) {
+    while (next_ < end_ || refill()) {
+        const char* const first = buffer_.data();
+        const char* at = first + next_;
+        const char* const end = first + end_;
+        for (; at != end; ++at) {
+            // Within a cell only a quote, a line break and (outside quotes) the delimiter change anything.
+            if (state == State::Quoted || state == State::Unquoted) {
+                at = findAny(at, end, state == State::Quoted ? '"' : delimiter_, '\n', '\r');
+                if (at == end)
+                    break;
+            }
+            const char ch = *at;
+            if (state == State::Quoted) {
+                if (ch == '"')
+                    state = State::AfterQuote;
+                else if (ch == '\n' || (ch == '\r' && at + 1 != end && at[1] != '\n'))
+                    ++line_;
+                else if (ch == '\r' && at + 1 == end)
+                    break; // whether it ends a line depends on the next chunk's first byte
+            } else if (ch == '\n' || ch == '\r') {
+                break;
+            } else if (ch == delimiter_) {
+                state = State::Start;
+            } else if (ch == '"' && state == State::Start) {
+                state = State::Quoted;
+                quoteLine = line_;
+            } else if (ch == '"' && state == State::AfterQuote) {
+                state = State::Quoted; // a doubled quote
+            } else {
+                state = State::Unquoted;
+            }
+        }
+        next_ = static_cast<std::size_t>(at - first);
+        if (at != end)
+            return;
+    }
+}
+
 bool CsvReader::read(CsvRecord& record) {
     record.cells.clear();
     record.cellCount = 0;
@@ -149,12 +245,12 @@ bool CsvReader::read(CsvRecord& record) {
     cell_.clear();
     cellCut_ = false;
 
-    enum class State { Start, Unquoted, Quoted, AfterQuote } state = State::Start;
+    State state = State::Start;
     std::size_t quoteLine = line_;
-    int c = source_.sbumpc();
+    int c = take();
     if (c == Traits::eof())
         return false;
-    for (;; c = source_.sbumpc()) {
+    for (;; c = take()) {
         if (c == Traits::eof()) {
             if (state == State::Quoted) {
                 unclosedQuoteLine_ = quoteLine;
@@ -170,17 +266,15 @@ bool CsvReader::read(CsvRecord& record) {
                 continue;
             }
             // A CR before an LF is one line break.
-            if (ch == '\n' || (ch == '\r' && source_.sgetc() != '\n'))
+            if (ch == '\n' || (ch == '\r' && peek() != '\n'))
                 ++line_;
             append(record, ch);
-            continue;
-        }
-        if (ch == delimiter_) {
+        } else if (ch == delimiter_) {
             endCell(record);
             state = State::Start;
         } else if (ch == '\n' || ch == '\r') {
-            if (ch == '\r' && source_.sgetc() == '\n')
-                source_.sbumpc();
+            if (ch == '\r' && peek() == '\n')
+                ++next_;
             ++line_;
             endCell(record);
             return true;
@@ -198,6 +292,8 @@ bool CsvReader::read(CsvRecord& record) {
             append(record, ch);
             state = State::Unquoted;
         }
+        if (recordBytes_ > kMaxRecordBytes)
+            passOver(state, quoteLine);
     }
 }
 

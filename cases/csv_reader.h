@@ -5,7 +5,9 @@
 // a CR alone, mixed in one file as spreadsheets and editors leave them. Memory is bounded whatever the
 // input: a cell holds at most kMaxCellBytes, a record at most kMaxCells cells and kMaxRecordBytes bytes.
 // A cell past a bound is read over and kept empty, cells past kMaxCells are not kept, and the record
-// says so.
+// says so. Past kMaxRecordBytes nothing more of the record is kept or counted: the reader looks only
+// for its end, at the speed of reading, so that one huge row (gigabytes without a line break) costs no
+// more than reading it.
 #pragma once
 
 #include <cstddef>
@@ -37,7 +39,7 @@ enum class RecordProblem {
 
 struct CsvRecord {
     std::vector<std::string> cells; // the first kMaxCells cells (empty past a bound), refilled by each read
-    std::size_t cellCount = 0;      // every cell of the record, kept or not
+    std::size_t cellCount = 0;      // every cell of the record, kept or not, up to kMaxRecordBytes
     std::size_t line = 0;           // the line the record starts on, from 1
     RecordProblem problem = RecordProblem::None;
     std::size_t problemCell = 0; // 0-based
@@ -48,7 +50,8 @@ struct CsvRecord {
 
 class CsvReader {
 public:
-    // Reads from source, which must outlive the reader, with lines counted from firstLine.
+    // Reads from source, which must outlive the reader, with lines counted from firstLine. The reader
+    // takes what the source holds in its buffer in one go: nothing else may read from source after it.
     explicit CsvReader(std::streambuf& source, char delimiter = ',', std::size_t firstLine = 1);
 
     // Reads the next record into record; false at the end of the input or at a quote that never closes
@@ -58,11 +61,20 @@ public:
     std::size_t line() const { return line_; }
 
 private:
+    enum class State { Start, Unquoted, Quoted, AfterQuote };
+
     void endCell(CsvRecord& record);
     void append(CsvRecord& record, char ch);
     void flag(CsvRecord& record, RecordProblem problem);
+    int take();
+    int peek();
+    bool refill();
+    void passOver(State& state, std::size_t& quoteLine);
 
     std::streambuf& source_;
+    std::vector<char> buffer_; // bytes taken from source_, read from next_ to end_
+    std::size_t next_ = 0;
+    std::size_t end_ = 0;
     char delimiter_;
     std::size_t line_;
     std::size_t recordBytes_ = 0;

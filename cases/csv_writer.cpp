@@ -1,5 +1,7 @@
 #include "cases/csv_writer.h"
 
+#include "core/number_format.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,7 @@
 #include "cases/duty_list.h"
 
 #include "checks/currency.h"
+#include "core/number_format.h"
 
 #include <algorithm>
 
@@ -40,63 +41,25 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-bool isDigit(char ch) {
-    return ch >= '0' && ch <= '9';
-}
-
-} // namespace
-
-std::size_t numberLength(std::string_view text) {
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    std::size_t digits = 0;
-    for (; i < text.size() && isDigit(text[i]); ++i)
-        ++digits;
-    if (i < text.size() && text[i] == '.')
-        for (++i; i < text.size() && isDigit(text[i]); ++i)
-            ++digits;
-    if (digits == 0)
-        return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
-            ++j;
-        if (j < text.size() && isDigit(text[j])) {
-            while (j < text.size() && isDigit(text[j]))
-                ++j;
-            i = j;
-        }
-    }
-    return i;
-}
-
-namespace {
-
 std::string quoted(std::string_view text) {
-    constexpr std::size_t kShown = 40; // a long cell is named by its start
-    std::size_t shown = std::min(text.size(), kShown);
-    while (shown < text.size() && shown > 0 && (static_cast<unsigned char>(text[shown]) & 0xC0) == 0x80)
-        --shown; // not within a character
-    std::string out = "\"";
-    out += text.substr(0, shown);
-    if (shown < text.size())
-        out += "...";
-    return out + "\"";
+    return "\"" + shownInMessage(text) + "\"";
 }
 
-// What to write instead of a cell that is not a number.
+// What to write instead of a cell that is not a number. A comma is not guessed at: "1,000" may be a
+// thousand or one, so the rule is told instead.
 std::string numberAdvice(std::string_view text) {
-    const std::size_t comma = text.find(',');
-    if (comma != std::string_view::npos && text.find(',', comma + 1) == std::string_view::npos) {
-        std::string withPoint(text);
-        withPoint[comma] = '.';
-        if (numberLength(withPoint) == withPoint.size())
-            return "Write " + withPoint + ": in a duty list the decimal point is a period.";
+    if (text.find(',') != std::string_view::npos) {
+        std::string withoutCommas(text);
+        std::erase(withoutCommas, ',');
+        if (numberLength(withoutCommas) == withoutCommas.size())
+            return "A number in a duty list has a period as its decimal point and no thousands separator: "
+                   "four and a half is 4.5, a thousand 1000.";
     }
-    if (const std::size_t length = numberLength(text); length > 0)
+    if (const std::size_t length = numberLength(text); length > 0 && length <= kShownCharacters)
         return "Write " + std::string(text.substr(0, length)) +
                " alone: a number fills its cell, and the row's units give its unit.";
+    if (numberLength(text) > 0)
+        return "Write the number alone: a number fills its cell, and the row's units give its unit.";
     return "Write a number with a period as the decimal point, such as 4.5.";
 }
 
@@ -167,8 +130,8 @@ void readChoices(RowRules& rules, DutyPoint& point) {
     if (found != kCurrencies.end())
         point.currency = found->name;
     else if (!currency.empty())
-        rules.refuse(Column::Currency, quoted(currency) + " is not a currency of the list.",
-                     "Write one of: " + currencyNames() + ".");
+        rules.refuse(Column::Currency,
+                     quoted(currency) + " is not in the currency list:", currencyNames() + ".");
 
     const std::string_view inlet = rules.cell(Column::Inlet);
     for (const InletCell& size : kInletCells)
@@ -192,6 +155,16 @@ std::optional<UnitSystem> unitSystemOfCell(std::string_view cell) {
     if (sameIgnoringCase(cell, "SI") || sameIgnoringCase(cell, "S.I."))
         return UnitSystem::SI;
     return std::nullopt;
+}
+
+std::string shownInMessage(std::string_view text) {
+    std::size_t shown = std::min(text.size(), kShownCharacters);
+    while (shown < text.size() && shown > 0 && (static_cast<unsigned char>(text[shown]) & 0xC0) == 0x80)
+        --shown; // not within a character
+    std::string out(text.substr(0, shown));
+    if (shown < text.size())
+        out += "\u2026"; // an ellipsis
+    return out;
 }
 
 std::string_view inletCellText(InletSize size) {

@@ -9,8 +9,9 @@
 // columns are found by name, in any order, without regard to case (kColumns). Any other column is
 // carried through unchanged. A number is the whole cell (blanks around it aside), with a period as the
 // decimal point; a cell that is not ("4,5", "12 psi") refuses its row with a message naming the row,
-// the column and what to write instead. An empty cell is an empty entry, or no choice made, and the
-// window's rules then say what is missing, as they would on the screen.
+// the column and what to write instead. The units and the currency are matched without regard to
+// letter case ("english", "EURO"; "S.I." for SI too). An empty cell is an empty entry, or no choice made, and
+// the window's rules then say what is missing, as they would on the screen.
 //
 // For a window that opens and saves duty lists:
 // - read: DutyListReader::start() then next() row by row; header() names the columns, a row's cells are
@@ -100,9 +101,6 @@ inline constexpr std::array<LifeCycleColumn, 7> kLifeCycleColumns{{
 
 std::string& lifeCycleText(LifeCycleEntries& entries, LifeCycleField field);
 
-// The length of the number at the start of text: a sign, digits with at most one period (at least one
-// digit), an exponent. 0 when text does not start with one.
-std::size_t numberLength(std::string_view text);
 
 // The unit system a units cell names ("English", "SI" or "S.I.", in any case, blanks around it
 // aside); none for any other text.
@@ -166,6 +164,11 @@ struct RowReading {
 RowReading readDutyPoint(const std::vector<std::string>& cells,
                          const std::array<std::optional<std::size_t>, kColumns.size()>& index,
                          std::size_t row);
+
+// A cell or a column's name as a message quotes it: its first kShownCharacters bytes or so, cut between
+// two UTF-8 characters and followed by an ellipsis, so that no message grows with what a file holds.
+inline constexpr std::size_t kShownCharacters = 40;
+std::string shownInMessage(std::string_view text);
 
 // "C" for the third column, "AA" for the 27th: as a spreadsheet names it.
 std::string columnLetters(std::size_t zeroBased);

@@ -123,14 +123,19 @@ std::optional<FileError> DutyListReader::start() {
         }
     }
     std::string missing;
-    for (std::size_t k = 0; k < kColumns.size(); ++k)
+    std::size_t found = 0;
+    for (std::size_t k = 0; k < kColumns.size(); ++k) {
         if (kColumns[k].required && !index_[k])
             missing += (missing.empty() ? "" : ", ") + std::string(kColumns[k].name);
+        found += index_[k] ? 1 : 0;
+    }
+    if (found == 0)
+        return fileError(line, "the first row names none of a duty list's columns, which are units, "
+                               "pc_stages, pressure, flow, air_pressure, weeks, days, hours, currency and "
+                               "inlet, and optionally price, compressor_stages and compressor_efficiency.");
     if (!missing.empty())
         return fileError(line, "the header row lacks the column(s) " + missing +
-                                   ". A duty list names its columns in its first row: units, pc_stages, "
-                                   "pressure, flow, air_pressure, weeks, days, hours, currency, inlet, and "
-                                   "optionally price, compressor_stages and compressor_efficiency.");
+                                   ". A duty list names its columns in its first row.");
     csv_.emplace(*source, delimiter_, headerReader.line());
     return std::nullopt;
 }
@@ -159,7 +164,8 @@ bool DutyListReader::next(DutyRow& row) {
     const std::string rowText = std::to_string(row_);
     if (record_.problem != RecordProblem::None) {
         const std::size_t at = record_.problemCell;
-        const std::string name = at < header_.size() ? "column " + header_[at] + " " : std::string();
+        const std::string name =
+            at < header_.size() ? "column " + shownInMessage(header_[at]) + " " : std::string();
         row.refusal = "Row " + rowText + ", " + name + "(cell " + columnLetters(at) + rowText +
                       "): " + problemText(record_.problem);
     } else if (record_.cellCount != header_.size()) {

@@ -1,9 +1,10 @@
 #include "core/life_cycle_entries.h"
 
 #include "core/invisible_blanks.h"
+#include "core/number_format.h"
+#include "core/operating_case.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace pumpvale {
@@ -69,15 +70,11 @@ std::string visibleCharacters(std::string_view text) {
 
 std::optional<double> parseWholeEntry(std::string_view text) {
     const std::string visible = visibleCharacters(text);
-    std::string_view number = visible;
-    if (number.size() > 1 && number.front() == '+' && number[1] != '-')
-        number.remove_prefix(1);
-    if (number.empty())
+    if (visible.empty() || numberLength(visible) != visible.size())
         return std::nullopt;
-    double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    // from_chars also reads "inf" and "nan", which are no amount.
-    if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(value))
+    // The calculator's own reading, so that a number means the same in every entry ("1e-999" is 0).
+    const double value = parseLeadingNumber(visible);
+    if (!std::isfinite(value))
         return std::nullopt;
     return value;
 }

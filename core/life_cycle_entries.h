@@ -57,7 +57,8 @@ CheckedEntries checkLifeCycleEntries(const LifeCycleEntries& entries);
 // whole. The message says what to enter.
 std::optional<Message> lifeCycleRule(LifeCycleField field, double value);
 
-// The number a whole entry text stands for, or none when it is empty or holds anything else.
+// The number a whole entry text stands for, read by the calculator's own rule (parseLeadingNumber: "1e-999"
+// is 0), or none when it is empty, holds anything else, or is too large for a double.
 std::optional<double> parseWholeEntry(std::string_view text);
 
 namespace msg {

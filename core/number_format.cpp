@@ -23,10 +23,11 @@ void increment(std::string& digits) {
     digits.insert(digits.begin(), '1');
 }
 
-// The magnitude in hundredths, rounded half away from zero, as decimal digits. Rounding works on the
-// shortest decimal form that reads back as the same double, so 2.675 rounds as the 2.675 a person
-// typed, not as the binary 2.67499999... behind it.
-std::string hundredths(double magnitude) {
+// The magnitude in units of 10^-decimals, rounded half away from zero, as decimal digits. Rounding
+// works on the shortest decimal form that reads back as the same double, so 2.675 rounds as the 2.675 a
+// person typed, not as the binary 2.67499999... behind it; and no double is multiplied, which past
+// about 1e13 would no longer hold the digit to round.
+std::string roundedDigits(double magnitude, int decimals) {
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
@@ -43,8 +44,8 @@ std::string hundredths(double magnitude) {
     std::from_chars(exponentText.data() + (exponentText[0] == '+' ? 1 : 0),
                     exponentText.data() + exponentText.size(), exponent);
 
-    // Digits that stand before the point once the value is multiplied by 100.
-    const int kept = exponent + 1 + 2;
+    // Digits that stand before the point once the value is multiplied by 10^decimals.
+    const int kept = exponent + 1 + decimals;
     if (kept < 0)
         return "0";
     const auto keptSize = static_cast<std::size_t>(kept);
@@ -62,7 +63,7 @@ std::string hundredths(double magnitude) {
 std::string formatStandard(double value, std::string_view decimalSeparator, std::string_view groupSeparator) {
     if (!std::isfinite(value))
         return {};
-    std::string digits = hundredths(std::fabs(value));
+    std::string digits = roundedDigits(std::fabs(value), 2);
     if (digits.size() < 3)
         digits.insert(0, 3 - digits.size(), '0');
     const bool isZero = digits.find_first_not_of('0') == std::string::npos;
@@ -146,15 +147,11 @@ std::string formatYears(double years, const Separators& separators) {
         return kNotShown;
     if (std::fabs(years) >= kLargestPlainAmount)
         return formatQuantity(years, separators);
-    // Tenths, half away from zero; times ten lands 0.15 on 1.5 as the person who typed it expects.
-    const double tenths = std::round(std::fabs(years) * 10);
-    std::array<char, 32> buffer{};
-    const auto end =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), tenths, std::chars_format::fixed, 0).ptr;
-    std::string digits(buffer.data(), end);
+    std::string digits = roundedDigits(std::fabs(years), 1); // 0.15 gives 2, as typed
     if (digits.size() < 2)
         digits.insert(0, 2 - digits.size(), '0');
-    const std::string sign = years < 0 && tenths > 0 ? "-" : "";
+    const bool isZero = digits.find_first_not_of('0') == std::string::npos;
+    const std::string sign = years < 0 && !isZero ? "-" : "";
     return sign + grouped(std::string_view(digits).substr(0, digits.size() - 1), separators.group) +
            separators.decimal + digits.back();
 }
@@ -179,6 +176,32 @@ std::string withDecimalSeparator(std::string text, const std::string& decimal) {
             out += text[i];
     }
     return out;
+}
+
+std::size_t numberLength(std::string_view text) {
+    const auto isDigit = [](char ch) { return ch >= '0' && ch <= '9'; };
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i)
+        ++digits;
+    if (i < text.size() && text[i] == '.')
+        for (++i; i < text.size() && isDigit(text[i]); ++i)
+            ++digits;
+    if (digits == 0)
+        return 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j]))
+                ++j;
+            i = j;
+        }
+    }
+    return i;
 }
 
 std::string exactNumber(double value) {

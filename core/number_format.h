@@ -6,7 +6,9 @@
 // payback in years has one decimal (formatYears).
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace pumpvale {
 
@@ -33,6 +35,11 @@ std::string formatMoney(double value, const Separators& separators);
 // formula in words, "0.5 to 200 GPM" in a reason) written with the given decimal separator instead, so
 // that a page's numbers follow one locale.
 std::string withDecimalSeparator(std::string text, const std::string& decimal);
+
+// The length of the number at the start of text, as the calculator's entries write one: a sign, digits
+// with at most one period (one digit at least), an exponent; 0 when text does not start with one. A
+// text that is a number as a whole is one whose numberLength is its size.
+std::size_t numberLength(std::string_view text);
 
 // The shortest text that reads back as the same double, with a period: for files read by programs.
 std::string exactNumber(double value);

@@ -2,10 +2,12 @@
 
 #include "core/messages.h"
 #include "ui/case_picker.h"
+#include "ui/file_dialogs.h"
 #include "ui/form2_controls.h"
 #include "ui/keys_window.h"
 #include "ui/message_sink.h"
 #include "ui/shortcuts.h"
+#include "ui/user_files.h"
 #include "ui/window_parts.h"
 #include "ui/workflow.h"
 
@@ -14,8 +16,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -23,11 +23,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,7 +48,7 @@ QAction* addAction(QWidget& window, const KeyEntry& entry) {
 }
 
 QString shown(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return user_files::shownPath(path);
 }
 
 // The one local file a drag carries, if it carries exactly one.
@@ -110,28 +109,24 @@ bool CaseFiles::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CaseFiles::openCase() {
-    const QString start = openedFrom_.isEmpty() ? QDir::homePath() : QFileInfo(openedFrom_).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(&window_, QStringLiteral("Open Case"), start,
-                                                      QString::fromLatin1(kFilter));
-    if (!path.isEmpty())
-        openFile(path);
+    const QString start = openedFrom_.isEmpty() ? QString() : QFileInfo(openedFrom_).absolutePath();
+    if (const auto path = file_dialogs::askToOpen(&window_, QStringLiteral("Open Case"),
+                                                  QString::fromLatin1(kFilter), start))
+        openFile(*path);
 }
 
 void CaseFiles::saveCase() {
     if (!workflow_.isStepOneAccepted())
         return;
-    QFileDialog dialog(&window_, QStringLiteral("Save Case"), suggestedSaveName(),
-                       QString::fromLatin1(kFilter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        saveTo(dialog.selectedFiles().front());
+    if (const auto choice = file_dialogs::askToSave(&window_, QStringLiteral("Save Case"),
+                                                    suggestedSaveName(), QString::fromLatin1(kFilter)))
+        saveTo(choice->path);
 }
 
 // The file opened from, when it held this case alone; else a new name beside it, or in the home folder.
 QString CaseFiles::suggestedSaveName() const {
     if (openedFrom_.isEmpty())
-        return QDir::home().filePath(QStringLiteral("duty-point.csv"));
+        return QDir(file_dialogs::lastFolder()).filePath(QStringLiteral("duty-point.csv"));
     const QFileInfo opened(openedFrom_);
     if (!openedFromList_)
         return opened.absoluteFilePath();
@@ -140,17 +135,12 @@ QString CaseFiles::suggestedSaveName() const {
 }
 
 bool CaseFiles::saveTo(const QString& path) {
-    const std::string text = cases::savedCase(workflow_.session().currentCase());
-    QSaveFile file(path);
-    const bool saved =
-        file.open(QIODevice::WriteOnly) &&
-        file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-        file.commit();
-    if (!saved)
-        showFailure(
-            QStringLiteral("The case could not be saved to \"%1\": %2.").arg(shown(path), file.errorString()),
-            "Save Case");
-    return saved;
+    const std::optional<QString> failure = user_files::saveWhole(
+        path, QByteArray::fromStdString(cases::savedCase(workflow_.session().currentCase())));
+    if (failure)
+        showFailure(QStringLiteral("The case could not be saved to \"%1\": %2.").arg(shown(path), *failure),
+                    "Save Case");
+    return !failure;
 }
 
 bool CaseFiles::openFile(const QString& path, std::optional<std::size_t> row) {
@@ -159,13 +149,11 @@ bool CaseFiles::openFile(const QString& path, std::optional<std::size_t> row) {
                     "Open Case");
         return false;
     };
-    // QFile says why a file cannot be read (missing, a folder, no permission); the stream reads it.
-    QFile probe(path);
-    if (QFileInfo(path).isDir() || !probe.open(QIODevice::ReadOnly))
-        return refuse((QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : probe.errorString()) +
-                      QLatin1Char('.'));
-    probe.close();
-    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
+    // Read whole, within a bound and only when a regular file, before anything is taken from it.
+    user_files::CaseFileBytes file = user_files::readCaseFile(path);
+    if (!file.refusal.isEmpty())
+        return refuse(file.refusal);
+    std::istringstream in(std::move(file.bytes));
     cases::DutyListReader reader(in);
     if (const auto error = reader.start())
         return refuse(error->line == 0

@@ -1,12 +1,13 @@
 #include "ui/report_export.h"
 
+#include "ui/file_dialogs.h"
 #include "ui/report_layouts.h"
 #include "ui/report_printing.h"
+#include "ui/user_files.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 #include <array>
 
 namespace pumpvale::report_export {
@@ -18,6 +19,7 @@ struct Kind {
     const char* suffix;
 };
 
+// In Format's order.
 // clang-format off
 constexpr std::array kKinds{
     Kind{Format::Pdf,  "PDF document (*.pdf)",            "pdf"},
@@ -28,7 +30,32 @@ constexpr std::array kKinds{
 
 QString failure(const QString& path, const QString& reason) {
     return QStringLiteral("The report could not be saved to \"%1\": %2.")
-        .arg(QDir::toNativeSeparators(path), reason);
+        .arg(user_files::shownPath(path), reason);
+}
+
+// The kind a name's ending stands for, if any.
+const Kind* kindOfName(const QString& path) {
+    QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("htm"))
+        suffix = QStringLiteral("html");
+    for (const Kind& kind : kKinds)
+        if (suffix == QLatin1String(kind.suffix))
+            return &kind;
+    return nullptr;
+}
+
+const Kind& kindOf(Format format) {
+    return kKinds[static_cast<std::size_t>(format)];
+}
+
+// The printed pages, with the one PDF details rule of printing.
+QByteArray pdfBytes(const ReportPage& page) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!printing::writeReportPdf(buffer, localePageSize(QLocale()), page))
+        return {};
+    return bytes;
 }
 
 } // namespace
@@ -41,54 +68,50 @@ QString filters() {
 }
 
 Format formatOf(const QString& filter, const QString& path) {
+    if (const Kind* named = kindOfName(path))
+        return named->format;
     for (const Kind& kind : kKinds)
         if (filter == QLatin1String(kind.filter))
-            return kind.format;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("htm"))
-        return Format::Html;
-    for (const Kind& kind : kKinds)
-        if (suffix == QLatin1String(kind.suffix))
             return kind.format;
     return Format::Pdf;
 }
 
 QString withSuffix(const QString& path, Format format) {
-    if (!QFileInfo(path).suffix().isEmpty())
+    if (kindOfName(path) != nullptr)
         return path;
-    for (const Kind& kind : kKinds)
-        if (kind.format == format)
-            return path + '.' + QLatin1String(kind.suffix);
-    return path;
+    return path + QLatin1Char('.') + QLatin1String(kindOf(format).suffix);
+}
+
+std::optional<Destination> askDestination(QWidget* parent) {
+    static Format last = Format::Pdf; // for the run only
+    const Kind& kind = kindOf(last);
+    const auto choice =
+        file_dialogs::askToSave(parent, QStringLiteral("Export Report"),
+                                QStringLiteral("Pumpvale report.") + QLatin1String(kind.suffix), filters(),
+                                QLatin1String(kind.filter));
+    if (!choice)
+        return std::nullopt;
+    last = formatOf(choice->filter, choice->path);
+    return Destination{withSuffix(choice->path, last), last};
 }
 
 std::optional<QString> write(const QString& path, Format format, const ReportPage& page) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(path, file.errorString());
-    bool written = true;
+    QByteArray bytes;
     switch (format) {
         case Format::Pdf:
-            written = printing::writeReportPdf(file, localePageSize(QLocale()), page);
+            bytes = pdfBytes(page);
+            if (bytes.isEmpty())
+                return failure(path, QStringLiteral("the pages could not be drawn"));
             break;
-        case Format::Html: {
-            const QByteArray bytes = reportHtmlDocument(page.layout, page.when).toUtf8();
-            written = file.write(bytes) == bytes.size();
+        case Format::Html:
+            bytes = reportHtmlDocument(page.layout, page.when).toUtf8();
             break;
-        }
-        case Format::Csv: {
-            const QByteArray bytes = QByteArray::fromStdString(reportCsv(page.layout));
-            written = file.write(bytes) == bytes.size();
+        case Format::Csv:
+            bytes = QByteArray::fromStdString(reportCsv(page.layout));
             break;
-        }
     }
-    if (!written || file.error() != QFileDevice::NoError) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failure(path, reason);
-    }
-    if (!file.commit())
-        return failure(path, file.errorString());
+    if (const std::optional<QString> reason = user_files::saveWhole(path, bytes))
+        return failure(path, *reason);
     return std::nullopt;
 }
 

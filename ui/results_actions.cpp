@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -186,14 +185,10 @@ void ResultsActions::exportReport() {
     QWidget* over = &window_;
     if (detailsWindow_ != nullptr && detailsWindow_->isActiveWindow())
         over = detailsWindow_;
-    QString filter;
-    const QString chosen = QFileDialog::getSaveFileName(over, "Export Report", "Pumpvale report.pdf",
-                                                        report_export::filters(), &filter);
-    if (chosen.isEmpty())
+    const std::optional<report_export::Destination> chosen = report_export::askDestination(over);
+    if (!chosen)
         return;
-    const report_export::Format format = report_export::formatOf(filter, chosen);
-    const QString path = report_export::withSuffix(chosen, format);
-    if (const std::optional<QString> failure = report_export::write(path, format, page()))
+    if (const std::optional<QString> failure = report_export::write(chosen->path, chosen->format, page()))
         tellFailure(*failure, "Export Report", over);
 }
 

@@ -3,16 +3,22 @@
 #include "cases/csv_reader.h"
 #include "cases/duty_list.h"
 #include "cases/window_run.h"
+#include "tests/small_disk.h"
 
+#include <algorithm>
 #include <charconv>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <spawn.h>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -44,6 +50,14 @@ protected:
     ~BatchProgram() override { fs::remove_all(folder_); }
 
     fs::path file(const std::string& name) const { return folder_ / name; }
+    // The names in a folder, the output's leftovers among them.
+    static std::vector<std::string> namesIn(const fs::path& folder) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 
     Outcome run(const std::string& arguments, const std::string& input = {}) const {
         write(file("stdin"), input);
@@ -154,7 +168,10 @@ const ExitCase kExitCases[] = {
     {"NoHeader",         "",                 "", 2, "standard input: the file is empty"},
     {"ColumnMissing",    "",                 "units,pressure\nEnglish,60\n", 2, "standard input:1: the header row lacks"},
     {"QuoteNeverCloses", "",                 kHeader + "English,1,60,10,90,52,7,24,\"US Dollars,1\n", 2, "standard input:2: a quote opens"},
-    {"UnknownOption",    "--colour",         "", 2, "--colour"},
+    {"UnknownOption",    "--colour",         "", 2, "pumpvale-batch: unknown option --colour"},
+    {"TwoFiles",         "a.csv b.csv",      "", 2, "pumpvale-batch: one FILE at most"},
+    {"InputIsAFolder",   "/",                "", 2, "cannot read /: it is a folder"},
+    {"EndlessZeros",     "/dev/zero",        "", 2, "/dev/zero:1: the header row is longer than"},
 };
 // clang-format on
 
@@ -203,9 +220,147 @@ TEST_F(BatchProgram, HelpAndVersion) {
     const Outcome help = run("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--all-inlets"), std::string::npos);
+    EXPECT_EQ(help.out.find("TEXT"), std::string::npos) << "the parser's own words for a type";
+    for (const char* status : {"  0 ", "  1 ", "  2 ", "the output cannot be written", "130"})
+        EXPECT_NE(help.out.find(status), std::string::npos) << status;
     const Outcome version = run("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "pumpvale-batch " PUMPVALE_VERSION "\n");
+}
+
+// An input column named as a result column is carried as input_NAME: every output column has its own name.
+TEST_F(BatchProgram, AnInputColumnNamedAsAResultIsRenamed) {
+    const Outcome result =
+        run("--all-inlets", "Status,input_status," + kHeader.substr(0, kHeader.size() - 1) +
+                                ",inlet_1_verdict\nspare,x,English,1,60,10,90,52,7,24,US Dollars,1,y\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    const std::string header = result.out.substr(0, result.out.find('\n'));
+    EXPECT_EQ(header.rfind("input_input_Status,input_status,units,", 0), 0u) << header;
+    const auto rows = table(result.out);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].at("input_input_Status"), "spare");
+    EXPECT_EQ(rows[0].at("input_inlet_1_verdict"), "y");
+    EXPECT_EQ(rows[0].at("status"), "costed");
+    EXPECT_EQ(rows[0].at("inlet_1_verdict"), "serves");
+}
+
+const std::string kList = kHeader + "English,1,60,10,90,52,7,24,US Dollars,1\n";
+
+enum class Where { FullDisk, ReadOnlyDisk, VanishedFolder, AFolder, KernelFile };
+struct OutputCase {
+    const char* name;
+    Where where;
+    std::string reason; // what standard error says after "cannot write OUT: "
+};
+void PrintTo(const OutputCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// clang-format off
+const OutputCase kOutputCases[] = {
+    {"FullDisk",       Where::FullDisk,       "No space left on device"},
+    {"ReadOnlyDisk",   Where::ReadOnlyDisk,   "Read-only file system"},
+    {"VanishedFolder", Where::VanishedFolder, "No such file or directory"},
+    {"AFolder",        Where::AFolder,        "it is a folder"},
+    {"KernelFile",     Where::KernelFile,     geteuid() == 0 ? "it cannot be replaced, as no new file can be made in /proc"
+                                                             : "Permission denied"},
+};
+// clang-format on
+
+class BatchOutput : public BatchProgram, public ::testing::WithParamInterface<OutputCase> {};
+
+// Wherever OUT cannot be written, the old file stays byte for byte, no new file is left beside it, and
+// the message names OUT and gives the system's reason.
+TEST_P(BatchOutput, AFailedWriteLeavesTheOldFileAndSaysWhy) {
+    const OutputCase& c = GetParam();
+    testing::SmallDisk disk;
+    const bool onDisk = c.where == Where::FullDisk || c.where == Where::ReadOnlyDisk;
+    if (onDisk && !disk.skipReason().empty())
+        GTEST_SKIP() << disk.skipReason();
+    const std::string old = "kept, " + std::string(3000, 'k') + "\n";
+    fs::path out = c.where == Where::VanishedFolder ? file("gone/costed.csv")
+                   : c.where == Where::AFolder      ? file("")
+                   : c.where == Where::KernelFile   ? fs::path("/proc/version")
+                                                    : fs::path(disk.path("costed.csv"));
+    if (onDisk)
+        write(out, old);
+    if (c.where == Where::FullDisk)
+        disk.fill();
+    if (c.where == Where::ReadOnlyDisk) {
+        ASSERT_TRUE(disk.makeReadOnly());
+    }
+    const auto before = onDisk ? namesIn(out.parent_path()) : std::vector<std::string>{};
+
+    const Outcome result = run("-o '" + out.string() + "'", kList);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("pumpvale-batch: cannot write " + out.string() + ": " + c.reason),
+              std::string::npos)
+        << result.err;
+    if (onDisk) {
+        EXPECT_EQ(contents(out), old);
+        EXPECT_EQ(namesIn(out.parent_path()), before);
+    }
+}
+INSTANTIATE_TEST_SUITE_P(Outputs, BatchOutput, ::testing::ValuesIn(kOutputCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class BatchSignal : public BatchProgram, public ::testing::WithParamInterface<int> {};
+
+// Stopped while it waits for its input, the batch removes the new file and ends by the signal, which a
+// shell shows as 128 + its number (130 for Ctrl+C, 143 for SIGTERM, 129 for SIGHUP).
+TEST_P(BatchSignal, RemovesTheNewFileAndEndsByTheSignal) {
+    const fs::path out = file("costed.csv");
+    write(out, "kept\n");
+    int input[2];
+    ASSERT_EQ(pipe(input), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, input[0], 0);
+    posix_spawn_file_actions_addclose(&actions, input[1]);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigemptyset(&defaults);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&defaults, signal);
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    std::string program = PUMPVALE_BATCH, option = "-o", path = out.string();
+    char* arguments[] = {program.data(), option.data(), path.data(), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, PUMPVALE_BATCH, &actions, &attributes, arguments, environ), 0);
+    close(input[0]);
+    for (int wait = 0; wait < 500 && namesIn(out.parent_path()).size() < 2; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(namesIn(out.parent_path()).size(), 2u) << "the new file beside OUT";
+    kill(pid, GetParam());
+    int status = 0;
+    waitpid(pid, &status, 0);
+    close(input[1]);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == GetParam()) << status;
+    EXPECT_EQ(contents(out), "kept\n");
+    EXPECT_EQ(namesIn(out.parent_path()), std::vector<std::string>{"costed.csv"});
+}
+INSTANTIATE_TEST_SUITE_P(
+    Signals, BatchSignal, ::testing::Values(SIGINT, SIGTERM, SIGHUP), [](const auto& info) {
+        return std::string(info.param == SIGINT ? "SIGINT" : info.param == SIGTERM ? "SIGTERM" : "SIGHUP");
+    });
+
+// A row of hundreds of megabytes without a line break (a sparse file: no disk used) is refused and
+// passed over as fast as it is read.
+TEST_F(BatchProgram, AHugeRowIsPassedOverAtTheSpeedOfReading) {
+    const fs::path huge = file("huge.csv");
+    write(huge, kList);
+    fs::resize_file(huge, fs::file_size(huge) + (std::uintmax_t{256} << 20));
+    const auto start = std::chrono::steady_clock::now();
+    const Outcome result = run("'" + huge.string() + "'");
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find("huge.csv:3: Row 3, column units (cell A3): the cell holds a NUL byte"),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(table(result.out).size(), 2u);
+    EXPECT_LT(seconds, 5.0);
 }
 
 } // namespace

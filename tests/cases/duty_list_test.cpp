@@ -61,13 +61,16 @@ const ReadCase kReadCases[] = {
     {"HeadersInAnyOrderAndCase", " INLET,Currency,HOURS,days,Weeks,Air_Pressure,Flow,Pressure,PC_Stages,Units\n"
                                 "1,us dollars,24,7,52,90,10,60,1,english\n", "", {""}},
     {"DecimalCommaInASemicolonFile", semicolons(kHeader) + "\nEnglish;1;4,5;10;90;52;7;24;US Dollars;1\n", "",
-                                {"Row 2, column pressure (cell C2): \"4,5\" is not a number. Write 4.5:"}},
+                                {"Row 2, column pressure (cell C2): \"4,5\" is not a number. A number in a duty list "
+                                 "has a period as its decimal point and no thousands separator"}},
+    {"QuotedThousandsNotGuessed", kHeader + "\nEnglish,1,60,\"1,000\",90,52,7,24,US Dollars,1\n", "",
+                                {"\"1,000\" is not a number. A number in a duty list has a period"}},
     {"UnitAfterTheNumber",      kHeader + "\nEnglish,1,12 psi,10,90,52,7,24,US Dollars,1\n", "",
                                 {"Row 2, column pressure (cell C2): \"12 psi\" is not a number. Write 12 alone"}},
     {"UnknownUnits",            kHeader + "\nMetric,1,60,10,90,52,7,24,US Dollars,1\n", "", {"column units (cell A2)"}},
     {"EmptyUnits",              kHeader + "\n,1,60,10,90,52,7,24,US Dollars,1\n", "", {"The cell is empty. Write English or SI."}},
     {"ThreeStages",             kHeader + "\nEnglish,3,60,10,90,52,7,24,US Dollars,1\n", "", {"(cell B2): \"3\""}},
-    {"UnknownCurrency",         kHeader + "\nEnglish,1,60,10,90,52,7,24,Dollars,1\n", "", {"Write one of: US Dollars, US Cents"}},
+    {"UnknownCurrency",         kHeader + "\nEnglish,1,60,10,90,52,7,24,Dollars,1\n", "", {"\"Dollars\" is not in the currency list: US Dollars, US Cents"}},
     {"DecimalInletSize",        kHeader + "\nEnglish,1,60,10,90,52,7,24,US Dollars,1.5\n", "", {"Write 1 1/2:"}},
     {"NotANumberAtAll",         kHeader + "\nEnglish,1,60,ten,90,52,7,24,US Dollars,1\n", "", {"(cell D2): \"ten\" is not a number."}},
     {"InfinityIsNotANumber",    kHeader + "\nEnglish,1,60,10,inf,52,7,24,US Dollars,1\n", "", {"(cell E2)"}},
@@ -84,6 +87,7 @@ const ReadCase kReadCases[] = {
     {"HeaderOnly",              kHeader + "\n", "", {}},
     {"MissingColumns",          "units,pc_stages,pressure,flow\nEnglish,1,60,10\n",
                                 "lacks the column(s) air_pressure, weeks, days, hours, currency, inlet.", {}},
+    {"NoColumnOfADutyList",     "a,b\n1,2\n", "the first row names none of a duty list's columns", {}},
     {"ColumnTwice",             kHeader + ",Pressure\n", "the column pressure appears twice in the header, as columns C and K", {}},
     {"Utf16",                   "\xFF\xFEu\0n\0"s, "the file is UTF-16 text", {}},
     {"TenThousandColumns",      kHeader + std::string(10000, ',') + "\n", "has more than 1000 cells", {}},
@@ -113,6 +117,83 @@ TEST_P(ReadDutyList, RefusesWhatItCannotReadAndSaysWhy) {
 }
 INSTANTIATE_TEST_SUITE_P(Files, ReadDutyList, ::testing::ValuesIn(kReadCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+std::string repeated(const std::string& text, std::size_t times) {
+    std::string out;
+    out.reserve(text.size() * times);
+    for (std::size_t i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+struct LongRowCase {
+    const char* name;
+    std::string row;
+    std::size_t lines; // that the row spans
+};
+void PrintTo(const LongRowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+// Past the reader's bound of a row, across many of its chunks; each row has some of what still counts
+// there: quotes, line breaks (a CR LF split between two chunks included), delimiters.
+constexpr std::size_t kLong = 3 << 20;
+// clang-format off
+const LongRowCase kLongRows[] = {
+    {"NulBytes",                 std::string(kLong, '\0'), 1},
+    {"Delimiters",               std::string(kLong, ','), 1},
+    {"StrayQuotes",              "x" + std::string(kLong, '"'), 1},
+    {"LineBreaksInQuotes",       "\"" + repeated("a\r\nb\rc\n", kLong / 7) + "\"", 1 + 3 * (kLong / 7)},
+    {"DoubledQuotes",            "\"" + std::string(kLong, '"') + "\",x", 1},
+    {"QuotedCellsAndLineBreaks", repeated("\"a\nb\",", kLong / 7), 1 + kLong / 7},
+};
+// clang-format on
+
+class LongRows : public ::testing::TestWithParam<LongRowCase> {};
+
+// A row past the bound is refused and read over to its true end: the row after it is read, on its line.
+TEST_P(LongRows, ArePassedOverToTheirEnd) {
+    const Read read = readAll(kHeader + "\n" + GetParam().row + "\n" + kRow + "\n");
+    EXPECT_FALSE(read.fileError);
+    ASSERT_EQ(read.rows.size(), 2u);
+    EXPECT_FALSE(read.rows[0].point);
+    EXPECT_TRUE(read.rows[1].point) << read.rows[1].refusal;
+    EXPECT_EQ(read.rows[1].line, 2 + GetParam().lines);
+    EXPECT_EQ(read.rows[1].row, 3u);
+
+    const Read unclosed =
+        readAll(kHeader + "\n" + kRow + "\n" + GetParam().row + ",\"" + std::string(kLong, 'a'));
+    ASSERT_TRUE(unclosed.fileError);
+    EXPECT_NE(unclosed.fileError->text.find("a quote opens here and never closes"), std::string::npos);
+}
+INSTANTIATE_TEST_SUITE_P(Rows, LongRows, ::testing::ValuesIn(kLongRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Whatever a file holds, a message quotes only the start of a cell or a name, cut between characters.
+TEST(DutyList, MessagesStayShortWhateverTheFileHolds) {
+    const std::string digits(60000, '7'), name(60000, 'n');
+    const std::string accents = repeated("\xC3\xA9", 30000);
+    const std::string files[] = {
+        kHeader + "\nEnglish,1," + digits + "psi,10,90,52,7,24,US Dollars,1\n",
+        kHeader + "\nEnglish,1," + digits + ",10,90,52,7,24," + accents + ",1\n",
+        kHeader + ",x" + accents + "\n" + kRow + ",\"a\"b\n",
+        kHeader + "," + name + "\n" + kRow + "\n",
+        name + "\n" + kRow + "\n",
+    };
+    for (const std::string& file : files) {
+        const Read read = readAll(file);
+        std::vector<std::string> messages;
+        if (read.fileError)
+            messages.push_back(read.fileError->text);
+        for (const DutyRow& row : read.rows)
+            messages.push_back(row.refusal);
+        ASSERT_FALSE(messages.empty());
+        for (const std::string& message : messages) {
+            EXPECT_LE(message.size(), 300u) << message;
+            EXPECT_TRUE(isValidUtf8(message)) << message;
+        }
+    }
+}
 
 // A quoted cell keeps its delimiter, its doubled quotes and its line breaks; the other columns come
 // through as read, and rows are numbered as a spreadsheet shows them.

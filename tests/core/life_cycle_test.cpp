@@ -171,6 +171,8 @@ const EntryCase kEntryCases[] = {
     {"NegativePrice",            withPrices("-1", "1000"),             {{F::PcPrice, msg::kPcPriceRange}}},
     {"PriceAboveTheLimit",       withPrices("2500", "1.1e12"),         {{F::AoddPrice, msg::kAoddPriceRange}}},
     {"BlanksAndPlusRead",        withPrices(" +2 500.5 ", "\u00a01000"), {}},
+    {"TinyReadAsTheCalculator",  withPrices("1e-999", ".5E+3"),          {}},
+    {"TwoSignsRefused",          withPrices("+-5", "1e"),              {{F::PcPrice, msg::kEnterPcPrice}, {F::AoddPrice, msg::kEnterAoddPrice}}},
     {"EmptyMaintenanceIsNone",   with(kGood, &LifeCycleEntries::pcMaintenance, ""), {}},
     {"NegativeMaintenance",      with(kGood, &LifeCycleEntries::aoddMaintenance, "-5"), {{F::AoddMaintenance, msg::kAoddMaintenanceRange}}},
     {"FractionalYears",          with(kGood, &LifeCycleEntries::years, "10.5"), {{F::Years, msg::kEnterYears}}},
@@ -229,6 +231,9 @@ TEST(LifeCycle, YearsShowOneDecimalRoundedHalfAway) {
     EXPECT_EQ(formatYears(0.15, english), "0.2");
     EXPECT_EQ(formatYears(-0.04, english), "0.0");
     EXPECT_EQ(formatYears(12345.64, {",", "."}), "12.345,6");
+    // Past about 1e13 a double times ten no longer holds the tenth to round.
+    EXPECT_EQ(formatYears(417370961907852.94, english), "417,370,961,907,852.9");
+    EXPECT_EQ(formatYears(-0.05, english), "-0.1");
     // 1e12 of extra cost over a saving of a millionth: no hundreds of digits, no "inf".
     EXPECT_EQ(formatYears(1e18, english), "1E+18");
     EXPECT_EQ(formatYears(std::numeric_limits<double>::max(), english), "1.79769E+308");

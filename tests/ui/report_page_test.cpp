@@ -185,13 +185,17 @@ TEST(ReportPaper, LetterWhereTheLocaleUsesIt) {
         EXPECT_EQ(localePageSize(QLocale(locale)).id() == QPageSize::Letter, letter) << locale;
 }
 
-// The file is chosen by the dialog's filter, its suffix added; a write that cannot be made names the
-// file and the reason and leaves what was there.
+// The name's ending decides the format, else the dialog's filter, whose ending is then added; a write
+// that cannot be made names the file and the reason and leaves what was there.
 TEST(ReportExport, AFailedWriteNamesTheFileAndWhy) {
     using report_export::Format;
-    EXPECT_EQ(report_export::formatOf("Figures as CSV (*.csv)", "a.pdf"), Format::Csv);
+    EXPECT_EQ(report_export::formatOf("Figures as CSV (*.csv)", "a.pdf"), Format::Pdf);
+    EXPECT_EQ(report_export::formatOf("PDF document (*.pdf)", "figures.CSV"), Format::Csv);
+    EXPECT_EQ(report_export::formatOf("Figures as CSV (*.csv)", "figures.v2"), Format::Csv);
     EXPECT_EQ(report_export::formatOf("", "a.HTM"), Format::Html);
     EXPECT_EQ(report_export::withSuffix("/tmp/report", Format::Html), "/tmp/report.html");
+    EXPECT_EQ(report_export::withSuffix("/tmp/report.v2", Format::Pdf), "/tmp/report.v2.pdf");
+    EXPECT_EQ(report_export::withSuffix("/tmp/report.htm", Format::Pdf), "/tmp/report.htm");
 
     const QTemporaryDir folder;
     const ReportPage page{layoutReport(CalculationReport{}, {}), std::nullopt, QDateTime(), std::nullopt};
