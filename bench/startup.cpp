@@ -27,7 +27,8 @@ void printResidentMemory() {
     QFile file("/proc/self/smaps");
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const auto kindOf = [](const QString& mapping) -> QString {
+    const QString self = QCoreApplication::applicationFilePath();
+    const auto kindOf = [&self](const QString& mapping) -> QString {
         if (mapping.contains("libQt6"))
             return "Qt libraries";
         if (mapping.contains(QRegularExpression("lib(freetype|harfbuzz|fontconfig|expat|graphite2|png16)")))
@@ -40,8 +41,8 @@ void printResidentMemory() {
             return "heap and anonymous memory";
         if (mapping.startsWith("["))
             return "stack and kernel pages";
-        if (mapping.contains("/bench/startup"))
-            return "the program itself";
+        if (mapping == self)
+            return "the program (its code and pictures)";
         return "other libraries";
     };
     QMap<QString, long> kib;

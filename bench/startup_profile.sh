@@ -3,18 +3,24 @@
 # callgrind for each stage (inclusive: a stage counts what it calls), the dynamic loader's own
 # statistics, and the resident memory at the first paint by what holds it. For Pumpvale and for the
 # two yardsticks of bench/startup.sh. Uses the desktop's display, or a virtual one (Xvfb).
+# bench/startup_profile.sh PROGRAM profiles another build of the start-up program instead of this one.
 set -euo pipefail
+if [ $# -gt 0 ]; then
+    set -- "$(realpath "$1")"
+fi
 cd "$(dirname "$0")/.."
 source tools/setup.sh
 pumpvale_install_missing "${pumpvale_ci_packages[@]}" valgrind xvfb xauth python3
-cmake --preset bench >/dev/null
-cmake --build --preset bench --target startup >/dev/null
+program=${1:-build/bench/bench/startup}
+if [ $# -eq 0 ]; then
+    cmake --preset bench >/dev/null
+    cmake --build --preset bench --target startup >/dev/null
+fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
-program=build/bench/bench/startup
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 declare -A modes=([Pumpvale]="" ["empty window"]="--reference" ["one label"]="--label")
@@ -36,9 +42,8 @@ stages = [  # (what, the function whose inclusive count measures it)
     ("font configuration (fontconfig; the empty window reads it as it ends)", "FcInitLoadConfigAndFonts"),
     ("the font database, when the first text is laid out", "QFontDatabasePrivate::ensureFontDatabase()"),
     ("building the intro window", "pumpvale::Form1::Form1("),
-    ("  its rotor picture", "pumpvale::artwork::rotorStrip(double)"),
-    ("  its logo (the font database included)", "pumpvale::artwork::largeLogo(double)"),
-    ("  its three labels", "pumpvale::parts::addLabel("),
+    ("  its two pictures, from the build's pixels", "pumpvale::parts::addPicture("),
+    ("  its three labels (the font database included)", "pumpvale::parts::addLabel("),
     ("showing the window (the label's size included)", "QWidget::show()"),
     ("the window icon", "QXcbWindow::setWindowIcon(QIcon const&)"),
     ("the first paint", "QGuiApplicationPrivate::processExposeEvent("),

@@ -6,11 +6,9 @@
 #include "ui/metrics.h"
 
 #include <QFont>
-#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmapCache>
 #include <QtMath>
 #include <cmath>
 
@@ -165,39 +163,23 @@ void drawEmblem(QPainter& p, const QRectF& box) {
     p.restore();
 }
 
-// The icon is drawn only at the sizes asked for, when they are asked for: drawing every size up front
-// would delay the first window.
-class EmblemIconEngine final : public QIconEngine {
-public:
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        drawEmblem(*painter, rect);
-        painter->restore();
-    }
-    // Every window hands its icon to the window manager in every size, some twice over: each size is
-    // drawn once and kept in Qt's pixmap cache.
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        const QString key = QStringLiteral("pumpvale-emblem-%1x%2").arg(size.width()).arg(size.height());
-        QPixmap pixmap;
-        if (QPixmapCache::find(key, &pixmap))
-            return pixmap;
-        pixmap = QPixmap(size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        paint(&p, QRect(QPoint(0, 0), size), mode, state);
-        p.end();
-        QPixmapCache::insert(key, pixmap);
-        return pixmap;
-    }
-    QIconEngine* clone() const override { return new EmblemIconEngine; }
-    // The sizes a desktop picks from for its menus, title bars and task switchers.
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
-    }
-};
-
 } // namespace
+
+void paintEmblem(QPainter& painter, const QRectF& box) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawEmblem(painter, box);
+    painter.restore();
+}
+
+QPixmap emblem(QSize size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    paintEmblem(p, QRectF(QPointF(0, 0), size));
+    p.end();
+    return pixmap;
+}
 
 QPixmap mainBackground(double scale) {
     QPixmap picture = canvas(670, 558, scale, Qt::white);
@@ -240,16 +222,6 @@ QPixmap smallLogo(double scale) {
     fillText(p, "durvane", wordmarkFont(true), QRectF(58, 12, 96, 30), colour(kSlate));
     p.end();
     return picture;
-}
-
-QIcon windowIcon() {
-    return QIcon(new EmblemIconEngine);
-}
-
-QPixmap forScreen(QPixmap (*draw)(double scale), double devicePixelRatio) {
-    QPixmap pixmap = draw(metrics::kScale * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
 }
 
 } // namespace pumpvale::artwork

@@ -1,7 +1,11 @@
-// The pictures: their sizes at any scale, and where their drawing lies.
+// The pictures: their sizes at any scale, where their drawing lies, and the build's pixels against the
+// drawing they were made from.
 #include "ui/artwork.h"
+#include "ui/metrics.h"
+#include "ui/prebuilt_artwork.h"
 
 #include <QImage>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -77,6 +81,47 @@ TEST(ArtworkPieces, ForAHighDensityScreenThePictureKeepsItsSizeOnScreen) {
     EXPECT_EQ(sharp.devicePixelRatio(), 2);
     EXPECT_EQ(sharp.size(), QSize(400, 142)); // 160 x 57 design pixels x 1.25 x 2, rounded down
     EXPECT_EQ(sharp.deviceIndependentSize(), QSizeF(200, 71));
+}
+
+// The largest difference in any colour channel between two pictures, or 256 when their sizes differ.
+int largestDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size())
+        return 256;
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            for (const int d :
+                 {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q), qAlpha(p) - qAlpha(q)})
+                largest = qMax(largest, qAbs(d));
+        }
+    return largest;
+}
+
+// What the windows show at 100 % to 200 % is what the drawing gives there, pixel for pixel, and comes
+// from the build's pixels without a copy; any other ratio is drawn.
+TEST(PrebuiltArtwork, ShowsWhatTheDrawingGivesAtEveryRatio) {
+    for (const auto draw : artwork::kPrebuiltPictures)
+        for (const double ratio : artwork::kPrebuiltRatios) {
+            const QPixmap shown = artwork::forScreen(draw, ratio);
+            EXPECT_EQ(shown.devicePixelRatio(), ratio);
+            EXPECT_EQ(largestDifference(shown.toImage(), draw(metrics::kScale * ratio).toImage()), 0)
+                << ratio;
+            const auto pixels = artwork::prebuiltPixels();
+            EXPECT_TRUE(std::any_of(
+                pixels.begin(), pixels.end(),
+                [&](const artwork::PrebuiltPixels& p) { return p.pixels == shown.toImage().constBits(); }))
+                << "copied or drawn at " << ratio;
+        }
+    EXPECT_EQ(artwork::forScreen(artwork::largeLogo, 1.75).size(),
+              artwork::largeLogo(metrics::kScale * 1.75).size());
+    const QIcon icon = artwork::windowIcon();
+    for (const int size : artwork::kIconSizes)
+        EXPECT_EQ(largestDifference(icon.pixmap(QSize(size, size), 1.0).toImage(),
+                                    artwork::emblem(QSize(size, size)).toImage()),
+                  0)
+            << size;
 }
 
 } // namespace
