@@ -28,7 +28,7 @@ for name in Pumpvale "empty window" "one label"; do
     # Qt's D-Bus thread may fork a helper; each process writes its own file, the program's is the largest.
     valgrind --tool=callgrind --callgrind-out-file="$out/${name// /_}.%p" "$program" ${modes[$name]} \
         >/dev/null 2>&1
-    largest=$(ls -S "$out/${name// /_}".* | head -1)
+    largest=$(ls -S "$out/${name// /_}".* | sed -n 1p) # sed reads on to the end; head would not
     callgrind_annotate --inclusive=yes --threshold=100 "$largest" >"$out/${name// /_}.txt" 2>/dev/null
 done
 
@@ -71,7 +71,7 @@ PY
 echo
 echo "The dynamic loader (LD_DEBUG=statistics), Pumpvale:"
 LD_DEBUG=statistics "$program" 2>&1 >/dev/null | grep -E "total startup time|number of relocations:|final number" |
-    sed -E 's/^ *[0-9]+: *//' | head -4
+    sed -E 's/^ *[0-9]+: *//' | sed -n 1,4p
 for name in Pumpvale "empty window" "one label"; do
     echo
     echo "Resident memory at the first paint, $name:"
