@@ -99,6 +99,14 @@ const LayoutTable* ReportLayout::table(std::string_view key) const {
     return nullptr;
 }
 
+const std::vector<LayoutCell>* ReportLayout::row(std::string_view key) const {
+    for (const LayoutTable& t : tables)
+        for (std::size_t i = 0; i < t.rowKeys.size() && i < t.rows.size(); ++i)
+            if (t.rowKeys[i] == key)
+                return &t.rows[i];
+    return nullptr;
+}
+
 ReportLayout layoutReport(const CalculationReport& report, const Separators& separators) {
     const Layouter layouter(separators);
     ReportLayout layout;
@@ -114,6 +122,10 @@ ReportLayout layoutReport(const CalculationReport& report, const Separators& sep
     for (const std::string& assumption : report.assumptions)
         layout.notes.push_back(layouter.words(assumption));
     return layout;
+}
+
+LayoutTable layoutTable(const ReportTable& table, const Separators& separators) {
+    return Layouter(separators).own(table);
 }
 
 std::string reportCsv(const ReportLayout& layout) {

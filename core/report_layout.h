@@ -49,9 +49,13 @@ struct ReportLayout {
     std::vector<std::string> notes; // the model's assumptions
 
     const LayoutTable* table(std::string_view key) const; // or null
+    // The cells of the working row with that key, in any table, or null.
+    const std::vector<LayoutCell>* row(std::string_view key) const;
 };
 
 ReportLayout layoutReport(const CalculationReport& report, const Separators& separators);
+// A section's own table as the layout shows it, for a window that shows that table alone.
+LayoutTable layoutTable(const ReportTable& table, const Separators& separators);
 
 // The figures as comma-separated values (RFC 4180, CRLF line ends): a header row, then one row per
 // figure: section, quantity, value (the number in full, with a period), unit.

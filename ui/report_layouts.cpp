@@ -1,8 +1,10 @@
 #include "ui/report_layouts.h"
 
 #include <QDateTime>
+#include <QHeaderView>
 #include <QLocale>
 #include <QStringList>
+#include <QTableWidget>
 #include <algorithm>
 #include <vector>
 
@@ -38,6 +40,29 @@ QString plainTable(const LayoutTable& table) {
     for (const auto& row : table.rows)
         out += line([&](std::size_t i) { return std::pair(q(row[i].text), row[i].number); }, row.size());
     return out;
+}
+
+// The column's name broken between words into lines about as wide as its widest cell or its unit (a
+// few characters more, so that a short word need not stand alone), the unit on a line of its own.
+QString narrowHeader(const LayoutTable& table, std::size_t column, const QFontMetrics& header,
+                     const QFontMetrics& body) {
+    const LayoutColumn& c = table.columns[column];
+    const QString unit = c.unit.empty() ? QString() : "(" + q(c.unit) + ")";
+    int width = header.horizontalAdvance(unit);
+    for (const auto& row : table.rows)
+        if (column < row.size())
+            width = std::max(width, body.horizontalAdvance(q(row[column].text)));
+    width += 3 * header.averageCharWidth();
+    QStringList lines;
+    for (const QString& word : q(c.name).split(' ', Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && header.horizontalAdvance(lines.back() + ' ' + word) <= width)
+            lines.back() += ' ' + word;
+        else
+            lines << word;
+    }
+    if (!unit.isEmpty())
+        lines << unit;
+    return lines.join('\n');
 }
 
 } // namespace
@@ -89,6 +114,30 @@ QString reportHtmlDocument(const ReportLayout& layout, const QDateTime& when) {
         html += "<p>Duty point: " + escaped(layout.dutyPoint) + "</p>\n";
     html += "<p>" + pageDate(when).toHtmlEscaped() + "</p>\n";
     return html + reportHtmlTables(layout) + "</body>\n</html>\n";
+}
+
+void showLayoutTable(QTableWidget& table, const LayoutTable& source, Headers headers) {
+    const int columns = int(source.columns.size());
+    table.clear();
+    table.setColumnCount(columns);
+    table.setRowCount(int(source.rows.size()));
+    QStringList labels;
+    for (std::size_t i = 0; i < source.columns.size(); ++i)
+        labels << (headers == Headers::Narrow
+                       ? narrowHeader(source, i, table.horizontalHeader()->fontMetrics(), table.fontMetrics())
+                       : q(source.columns[i].header("\n")));
+    table.setHorizontalHeaderLabels(labels);
+    table.horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const auto& cells = source.rows[std::size_t(row)];
+        for (int column = 0; column < columns && column < int(cells.size()); ++column) {
+            const LayoutCell& cell = cells[std::size_t(column)];
+            auto* item = new QTableWidgetItem(q(cell.text));
+            item->setTextAlignment((cell.number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            table.setItem(row, column, item);
+        }
+    }
 }
 
 QString pageDate(const QDateTime& when) {

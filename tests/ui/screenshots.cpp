@@ -139,6 +139,11 @@ int main(int argc, char* argv[]) {
         savings->findChild<QLineEdit*>("PcPriceEntry")->setText("2,500");
         savings->findChild<QLineEdit*>("YearsEntry")->setText("60");
         saveWidget(*savings, "SavingsOverTimeRefused");
+        // A refused factor takes away the CO2 figures alone.
+        savings->findChild<QLineEdit*>("PcPriceEntry")->setText("2500");
+        savings->findChild<QLineEdit*>("YearsEntry")->setText("10");
+        savings->findChild<QLineEdit*>("EmissionFactorEntry")->setText("3");
+        saveWidget(*savings, "SavingsOverTimeFactorRefused");
     }
     for (const auto& [efficiency, name] :
          {std::pair{"0.001", "LongAmounts"}, std::pair{"1e-300", "CutAmount"}}) {
