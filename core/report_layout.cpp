@@ -111,6 +111,7 @@ ReportLayout layoutReport(const CalculationReport& report, const Separators& sep
     const Layouter layouter(separators);
     ReportLayout layout;
     layout.title = report.title;
+    layout.identity = report.identity;
     layout.dutyPoint = dutyPointOf(report, separators);
     for (const ReportSection& section : report.sections) {
         if (!section.rows.empty() || section.table.empty())
@@ -128,8 +129,14 @@ LayoutTable layoutTable(const ReportTable& table, const Separators& separators) 
     return Layouter(separators).own(table);
 }
 
+std::string identityText(const IdentityLine& line) {
+    return line.name.empty() ? line.text : line.name + ": " + line.text;
+}
+
 std::string reportCsv(const ReportLayout& layout) {
     std::string out = "Section,Quantity,Value,Unit\r\n";
+    for (const IdentityLine& line : layout.identity)
+        out += "Case," + field(line.name) + "," + field(line.text) + ",\r\n";
     for (const LayoutTable& table : layout.tables)
         for (const auto& row : table.rows)
             for (const LayoutCell& c : row)

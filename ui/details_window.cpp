@@ -126,6 +126,14 @@ void DetailsWindow::setReportLayout(const ReportLayout& layout) {
     const QFont font = metrics::font();
     QFont bold = font;
     bold.setBold(true);
+    if (!layout.identity.empty()) {
+        auto* identity = new QLabel(pane_);
+        identity->setObjectName("CaseIdentity");
+        identity->setAccessibleName("Case");
+        identity->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        identity->setText(reportHtmlIdentity(layout));
+        add(identity);
+    }
     // The working's tables share their columns' widths, so that they read as one.
     std::map<QStringList, std::vector<int>> widths;
     for (const LayoutTable& source : layout.tables) {

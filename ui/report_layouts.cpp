@@ -73,6 +73,8 @@ ReportLayout localeLayout(const CalculationReport& report) {
 
 QString reportPlainText(const ReportLayout& layout) {
     QString out = q(layout.title) + "\n";
+    for (const IdentityLine& line : layout.identity)
+        out += q(identityText(line)) + "\n";
     if (!layout.dutyPoint.empty())
         out += "Duty point: " + q(layout.dutyPoint) + "\n";
     for (const LayoutTable& table : layout.tables)
@@ -81,6 +83,16 @@ QString reportPlainText(const ReportLayout& layout) {
     for (const std::string& note : layout.notes)
         out += "  - " + q(note) + "\n";
     return out;
+}
+
+QString reportHtmlIdentity(const ReportLayout& layout) {
+    if (layout.identity.empty())
+        return {};
+    QString html = "<table cellspacing=\"0\" cellpadding=\"3\">\n";
+    for (const IdentityLine& line : layout.identity)
+        html += "<tr><th align=\"left\">" + escaped(line.name) + "</th><td>" + escaped(line.text) +
+                "</td></tr>\n";
+    return html + "</table>\n";
 }
 
 QString reportHtmlTables(const ReportLayout& layout) {
@@ -109,7 +121,7 @@ QString reportHtmlTables(const ReportLayout& layout) {
 QString reportHtmlDocument(const ReportLayout& layout, const QDateTime& when) {
     QString html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
                    escaped(layout.title) + "</title>\n</head>\n<body>\n";
-    html += "<h1>" + escaped(layout.title) + "</h1>\n";
+    html += "<h1>" + escaped(layout.title) + "</h1>\n" + reportHtmlIdentity(layout);
     if (!layout.dutyPoint.empty())
         html += "<p>Duty point: " + escaped(layout.dutyPoint) + "</p>\n";
     html += "<p>" + pageDate(when).toHtmlEscaped() + "</p>\n";

@@ -1,6 +1,6 @@
 // The report's one layout (core/report_layout.h) as text for the clipboard and for a file (aligned plain
 // text and HTML) and as the tables of a window. Each of the layout's tables keeps its own header row and
-// its own column widths.
+// its own column widths. The case's identity, when it has one, comes first after the title.
 #pragma once
 
 #include "core/report_layout.h"
@@ -24,6 +24,9 @@ ReportLayout localeLayout(const CalculationReport& report);
 
 // Columns padded with blanks, for a mail or a terminal.
 QString reportPlainText(const ReportLayout& layout);
+
+// The case's identity as a small table of two columns (name, text); empty when it has none.
+QString reportHtmlIdentity(const ReportLayout& layout);
 
 // The tables with their header rows, and the assumptions, for a spreadsheet or a word processor: every
 // figure lands in a cell.

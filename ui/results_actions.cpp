@@ -98,7 +98,7 @@ CalculationReport ResultsActions::report() const {
     return document().report;
 }
 
-// The working, its energy and the Savings Over Time figures of its entries,
+// The working with the case's identity, its energy and the Savings Over Time figures of its entries,
 // then every inlet size compared at the same duty point: all from the session. The page's ownership
 // chart is drawn from the life cycle its table by year was written from.
 ResultsActions::Document ResultsActions::document() const {
@@ -107,6 +107,7 @@ ResultsActions::Document ResultsActions::document() const {
     InletComparison rows = compareInletSizes(context.duty);
     const LifeCycleOutcome lifeCycle = workOutLifeCycle(session);
     CalculationReport r = buildCalculationReport(session.record(), session.costs());
+    r.identity = caseIdentity(session.currentCase().carried);
     appendLifeCycleSections(r, lifeCycle);
     r.sections.push_back(inletComparisonSection(context.duty, rows, context.selected));
     return {std::move(r), context, std::move(rows), ownershipChartOf(lifeCycle)};
@@ -147,7 +148,7 @@ void ResultsActions::copyResults() {
     auto* data = new QMimeData;
     data->setText(reportPlainText(layout));
     data->setHtml("<html><body><p><b>" + QString::fromStdString(layout.title).toHtmlEscaped() + "</b></p>\n" +
-                  reportHtmlTables(layout) + "</body></html>");
+                  reportHtmlIdentity(layout) + reportHtmlTables(layout) + "</body></html>");
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

@@ -6,7 +6,7 @@
 // The main window makes it. It follows the window's results as they are shown and withdrawn (the
 // window's signals) and the boxes' texts, so the window's handlers know nothing of it. The actions are
 // enabled while a result is shown; they build the report afresh from the session each time: its record
-// and costs, its case's Savings Over Time entries. No window is read for it.
+// and costs, its case's identity and Savings Over Time entries. No window is read for it.
 #pragma once
 
 #include "core/report.h"
