@@ -93,32 +93,88 @@ void paybackSection(CalculationReport& report, const std::string& money, const P
     s.row(keys::kNetPresentValue, "Net present value", Value::money(l.netPresentValue), money,
           "each year's net saving ÷ (1 + discount rate) ^ year, summed, − extra first cost");
 
-    ReportTable& table = s.table();
-    table.key = keys::kPaybackByYear;
-    table.title = "Cost of ownership by year";
-    table.columns = {{"Year", ""},
-                     {"PC pump cost to date", money},
-                     {"AODD pump cost to date", money},
-                     {"Saved to date", money}};
-    for (std::size_t t = 0; t < l.pcCumulative.size(); ++t)
-        table.rows.push_back({Value::figure(static_cast<double>(t)), Value::money(l.pcCumulative[t]),
-                              Value::money(l.aoddCumulative[t]),
-                              Value::money(l.aoddCumulative[t] - l.pcCumulative[t])});
+    s.table() = ownershipTable(money, &l);
 }
 
 } // namespace
 
-void appendLifeCycleSections(CalculationReport& report, const OperatingCase& c, const AnnualCosts& costs,
-                             const LifeCycleInputs& inputs) {
-    const AnnualEnergy energy = annualEnergy(c, report.pcCostOnly);
-    energySection(report, energy);
-    if (inputs.emissionFactor)
-        co2Section(report, annualEmissions(energy, *inputs.emissionFactor));
-    if (inputs.payback && !report.pcCostOnly) {
-        const LifeCycleResult result = computeLifeCycle(*inputs.payback, costs);
-        if (result.figures)
-            paybackSection(report, c.currency, *inputs.payback, *result.figures);
+LifeCycleOutcome workOutLifeCycle(const LifeCycleEntries& entries, const OperatingCase& c,
+                                  const AnnualCosts& costs, ResultShown result) {
+    LifeCycleOutcome out;
+    out.currency = c.currency;
+    CheckedEntries checked = checkLifeCycleEntries(entries);
+    out.problems = std::move(checked.problems);
+    for (const EntryProblem& problem : out.problems)
+        out.messages.push_back(problem.message);
+    if (result == ResultShown::None)
+        return out;
+    out.energy = annualEnergy(c, result == ResultShown::PcOnly);
+    if (checked.emissionFactor)
+        out.emissions = annualEmissions(*out.energy, *checked.emissionFactor);
+    if (!checked.payback || result != ResultShown::Full)
+        return out;
+    LifeCycleResult lifeCycle = computeLifeCycle(*checked.payback, costs);
+    out.messages.insert(out.messages.end(), lifeCycle.messages.begin(), lifeCycle.messages.end());
+    if (lifeCycle.figures) {
+        out.payback = checked.payback;
+        out.lifeCycle = std::move(lifeCycle.figures);
     }
+    return out;
+}
+
+LifeCycleOutcome workOutLifeCycle(const Session& session) {
+    return workOutLifeCycle(session.currentCase().lifeCycle, session.record(), session.costs(),
+                            session.state().result);
+}
+
+void appendLifeCycleSections(CalculationReport& report, const LifeCycleOutcome& outcome) {
+    if (outcome.energy)
+        energySection(report, *outcome.energy);
+    if (outcome.emissions)
+        co2Section(report, *outcome.emissions);
+    if (outcome.payback && outcome.lifeCycle)
+        paybackSection(report, outcome.currency, *outcome.payback, *outcome.lifeCycle);
+}
+
+ReportTable ownershipTable(const std::string& currency, const LifeCycle* figures) {
+    ReportTable table;
+    table.key = keys::kPaybackByYear;
+    table.title = "Cost of ownership by year";
+    table.columns = {{"Year", ""},
+                     {"PC pump cost to date", currency},
+                     {"AODD pump cost to date", currency},
+                     {"Saved to date", currency}};
+    if (figures == nullptr)
+        return table;
+    const LifeCycle& l = *figures;
+    for (std::size_t t = 0; t < l.pcCumulative.size() && t < l.aoddCumulative.size(); ++t)
+        table.rows.push_back({Value::figure(static_cast<double>(t)), Value::money(l.pcCumulative[t]),
+                              Value::money(l.aoddCumulative[t]),
+                              Value::money(l.aoddCumulative[t] - l.pcCumulative[t])});
+    return table;
+}
+
+std::string lifeCycleHeading(const Session& session, const Separators& separators) {
+    const OperatingCase& c = session.record();
+    switch (session.state().result) {
+        case ResultShown::None:
+            return "The calculator shows no result now. The figures return with the next result.";
+        case ResultShown::PcOnly: {
+            const CalculationReport report = buildCalculationReport(c, session.costs());
+            const ReportRow* why = report.find("pc-only-reason");
+            // Its ranges with the page's decimal separator, as the report's layout writes them.
+            return "There is nothing to compare: only the PC pump was costed." +
+                   (why != nullptr ? " " + withDecimalSeparator(why->value.text, separators.decimal)
+                                   : std::string());
+        }
+        case ResultShown::Full:
+            break;
+    }
+    const AnnualCosts& costs = session.costs();
+    const auto money = [&separators](double amount) { return formatMoney(amount, separators); };
+    return "Each year the PC pump costs " + money(costs.pcAnnualCost) + " and the AODD pump " +
+           money(costs.aoddAnnualCost) + " " + c.currency + " in electricity: a saving of " +
+           money(costs.totalSavings) + " " + c.currency + " a year.";
 }
 
 } // namespace pumpvale

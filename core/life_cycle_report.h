@@ -4,25 +4,49 @@
 // by their words.
 #pragma once
 
+#include "core/energy.h"
+#include "core/life_cycle_entries.h"
 #include "core/payback.h"
 #include "core/report.h"
+#include "core/session.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace pumpvale {
 
-// What "Savings Over Time" holds, checked: a factor gives the CO2 section, payback inputs the payback
-// section (for a full result only).
-struct LifeCycleInputs {
-    std::optional<double> emissionFactor; // kg CO2e per kWh
-    std::optional<PaybackInputs> payback;
+// What "Savings Over Time" works out for the result a session shows, once: the report's energy, CO2 and
+// payback sections, the window's figures and table by year and both cost of ownership charts read it.
+// Each figure depends on its own entries and no other: the energy on none, the CO2 on the emission
+// factor, the payback on the prices, the maintenance, the years and the discount rate (and on a full
+// result). A refused entry takes away the figures that depend on it; the others stay.
+struct LifeCycleOutcome {
+    std::string currency;
+    std::vector<EntryProblem> problems; // the refused entries, in the entries' order
+    Messages messages;                  // what to fix: each refused entry, then why there is no payback
+    std::optional<AnnualEnergy> energy; // while a result is shown
+    std::optional<AnnualEmissions> emissions;
+    std::optional<PaybackInputs> payback; // the payback entries, accepted, for a full result
+    std::optional<LifeCycle> lifeCycle;   // their figures, every one finite
 };
 
-// Appends "Energy" always, "CO2 emissions" when a factor is given, and "Payback and life-cycle cost"
-// when payback inputs are given, the result is a full one and its figures are finite.
-void appendLifeCycleSections(CalculationReport& report, const OperatingCase& c, const AnnualCosts& costs,
-                             const LifeCycleInputs& inputs);
+LifeCycleOutcome workOutLifeCycle(const LifeCycleEntries& entries, const OperatingCase& c,
+                                  const AnnualCosts& costs, ResultShown result);
+// The session's case and the result it shows.
+LifeCycleOutcome workOutLifeCycle(const Session& session);
+
+// Appends "Energy" while a result is shown, "CO2 emissions" with an accepted factor and "Payback and
+// life-cycle cost" with the payback figures.
+void appendLifeCycleSections(CalculationReport& report, const LifeCycleOutcome& outcome);
+
+// "Cost of ownership by year": its columns always, a row for each year when there are figures.
+ReportTable ownershipTable(const std::string& currency, const LifeCycle* figures);
+
+// What the window says above its figures: the result's yearly costs, why a PC-only result has nothing
+// to compare, or that no result is shown now.
+std::string lifeCycleHeading(const Session& session, const Separators& separators);
 
 namespace life_cycle_keys {
 // clang-format off

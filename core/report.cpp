@@ -217,6 +217,26 @@ CalculationReport buildCalculationReport(const OperatingCase& c, const AnnualCos
     return Builder(c, costs).build();
 }
 
+std::vector<IdentityLine> caseIdentity(const CarriedCells& carried) {
+    const auto readable = [](std::string text, bool header) {
+        for (char& ch : text)
+            if (ch == '\r' || ch == '\n' || ch == '\t' || (header && ch == '_'))
+                ch = ' ';
+        const std::size_t first = text.find_first_not_of(' ');
+        if (first == std::string::npos)
+            return std::string();
+        text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+        if (header && text.front() >= 'a' && text.front() <= 'z')
+            text.front() = static_cast<char>(text.front() - 'a' + 'A');
+        return text;
+    };
+    std::vector<IdentityLine> lines;
+    for (const auto& [header, cell] : carried)
+        if (std::string text = readable(cell, false); !text.empty())
+            lines.push_back({readable(header, true), std::move(text)});
+    return lines;
+}
+
 std::string formatValue(const ReportValue& value, const Separators& separators) {
     switch (value.kind) {
         case ReportValue::Kind::Money:

@@ -16,6 +16,7 @@
 // one rule of formatQuantity.
 #pragma once
 
+#include "core/case_entries.h"
 #include "core/number_format.h"
 #include "core/operating_case.h"
 
@@ -68,9 +69,17 @@ struct ReportSection {
     ReportTable table;
 };
 
+// A line of the case's identity: a column the duty list carried (a tag, a location) and its cell.
+struct IdentityLine {
+    std::string name; // "Tag", "Plant area": the column's header made readable
+    std::string text; // the cell as the file holds it
+    friend bool operator==(const IdentityLine&, const IdentityLine&) = default;
+};
+
 struct CalculationReport {
     std::string title;
-    bool pcCostOnly = false; // only the PC pump was costed: no AODD amount and no savings
+    std::vector<IdentityLine> identity; // heads every output; empty for a case typed in
+    bool pcCostOnly = false;            // only the PC pump was costed: no AODD amount and no savings
     std::vector<ReportSection> sections;
     std::vector<std::string> assumptions; // what the model takes for granted, one sentence each
 
@@ -81,6 +90,10 @@ struct CalculationReport {
 // The report of the last result shown. Whether it is a PC-only result is read from c (pcCostOnly, or the
 // inlet step's PC-only outcome); in that case costs.pcAnnualCost is the only amount.
 CalculationReport buildCalculationReport(const OperatingCase& c, const AnnualCosts& costs);
+
+// The identity of a case from the columns its duty list carried: each one with a cell that is not
+// blank, in the file's order, its line ends read as blanks.
+std::vector<IdentityLine> caseIdentity(const CarriedCells& carried);
 
 // The value as the user reads it: money by formatMoney, years by formatYears, figures by formatQuantity,
 // text as it is.

@@ -99,10 +99,19 @@ const LayoutTable* ReportLayout::table(std::string_view key) const {
     return nullptr;
 }
 
+const std::vector<LayoutCell>* ReportLayout::row(std::string_view key) const {
+    for (const LayoutTable& t : tables)
+        for (std::size_t i = 0; i < t.rowKeys.size() && i < t.rows.size(); ++i)
+            if (t.rowKeys[i] == key)
+                return &t.rows[i];
+    return nullptr;
+}
+
 ReportLayout layoutReport(const CalculationReport& report, const Separators& separators) {
     const Layouter layouter(separators);
     ReportLayout layout;
     layout.title = report.title;
+    layout.identity = report.identity;
     layout.dutyPoint = dutyPointOf(report, separators);
     for (const ReportSection& section : report.sections) {
         if (!section.rows.empty() || section.table.empty())
@@ -116,8 +125,18 @@ ReportLayout layoutReport(const CalculationReport& report, const Separators& sep
     return layout;
 }
 
+LayoutTable layoutTable(const ReportTable& table, const Separators& separators) {
+    return Layouter(separators).own(table);
+}
+
+std::string identityText(const IdentityLine& line) {
+    return line.name.empty() ? line.text : line.name + ": " + line.text;
+}
+
 std::string reportCsv(const ReportLayout& layout) {
     std::string out = "Section,Quantity,Value,Unit\r\n";
+    for (const IdentityLine& line : layout.identity)
+        out += "Case," + field(line.name) + "," + field(line.text) + ",\r\n";
     for (const LayoutTable& table : layout.tables)
         for (const auto& row : table.rows)
             for (const LayoutCell& c : row)

@@ -43,18 +43,27 @@ struct LayoutTable {
 
 struct ReportLayout {
     std::string title;
-    std::string dutyPoint; // "60 psi, 10 US GPM", for a page's running header
+    std::vector<IdentityLine> identity; // the case's tag, location...: under the title, words as given
+    std::string dutyPoint;              // "60 psi, 10 US GPM", for a page's running header
     std::vector<LayoutTable> tables;
     std::string notesHeading;
     std::vector<std::string> notes; // the model's assumptions
 
     const LayoutTable* table(std::string_view key) const; // or null
+    // The cells of the working row with that key, in any table, or null.
+    const std::vector<LayoutCell>* row(std::string_view key) const;
 };
 
 ReportLayout layoutReport(const CalculationReport& report, const Separators& separators);
+// A section's own table as the layout shows it, for a window that shows that table alone.
+LayoutTable layoutTable(const ReportTable& table, const Separators& separators);
 
-// The figures as comma-separated values (RFC 4180, CRLF line ends): a header row, then one row per
-// figure: section, quantity, value (the number in full, with a period), unit.
+// "Tag: P-103", or the text alone when its column has no name.
+std::string identityText(const IdentityLine& line);
+
+// The figures as comma-separated values (RFC 4180, CRLF line ends): a header row, the case's identity
+// (section "Case", the column's name, its text, no unit), then one row per figure: section, quantity,
+// value (the number in full, with a period), unit.
 std::string reportCsv(const ReportLayout& layout);
 
 } // namespace pumpvale

@@ -27,22 +27,42 @@ ComparisonControls comparisonControls(const MainWindowControls& window) {
     return controls;
 }
 
+namespace {
+
+// The figures are those the cost button would give with the compressor entries as they stand.
+ComparisonContext contextOf(const OperatingCase& c, const std::string& compressorStages,
+                            const std::string& compressorEfficiency) {
+    ComparisonContext context;
+    context.duty = c;
+    context.duty.compressorStages = parseLeadingNumber(compressorStages);
+    context.duty.compressorEfficiencyPct = parseLeadingNumber(compressorEfficiency);
+    return context;
+}
+
+} // namespace
+
 ComparisonContext comparisonContext(const ComparisonControls& controls, const OperatingCase& c) {
     const auto text = [](const QLineEdit* entry) {
         return entry != nullptr ? entry->text().toStdString() : std::string();
     };
     const auto checked = [](const QRadioButton* option) { return option != nullptr && option->isChecked(); };
-    ComparisonContext context;
-    context.duty = c;
-    // The figures are those the cost button would give with the entries as they stand.
-    context.duty.compressorStages = parseLeadingNumber(text(controls.compressorStages));
-    context.duty.compressorEfficiencyPct = parseLeadingNumber(text(controls.compressorEfficiency));
+    ComparisonContext context =
+        contextOf(c, text(controls.compressorStages), text(controls.compressorEfficiency));
     context.units = checked(controls.si) ? UnitSystem::SI : UnitSystem::English;
     if (controls.currency != nullptr)
         context.currency = controls.currency->currentText();
     for (std::size_t i = 0; i < controls.inletOptions.size() && !context.selected; ++i)
         if (checked(controls.inletOptions[i]))
             context.selected = kInletSizes[i];
+    return context;
+}
+
+ComparisonContext comparisonContext(const Session& session) {
+    const CaseEntries& e = session.entries();
+    ComparisonContext context = contextOf(session.record(), e.compressorStages, e.compressorEfficiency);
+    context.units = e.units == UnitSystem::SI ? UnitSystem::SI : UnitSystem::English;
+    context.currency = QString::fromStdString(session.record().currency); // the costs' currency
+    context.selected = e.inlet;
     return context;
 }
 

@@ -5,6 +5,7 @@
 
 #include "aodd/comparison.h"
 #include "core/operating_case.h"
+#include "core/session.h"
 
 #include <QLocale>
 #include <QString>
@@ -42,6 +43,8 @@ struct ComparisonControls {
 ComparisonControls comparisonControls(const MainWindowControls& window);
 // The context as the main window holds it now: its record c, with what its controls say.
 ComparisonContext comparisonContext(const ComparisonControls& controls, const OperatingCase& c);
+// The context of the session's case: its record, with the case's entries and choices.
+ComparisonContext comparisonContext(const Session& session);
 
 namespace comparison_text {
 

@@ -1,6 +1,7 @@
 #include "ui/details_window.h"
 
 #include "ui/metrics.h"
+#include "ui/report_layouts.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -51,32 +52,19 @@ int widestWord(const QTableWidget& table, int column) {
 
 QTableWidget* tableOf(const LayoutTable& source, QWidget* parent) {
     const int columns = int(source.columns.size());
-    auto* table = new QTableWidget(int(source.rows.size()), columns, parent);
+    auto* table = new QTableWidget(parent);
     table->setObjectName(source.key == "inlet-sizes" ? QStringLiteral("ComparisonTable")
                                                      : QStringLiteral("DetailsTable"));
     table->setProperty("layoutKey", q(source.key));
     table->setProperty("wrappingColumn", wrappingColumn(source));
     table->setAccessibleName(q(source.heading));
-    QStringList headers;
-    for (const LayoutColumn& column : source.columns)
-        headers << q(column.header("\n"));
-    table->setHorizontalHeaderLabels(headers);
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setTabKeyNavigation(false); // Tab leaves the table; the arrows move among its cells
     table->setWordWrap(false);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the pane scrolls, not the table
-    table->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int row = 0; row < int(source.rows.size()); ++row)
-        for (int column = 0; column < columns && column < int(source.rows[std::size_t(row)].size());
-             ++column) {
-            const LayoutCell& cell = source.rows[std::size_t(row)][std::size_t(column)];
-            auto* item = new QTableWidgetItem(q(cell.text));
-            item->setTextAlignment((cell.number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            table->setItem(row, column, item);
-        }
+    showLayoutTable(*table, source);
     // A long text value (why the PC pump alone) with no unit and no formula spans the rest of its row, and
     // the columns are as wide as their other cells.
     constexpr qsizetype kLongText = 30;
@@ -173,6 +161,14 @@ void DetailsWindow::setReportLayout(const ReportLayout& layout) {
     const QFont font = metrics::font();
     QFont bold = font;
     bold.setBold(true);
+    if (!layout.identity.empty()) {
+        auto* identity = new QLabel(pane_);
+        identity->setObjectName("CaseIdentity");
+        identity->setAccessibleName("Case");
+        identity->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        identity->setText(reportHtmlIdentity(layout));
+        add(identity);
+    }
     // The working's tables share their columns' widths, so that they read as one; the column that wraps
     // is narrowed as far as the widest word of any of them.
     std::map<QStringList, std::vector<int>> widths;

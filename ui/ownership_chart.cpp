@@ -49,6 +49,14 @@ double pcCostAt(const std::vector<double>& pc, double year) {
 
 } // namespace
 
+std::optional<OwnershipChartData> ownershipChartOf(const LifeCycleOutcome& outcome) {
+    if (!outcome.lifeCycle)
+        return std::nullopt;
+    const LifeCycle& l = *outcome.lifeCycle;
+    return OwnershipChartData{l.pcCumulative, l.aoddCumulative, l.breakEvenYear,
+                              QString::fromStdString(outcome.currency)};
+}
+
 void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipChartData& data,
                         const ChartColours& colours, chart_painting::ChartRecord* record) {
     painter.save();
@@ -209,9 +217,25 @@ OwnershipChart::OwnershipChart(QWidget* parent) : QWidget(parent) {
 
 void OwnershipChart::setData(OwnershipChartData data) {
     data_ = std::move(data);
-    QString description = QStringLiteral("Cumulative cost of the PC pump and of the AODD pump, year by year");
+    const std::size_t years = drawableYears(data_);
+    if (years == 0) {
+        setAccessibleDescription(QStringLiteral("No figures"));
+        update();
+        return;
+    }
+    const auto money = [](double amount) {
+        return QString::fromStdString(formatMoney(amount, localeSeparators()));
+    };
+    QString description =
+        QStringLiteral(
+            "Over %1 years the PC pump's cost of ownership goes from %2 to %3, the AODD pump's from "
+            "%4 to %5 %6.")
+            .arg(years - 1)
+            .arg(money(data_.pcCumulative.front()), money(data_.pcCumulative[years - 1]),
+                 money(data_.aoddCumulative.front()), money(data_.aoddCumulative[years - 1]), data_.currency);
     if (data_.breakEvenYear && std::isfinite(*data_.breakEvenYear))
-        description += QStringLiteral("; break-even at ") + yearsText(*data_.breakEvenYear);
+        description += QStringLiteral(" The PC pump's line drops below the AODD pump's at ") +
+                       yearsText(*data_.breakEvenYear) + '.';
     setAccessibleDescription(description);
     update();
 }

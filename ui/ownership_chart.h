@@ -7,6 +7,7 @@
 // is everywhere (formatYears). The same drawing serves the window and the printed page.
 #pragma once
 
+#include "core/life_cycle_report.h"
 #include "ui/chart_painting.h"
 #include "ui/cost_chart.h"
 
@@ -29,6 +30,9 @@ struct OwnershipChartData {
     QString currency;                    // as the results show it, e.g. "US Dollars"
 };
 
+// The chart of the life cycle worked out for a case: none without its figures.
+std::optional<OwnershipChartData> ownershipChartOf(const LifeCycleOutcome& outcome);
+
 // Draws the chart into area with the painter's current font as its base font, in colours (the window
 // gives its palette's, so that it reads in light and dark; a page black on white), telling record where
 // its parts went when there is one.
@@ -39,6 +43,7 @@ class OwnershipChart : public QWidget {
     Q_OBJECT
 public:
     explicit OwnershipChart(QWidget* parent = nullptr);
+    // The chart, and the same in words for a screen reader.
     void setData(OwnershipChartData data);
     const OwnershipChartData& data() const { return data_; }
 

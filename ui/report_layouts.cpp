@@ -1,8 +1,10 @@
 #include "ui/report_layouts.h"
 
 #include <QDateTime>
+#include <QHeaderView>
 #include <QLocale>
 #include <QStringList>
+#include <QTableWidget>
 #include <algorithm>
 #include <vector>
 
@@ -129,6 +131,29 @@ QString plainTable(const LayoutTable& table) {
     return out;
 }
 
+// The column's name broken between words into lines about as wide as its widest cell or its unit (a
+// few characters more, so that a short word need not stand alone), the unit on a line of its own.
+QString narrowHeader(const LayoutTable& table, std::size_t column, const QFontMetrics& header,
+                     const QFontMetrics& body) {
+    const LayoutColumn& c = table.columns[column];
+    const QString unit = c.unit.empty() ? QString() : "(" + q(c.unit) + ")";
+    int width = header.horizontalAdvance(unit);
+    for (const auto& row : table.rows)
+        if (column < row.size())
+            width = std::max(width, body.horizontalAdvance(q(row[column].text)));
+    width += 3 * header.averageCharWidth();
+    QStringList lines;
+    for (const QString& word : q(c.name).split(' ', Qt::SkipEmptyParts)) {
+        if (!lines.isEmpty() && header.horizontalAdvance(lines.back() + ' ' + word) <= width)
+            lines.back() += ' ' + word;
+        else
+            lines << word;
+    }
+    if (!unit.isEmpty())
+        lines << unit;
+    return lines.join('\n');
+}
+
 } // namespace
 
 ReportLayout localeLayout(const CalculationReport& report) {
@@ -137,6 +162,8 @@ ReportLayout localeLayout(const CalculationReport& report) {
 
 QString reportPlainText(const ReportLayout& layout) {
     QString out = plainParagraph({}, q(layout.title));
+    for (const IdentityLine& line : layout.identity)
+        out += plainParagraph({}, q(identityText(line)));
     if (!layout.dutyPoint.empty())
         out += plainParagraph({}, "Duty point: " + q(layout.dutyPoint));
     for (const LayoutTable& table : layout.tables)
@@ -145,6 +172,16 @@ QString reportPlainText(const ReportLayout& layout) {
     for (const std::string& note : layout.notes)
         out += plainParagraph("  - ", q(note));
     return out;
+}
+
+QString reportHtmlIdentity(const ReportLayout& layout) {
+    if (layout.identity.empty())
+        return {};
+    QString html = "<table cellspacing=\"0\" cellpadding=\"3\">\n";
+    for (const IdentityLine& line : layout.identity)
+        html += "<tr><th align=\"left\">" + escaped(line.name) + "</th><td>" + escaped(line.text) +
+                "</td></tr>\n";
+    return html + "</table>\n";
 }
 
 QString reportHtmlTables(const ReportLayout& layout) {
@@ -173,11 +210,35 @@ QString reportHtmlTables(const ReportLayout& layout) {
 QString reportHtmlDocument(const ReportLayout& layout, const QDateTime& when) {
     QString html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
                    escaped(layout.title) + "</title>\n</head>\n<body>\n";
-    html += "<h1>" + escaped(layout.title) + "</h1>\n";
+    html += "<h1>" + escaped(layout.title) + "</h1>\n" + reportHtmlIdentity(layout);
     if (!layout.dutyPoint.empty())
         html += "<p>Duty point: " + escaped(layout.dutyPoint) + "</p>\n";
     html += "<p>" + pageDate(when).toHtmlEscaped() + "</p>\n";
     return html + reportHtmlTables(layout) + "</body>\n</html>\n";
+}
+
+void showLayoutTable(QTableWidget& table, const LayoutTable& source, Headers headers) {
+    const int columns = int(source.columns.size());
+    table.clear();
+    table.setColumnCount(columns);
+    table.setRowCount(int(source.rows.size()));
+    QStringList labels;
+    for (std::size_t i = 0; i < source.columns.size(); ++i)
+        labels << (headers == Headers::Narrow
+                       ? narrowHeader(source, i, table.horizontalHeader()->fontMetrics(), table.fontMetrics())
+                       : q(source.columns[i].header("\n")));
+    table.setHorizontalHeaderLabels(labels);
+    table.horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const auto& cells = source.rows[std::size_t(row)];
+        for (int column = 0; column < columns && column < int(cells.size()); ++column) {
+            const LayoutCell& cell = cells[std::size_t(column)];
+            auto* item = new QTableWidgetItem(q(cell.text));
+            item->setTextAlignment((cell.number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            table.setItem(row, column, item);
+        }
+    }
 }
 
 QString pageDate(const QDateTime& when) {

@@ -1,5 +1,6 @@
-// The report's one layout (core/report_layout.h) as text for the clipboard and for a file: aligned plain
-// text and HTML. Each of the layout's tables keeps its own header row and its own column widths.
+// The report's one layout (core/report_layout.h) as text for the clipboard and for a file (aligned plain
+// text and HTML) and as the tables of a window. Each of the layout's tables keeps its own header row and
+// its own column widths. The case's identity, when it has one, comes first after the title.
 #pragma once
 
 #include "core/report_layout.h"
@@ -8,6 +9,7 @@
 #include <QString>
 
 class QDateTime;
+class QTableWidget;
 
 namespace pumpvale {
 
@@ -24,12 +26,22 @@ ReportLayout localeLayout(const CalculationReport& report);
 // cell wrapping within its column as a terminal user expects.
 QString reportPlainText(const ReportLayout& layout);
 
+// The case's identity as a small table of two columns (name, text); empty when it has none.
+QString reportHtmlIdentity(const ReportLayout& layout);
+
 // The tables with their header rows, and the assumptions, for a spreadsheet or a word processor: every
 // figure lands in a cell.
 QString reportHtmlTables(const ReportLayout& layout);
 
 // A whole HTML document: title, duty point, date, the tables and the assumptions.
 QString reportHtmlDocument(const ReportLayout& layout, const QDateTime& when);
+
+// A layout table in a widget table: its header row (a unit below its name), its cells as the layout
+// writes them, figures on the right, none editable. The rows and columns are the source's; the caller
+// sizes the table. Narrow headers break their names between words as well, to about the width of the
+// column's widest cell or unit, for a table that stands beside something else.
+enum class Headers { Wide, Narrow };
+void showLayoutTable(QTableWidget& table, const LayoutTable& source, Headers headers = Headers::Wide);
 
 // The date and time of a page, in the page's language (English), whatever the user's locale.
 QString pageDate(const QDateTime& when);

@@ -270,6 +270,8 @@ private:
     void build() {
         const ReportLayout& layout = page_.layout;
         paragraph(q(layout.title), pageFont(kTitlePt, true), 0, false);
+        for (const IdentityLine& line : layout.identity)
+            paragraph(q(identityText(line)), pageFont(kBodyPt, true), units_.mm(1.5), false);
         if (!layout.dutyPoint.empty())
             paragraph(QStringLiteral("Duty point: ") + q(layout.dutyPoint), pageFont(kBodyPt), units_.mm(2),
                       false);
@@ -298,8 +300,12 @@ private:
         p.setFont(font);
         const qreal line = metrics(font).height();
         const ReportLayout& layout = page_.layout;
-        const QString duty =
+        // The case's first identity line (its tag) names the pump on every page.
+        QString duty =
             layout.dutyPoint.empty() ? QString() : QStringLiteral("Duty point: ") + q(layout.dutyPoint);
+        if (!layout.identity.empty())
+            duty =
+                q(layout.identity.front().text) + (duty.isEmpty() ? QString() : QStringLiteral(" · ") + duty);
         const qreal dutyWidth = metrics(font).horizontalAdvance(duty);
         const QString title = metrics(font).elidedText(q(layout.title), Qt::ElideRight,
                                                        area_.width() - dutyWidth - units_.mm(6));

@@ -53,8 +53,7 @@ QAction* addAction(QWidget& window, const KeyEntry& entry,
 } // namespace
 
 ResultsActions::ResultsActions(QWidget& window, const MainWindowControls& controls, Workflow& workflow)
-    : QObject(&window), window_(window), case_(workflow.session().record()),
-      costs_(workflow.session().costs()), comparison_(comparisonControls(controls)) {
+    : QObject(&window), window_(window), workflow_(workflow) {
     setObjectName("ResultsActions");
     const MainWindowControls& c = controls;
     QGroupBox* results = c.Frame8;
@@ -95,29 +94,30 @@ DetailsWindow* ResultsActions::detailsWindow() const {
 }
 
 CalculationReport ResultsActions::report() const {
-    const ComparisonContext context = comparisonContext(comparison_, case_);
-    return reportOf(context, compareInletSizes(context.duty));
+    return document().report;
 }
 
-// The working, its energy and what "Savings Over Time" holds, then every inlet size compared (rows) at the
-// same duty point.
-CalculationReport ResultsActions::reportOf(const ComparisonContext& context,
-                                           const InletComparison& rows) const {
-    CalculationReport r = buildCalculationReport(case_, costs_);
-    appendLifeCycleSections(r, case_, costs_,
-                            savingsWindow_ != nullptr ? savingsWindow_->inputs() : LifeCycleInputs{});
+// The working with the case's identity, its energy and the Savings Over Time figures of its entries,
+// then every inlet size compared at the same duty point: all from the session. The page's ownership
+// chart is drawn from the life cycle its table by year was written from.
+ResultsActions::Document ResultsActions::document() const {
+    const Session& session = workflow_.session();
+    const ComparisonContext context = comparisonContext(session);
+    InletComparison rows = compareInletSizes(context.duty);
+    const LifeCycleOutcome lifeCycle = workOutLifeCycle(session);
+    CalculationReport r = buildCalculationReport(session.record(), session.costs());
+    r.identity = caseIdentity(session.currentCase().carried);
+    appendLifeCycleSections(r, lifeCycle);
     r.sections.push_back(inletComparisonSection(context.duty, rows, context.selected));
-    return r;
+    return {std::move(r), context, std::move(rows), ownershipChartOf(lifeCycle)};
 }
 
 ReportPage ResultsActions::page() const {
-    const ComparisonContext context = comparisonContext(comparison_, case_);
-    const InletComparison rows = compareInletSizes(context.duty);
-    return {
-        localeLayout(reportOf(context, rows)),
-        CostChartView{costChartData(context.duty), rows, context.units, context.currency, context.selected},
-        QDateTime::currentDateTime(),
-        savingsWindow_ != nullptr ? savingsWindow_->reportChart() : std::nullopt};
+    Document d = document();
+    return {localeLayout(d.report),
+            CostChartView{costChartData(d.context.duty), std::move(d.rows), d.context.units,
+                          d.context.currency, d.context.selected},
+            QDateTime::currentDateTime(), std::move(d.ownershipChart)};
 }
 
 void ResultsActions::showDetails() {
@@ -131,13 +131,12 @@ void ResultsActions::showDetails() {
 
 void ResultsActions::showSavings() {
     if (savingsWindow_ == nullptr) {
-        savingsWindow_ = new SavingsWindow(window_, case_, costs_);
+        savingsWindow_ = new SavingsWindow(window_, workflow_);
         connect(savingsWindow_, &SavingsWindow::entriesChanged, this, [this] {
             if (detailsWindow_ != nullptr)
                 detailsWindow_->setReportLayout(localeLayout(report()));
         });
     }
-    savingsWindow_->resultsChanged();
     savingsWindow_->show();
     savingsWindow_->raise();
     savingsWindow_->activateWindow();
@@ -148,7 +147,7 @@ void ResultsActions::copyResults() {
     auto* data = new QMimeData;
     data->setText(reportPlainText(layout));
     data->setHtml("<html><body><p><b>" + QString::fromStdString(layout.title).toHtmlEscaped() + "</b></p>\n" +
-                  reportHtmlTables(layout) + "</body></html>");
+                  reportHtmlIdentity(layout) + reportHtmlTables(layout) + "</body></html>");
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -177,8 +176,6 @@ void ResultsActions::resultsShownChanged(bool shown) {
     }
     if (detailsWindow_ != nullptr)
         detailsWindow_->close(); // its figures are no longer the window's
-    if (savingsWindow_ != nullptr)
-        savingsWindow_->resultWithdrawn(); // it stays, with its entries, for the next result
 }
 
 void ResultsActions::exportReport() {
@@ -224,7 +221,8 @@ void ResultsActions::resultsChanged() {
     if (!shown_)
         return;
     // The boxes' derivations need the working only, not the inlet comparison the full report adds.
-    const CalculationReport working = buildCalculationReport(case_, costs_);
+    const CalculationReport working =
+        buildCalculationReport(workflow_.session().record(), workflow_.session().costs());
     const Separators separators = localeSeparators();
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         QLineEdit& box = *boxes_[i];
@@ -242,8 +240,6 @@ void ResultsActions::resultsChanged() {
         }
         box.setToolTip(tip);
     }
-    if (savingsWindow_ != nullptr)
-        savingsWindow_->resultsChanged();
     if (detailsWindow_ != nullptr)
         detailsWindow_->setReportLayout(localeLayout(report()));
 }

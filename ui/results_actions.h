@@ -5,7 +5,8 @@
 //
 // The main window makes it. It follows the window's results as they are shown and withdrawn (the
 // window's signals) and the boxes' texts, so the window's handlers know nothing of it. The actions are
-// enabled while a result is shown; they build the report afresh from the window's record each time.
+// enabled while a result is shown; they build the report afresh from the session each time: its record
+// and costs, its case's identity and Savings Over Time entries. No window is read for it.
 #pragma once
 
 #include "core/report.h"
@@ -66,7 +67,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    CalculationReport reportOf(const ComparisonContext& context, const InletComparison& rows) const;
+    // The report and what its page draws beside it.
+    struct Document {
+        CalculationReport report;
+        ComparisonContext context;
+        InletComparison rows;
+        std::optional<OwnershipChartData> ownershipChart;
+    };
+    Document document() const;
     void resultsShownChanged(bool shown);
     void resultsChanged();
     void showBoxMenu(QLineEdit& box, QPoint where);
@@ -74,9 +82,7 @@ private:
     void tellFailure(const QString& text, const char* title, QWidget* over);
 
     QWidget& window_;
-    const OperatingCase& case_;
-    const AnnualCosts& costs_;
-    ComparisonControls comparison_;
+    Workflow& workflow_;
     bool shown_ = false;
     std::array<QLineEdit*, 3> boxes_{}; // Text11, Text10, Text12: AODD cost, durvane cost, savings
     std::array<QWidget*, 3> cutMarks_{};

@@ -1,9 +1,9 @@
 #include "ui/savings_window.h"
 
-#include "core/cost.h"
-#include "core/energy.h"
+#include "core/life_cycle_report.h"
 #include "ui/metrics.h"
 #include "ui/report_layouts.h"
+#include "ui/workflow.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,25 +14,36 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStackedWidget>
+#include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace pumpvale {
 namespace {
 
-enum class Output { ExtraFirstCost, NetSaving, Payback, Cumulative, PresentValue, EnergySaved, Co2Avoided };
+namespace keys = life_cycle_keys;
 
-enum class Unit { Money, MoneyAYear, Years, PercentAYear, Factor, Kwh, Co2, None };
+enum class Unit { Money, MoneyAYear, Years, PercentAYear, Factor };
 
-struct Field {
+struct Entry {
     const char* label;
     const char* objectName;
     Unit unit;
 };
 
+// A box shows the figure of the report's row with its key, and its unit beside it.
+struct Output {
+    const char* label;
+    const char* objectName;
+    std::string_view key;
+};
+
 // clang-format off
-constexpr std::array<Field, SavingsWindow::kEntryCount> kEntries{{
+constexpr std::array<Entry, SavingsWindow::kEntryCount> kEntries{{
     {"&Installed price of the PC pump:",   "PcPriceEntry",         Unit::Money},
     {"Installed price of the &AODD pump:", "AoddPriceEntry",       Unit::Money},
     {"&Maintenance of the PC pump:",       "PcMaintenanceEntry",   Unit::MoneyAYear},
@@ -41,14 +52,14 @@ constexpr std::array<Field, SavingsWindow::kEntryCount> kEntries{{
     {"&Discount rate:",                    "DiscountRateEntry",    Unit::PercentAYear},
     {"Grid &emission factor:",             "EmissionFactorEntry",  Unit::Factor},
 }};
-constexpr std::array<Field, SavingsWindow::kOutputCount> kOutputs{{
-    {"Extra first cost of the PC pump:",   "ExtraFirstCostBox",    Unit::Money},
-    {"Net saving a year:",                 "NetSavingBox",         Unit::MoneyAYear},
-    {"Simple payback:",                    "PaybackBox",           Unit::None},
-    {"Cumulative net saving:",             "CumulativeSavingBox",  Unit::Money},
-    {"Net present value:",                 "PresentValueBox",      Unit::Money},
-    {"Energy saved a year:",               "EnergySavedBox",       Unit::Kwh},
-    {"CO2 avoided a year:",                "Co2AvoidedBox",        Unit::Co2},
+constexpr std::array<Output, SavingsWindow::kOutputCount> kOutputs{{
+    {"Extra first cost of the PC pump:",   "ExtraFirstCostBox",    keys::kExtraFirstCost},
+    {"Net saving a year:",                 "NetSavingBox",         keys::kNetSavingPerYear},
+    {"Simple payback:",                    "PaybackBox",           keys::kSimplePayback},
+    {"Cumulative net saving:",             "CumulativeSavingBox",  keys::kCumulativeSaving},
+    {"Net present value:",                 "PresentValueBox",      keys::kNetPresentValue},
+    {"Energy saved a year:",               "EnergySavedBox",       keys::kEnergySaved},
+    {"CO2 avoided a year:",                "Co2AvoidedBox",        keys::kCo2Avoided},
 }};
 // clang-format on
 
@@ -65,15 +76,9 @@ QString unitText(Unit unit, const QString& currency) {
         case Unit::PercentAYear:
             return "percent a year";
         case Unit::Factor:
-            return "kg CO2e per kWh (empty: no CO2 figures)";
-        case Unit::Kwh:
-            return "kWh";
-        case Unit::Co2:
-            return "kg CO2e";
-        case Unit::None:
             break;
     }
-    return {};
+    return "kg CO2e per kWh (empty: no CO2 figures)";
 }
 
 // The label's text as a screen reader should say it: no mnemonic, no colon.
@@ -83,22 +88,44 @@ QString spoken(const char* label) {
     return text;
 }
 
-QString text(const Message& message) {
-    return QString::fromUtf8(message.text.data(), static_cast<qsizetype>(message.text.size()));
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString money(double amount, const Separators& separators) {
-    return QString::fromStdString(formatStandard(amount, separators.decimal, separators.group));
+// The grid of a group of labelled lines, the units taking the room left. Rows a little closer than the
+// style's, so that the window fits a 1366 x 768 screen at 125 %.
+QGridLayout& lineGrid(QWidget& group) {
+    auto* grid = new QGridLayout(&group);
+    grid->setColumnStretch(2, 1);
+    grid->setVerticalSpacing(3);
+    return *grid;
 }
 
-OwnershipChartData chartData(const LifeCycle& l, const std::string& currency) {
-    return {l.pcCumulative, l.aoddCumulative, l.breakEvenYear, QString::fromStdString(currency)};
+// A row of a grid's group: the label, its buddy line named for a screen reader, and the unit after it.
+std::pair<QLineEdit*, QLabel*> addLine(QGridLayout& grid, int row, const char* labelText,
+                                       const char* objectName) {
+    QWidget* group = grid.parentWidget();
+    auto* label = new QLabel(labelText, group);
+    auto* line = new QLineEdit(group);
+    line->setObjectName(objectName);
+    line->setAccessibleName(spoken(labelText));
+    label->setBuddy(line);
+    auto* unit = new QLabel(group);
+    grid.addWidget(label, row, 0);
+    grid.addWidget(line, row, 1);
+    grid.addWidget(unit, row, 2);
+    return {line, unit};
+}
+
+std::array<std::string*, SavingsWindow::kEntryCount> textsOf(LifeCycleEntries& e) {
+    return {&e.pcPrice, &e.aoddPrice,       &e.pcMaintenance, &e.aoddMaintenance,
+            &e.years,   &e.discountRatePct, &e.emissionFactor};
 }
 
 } // namespace
 
-SavingsWindow::SavingsWindow(QWidget& owner, const OperatingCase& c, const AnnualCosts& costs)
-    : QWidget(&owner, Qt::Window), case_(c), costs_(costs) {
+SavingsWindow::SavingsWindow(QWidget& owner, Workflow& workflow)
+    : QWidget(&owner, Qt::Window), workflow_(workflow) {
     setObjectName("SavingsWindow");
     setWindowTitle("Savings Over Time");
     setWindowIcon(owner.windowIcon());
@@ -111,83 +138,17 @@ SavingsWindow::SavingsWindow(QWidget& owner, const OperatingCase& c, const Annua
     heading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* entryGroup = new QGroupBox("Prices and service", this);
-    auto* entryGrid = new QGridLayout(entryGroup);
-    entryGrid->setColumnStretch(2, 1);
-    // Rows a little closer than the style's, so that the window fits a 1366 x 768 screen at 125 %.
-    entryGrid->setVerticalSpacing(3);
-    const LifeCycleEntries defaults;
-    const std::array<const std::string*, kEntryCount> texts{
-        &defaults.pcPrice, &defaults.aoddPrice,       &defaults.pcMaintenance, &defaults.aoddMaintenance,
-        &defaults.years,   &defaults.discountRatePct, &defaults.emissionFactor};
-    for (std::size_t i = 0; i < kEntryCount; ++i) {
-        auto* label = new QLabel(kEntries[i].label, entryGroup);
-        auto* edit = new QLineEdit(QString::fromStdString(*texts[i]), entryGroup);
-        edit->setObjectName(kEntries[i].objectName);
-        edit->setAccessibleName(spoken(kEntries[i].label));
-        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(12, '0')));
-        edit->setMaximumWidth(metrics::px(2400));
-        label->setBuddy(edit);
-        auto* unit = new QLabel(entryGroup);
-        const int row = static_cast<int>(i);
-        entryGrid->addWidget(label, row, 0);
-        entryGrid->addWidget(edit, row, 1);
-        entryGrid->addWidget(unit, row, 2);
-        entries_[i] = edit;
-        entryUnits_[i] = unit;
-        connect(edit, &QLineEdit::textChanged, this, &SavingsWindow::entriesEdited);
-    }
-
-    // The figures, or in their place what to fix: a refused entry leaves no figure to show.
+    buildEntries(*entryGroup);
     auto* outputGroup = new QGroupBox("Over the years of service", this);
-    outputPages_ = new QStackedWidget(outputGroup);
-    auto* figures = new QWidget(outputPages_);
-    auto* outputGrid = new QGridLayout(figures);
-    outputGrid->setContentsMargins(0, 0, 0, 0);
-    outputGrid->setColumnStretch(2, 1);
-    outputGrid->setVerticalSpacing(3);
-    for (std::size_t i = 0; i < kOutputCount; ++i) {
-        auto* label = new QLabel(kOutputs[i].label, figures);
-        auto* box = new QLineEdit(figures);
-        box->setObjectName(kOutputs[i].objectName);
-        box->setAccessibleName(spoken(kOutputs[i].label));
-        box->setReadOnly(true);
-        box->setAlignment(Qt::AlignRight);
-        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(14, '0')));
-        label->setBuddy(box);
-        auto* unit = new QLabel(figures);
-        const int row = static_cast<int>(i);
-        outputGrid->addWidget(label, row, 0);
-        outputGrid->addWidget(box, row, 1);
-        outputGrid->addWidget(unit, row, 2);
-        outputs_[i] = box;
-        outputUnits_[i] = unit;
-    }
-    messages_ = new QLabel(outputPages_);
+    buildOutputs(*outputGroup);
+    // What to fix, below the figures: a refused entry takes away the figures that depend on it only.
+    messages_ = new QLabel(this);
     messages_->setObjectName("Messages");
     messages_->setAccessibleName("Messages");
     messages_->setWordWrap(true);
-    messages_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     messages_->setTextFormat(Qt::PlainText);
     messages_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    outputPages_->addWidget(figures);
-    outputPages_->addWidget(messages_);
-    (new QVBoxLayout(outputGroup))->addWidget(outputPages_);
-
-    table_ = new QTableWidget(0, 4, this);
-    table_->setObjectName("YearTable");
-    table_->setAccessibleName("Cost of ownership by year");
-    table_->setHorizontalHeaderLabels({"Year", "PC pump", "AODD pump", "Saved to date"});
-    table_->verticalHeader()->hide();
-    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table_->setTabKeyNavigation(false); // Tab leaves the table
-    table_->setWordWrap(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
-    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    // Room for four columns of amounts to the million; larger ones scroll.
-    table_->setMinimumWidth(table_->fontMetrics().horizontalAdvance(QString(48, '0')));
-    table_->setMaximumWidth(table_->fontMetrics().horizontalAdvance(QString(56, '0')));
+    buildTable();
 
     chart_ = new OwnershipChart(this);
     chart_->setObjectName("OwnershipChart");
@@ -210,9 +171,14 @@ SavingsWindow::SavingsWindow(QWidget& owner, const OperatingCase& c, const Annua
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
     layout->addLayout(top);
+    layout->addWidget(messages_);
     layout->addLayout(bottom, 1);
     layout->addLayout(buttons);
-    resultsChanged();
+
+    connect(&workflow_, &Workflow::resultsShown, this, &SavingsWindow::render);
+    connect(&workflow_, &Workflow::resultsWithdrawn, this, &SavingsWindow::render);
+    connect(&workflow_, &Workflow::caseOpened, this, &SavingsWindow::caseOpened);
+    caseOpened();
     // Room for the chart and a few years of the table, within the screen with its title bar.
     QSize wanted = sizeHint().expandedTo(metrics::size(11400, 6900));
     if (const QScreen* shown = owner.screen())
@@ -220,162 +186,119 @@ SavingsWindow::SavingsWindow(QWidget& owner, const OperatingCase& c, const Annua
     resize(wanted);
 }
 
+void SavingsWindow::buildEntries(QWidget& group) {
+    QGridLayout& grid = lineGrid(group);
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        const auto& [label, name, unit] = kEntries[i];
+        std::tie(entries_[i], entryUnits_[i]) = addLine(grid, int(i), label, name);
+        entries_[i]->setMinimumWidth(entries_[i]->fontMetrics().horizontalAdvance(QString(12, '0')));
+        entries_[i]->setMaximumWidth(metrics::px(2400));
+        connect(entries_[i], &QLineEdit::textChanged, this, &SavingsWindow::entriesEdited);
+    }
+}
+
+void SavingsWindow::buildOutputs(QWidget& group) {
+    QGridLayout& grid = lineGrid(group);
+    for (std::size_t i = 0; i < kOutputCount; ++i) {
+        std::tie(outputs_[i], outputUnits_[i]) =
+            addLine(grid, int(i), kOutputs[i].label, kOutputs[i].objectName);
+        outputs_[i]->setReadOnly(true);
+        outputs_[i]->setAlignment(Qt::AlignRight);
+        outputs_[i]->setMinimumWidth(outputs_[i]->fontMetrics().horizontalAdvance(QString(14, '0')));
+    }
+}
+
+void SavingsWindow::buildTable() {
+    table_ = new QTableWidget(this);
+    table_->setObjectName("YearTable");
+    table_->setAccessibleName("Cost of ownership by year");
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setTabKeyNavigation(false); // Tab leaves the table
+    table_->setWordWrap(false);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+}
+
+// As wide as its columns, within room for four columns of amounts to the thousands and to the millions:
+// the same width with or without rows, larger amounts scrolling.
+void SavingsWindow::fitTable() {
+    const QHeaderView& header = *table_->horizontalHeader();
+    const QAbstractItemView& cells = *table_;
+    int columns =
+        2 * table_->frameWidth() + table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
+    for (int i = 0; i < table_->columnCount(); ++i)
+        columns += std::max(header.sectionSizeHint(i), cells.sizeHintForColumn(i));
+    const QFontMetrics& metrics = table_->fontMetrics();
+    table_->setFixedWidth(std::clamp(columns, metrics.horizontalAdvance(QString(48, '0')),
+                                     metrics.horizontalAdvance(QString(56, '0'))));
+}
+
 LifeCycleEntries SavingsWindow::entryTexts() const {
     LifeCycleEntries e;
-    const std::array<std::string*, kEntryCount> texts{&e.pcPrice,         &e.aoddPrice, &e.pcMaintenance,
-                                                      &e.aoddMaintenance, &e.years,     &e.discountRatePct,
-                                                      &e.emissionFactor};
+    const auto texts = textsOf(e);
     for (std::size_t i = 0; i < kEntryCount; ++i)
         *texts[i] = entries_[i]->text().toStdString();
     return e;
 }
 
-LifeCycleInputs SavingsWindow::inputs() const {
-    const CheckedEntries checked = checkLifeCycleEntries(entryTexts());
-    return {checked.emissionFactor, checked.payback};
-}
-
-std::optional<OwnershipChartData> SavingsWindow::reportChart() const {
-    const LifeCycleInputs checked = inputs();
-    if (withdrawn_ || pcOnly_ || !checked.payback)
-        return std::nullopt;
-    const LifeCycleResult result = computeLifeCycle(*checked.payback, costs_);
-    if (!result.figures)
-        return std::nullopt;
-    return chartData(*result.figures, case_.currency);
-}
-
-void SavingsWindow::resultWithdrawn() {
-    withdrawn_ = true;
-    heading_->setText("The calculator shows no result now. The figures return with the next result.");
-    showFigures();
-}
-
-void SavingsWindow::resultsChanged() {
-    withdrawn_ = false;
-    const CalculationReport report = buildCalculationReport(case_, costs_);
-    pcOnly_ = report.pcCostOnly;
-    const QString currency = QString::fromStdString(case_.currency);
-    const Separators separators = localeSeparators();
-    if (pcOnly_) {
-        const ReportRow* why = report.find("pc-only-reason");
-        heading_->setText("There is nothing to compare: only the PC pump was costed. " +
-                          (why != nullptr ? QString::fromStdString(why->value.text) : QString()));
-    } else {
-        heading_->setText("Each year the PC pump costs " + money(costs_.pcAnnualCost, separators) +
-                          " and the AODD pump " + money(costs_.aoddAnnualCost, separators) + " " + currency +
-                          " in electricity: a saving of " + money(costs_.totalSavings, separators) + " " +
-                          currency + " a year.");
-    }
-    for (std::size_t i = 0; i < kEntryCount; ++i)
-        entryUnits_[i]->setText(unitText(kEntries[i].unit, currency));
-    for (std::size_t i = 0; i < kOutputCount; ++i)
-        outputUnits_[i]->setText(unitText(kOutputs[i].unit, currency));
-    showFigures();
-}
-
 void SavingsWindow::entriesEdited() {
-    showFigures();
+    workflow_.session().setLifeCycle(entryTexts());
+    render();
     emit entriesChanged();
 }
 
-void SavingsWindow::showMessages(const QStringList& lines) {
-    messages_->setText(lines.join('\n'));
-    outputPages_->setCurrentIndex(lines.isEmpty() ? 0 : 1);
-}
-
-void SavingsWindow::clearFigures() {
-    for (QLineEdit* box : outputs_)
-        box->clear();
-    table_->setRowCount(0);
-    chart_->setData({{}, {}, std::nullopt, QString::fromStdString(case_.currency)});
-    chart_->setAccessibleDescription("No figures");
-}
-
-// Every figure from the entries as they stand; a refused entry shows its message and no figure.
-void SavingsWindow::showFigures() {
-    clearFigures();
-    const CheckedEntries checked = checkLifeCycleEntries(entryTexts());
-    QStringList lines;
-    for (QLineEdit* entry : entries_)
-        entry->setAccessibleDescription({});
-    for (const EntryProblem& problem : checked.problems) {
-        lines << text(problem.message);
-        // A screen reader says it with the entry that is to be mended.
-        entry(problem.field).setAccessibleDescription(text(problem.message));
+// The case's own entries, put in without a change each: the case already holds them.
+void SavingsWindow::caseOpened() {
+    LifeCycleEntries held = workflow_.session().currentCase().lifeCycle;
+    const auto texts = textsOf(held);
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        const QSignalBlocker quiet(entries_[i]);
+        if (entries_[i]->text().toStdString() != *texts[i])
+            entries_[i]->setText(QString::fromStdString(*texts[i]));
     }
-    showMessages(lines);
-    if (withdrawn_ || pcOnly_ || !checked.problems.empty())
-        return;
+    render();
+}
 
+// The session's life cycle as the report has it: its heading, what to fix, every figure there is.
+void SavingsWindow::render() {
+    const Session& session = workflow_.session();
     const Separators separators = localeSeparators();
-    const auto figure = [&separators](double value) {
-        return QString::fromStdString(formatValue(ReportValue::figure(value), separators));
-    };
-    const auto output = [this](Output o) { return outputs_[static_cast<std::size_t>(o)]; };
-    const AnnualEnergy energy = annualEnergy(case_, false);
-    if (energy.savedKwh)
-        output(Output::EnergySaved)->setText(figure(*energy.savedKwh));
-    if (checked.emissionFactor) {
-        const AnnualEmissions co2 = annualEmissions(energy, *checked.emissionFactor);
-        if (co2.avoidedKg)
-            output(Output::Co2Avoided)->setText(figure(*co2.avoidedKg));
+    const LifeCycleOutcome outcome = workOutLifeCycle(session);
+    heading_->setText(QString::fromStdString(lifeCycleHeading(session, separators)));
+    const QString currency = QString::fromStdString(outcome.currency);
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        entryUnits_[i]->setText(unitText(kEntries[i].unit, currency));
+        entries_[i]->setAccessibleDescription({});
     }
-    if (!checked.payback)
-        return;
-    const LifeCycleResult result = computeLifeCycle(*checked.payback, costs_);
-    if (!result.figures) {
-        for (const Message& m : result.messages)
-            lines << text(m);
-        showMessages(lines);
-        return;
-    }
-    const LifeCycle& l = *result.figures;
-    output(Output::ExtraFirstCost)->setText(money(l.extraFirstCost, separators));
-    output(Output::NetSaving)->setText(money(l.netSavingPerYear, separators));
-    output(Output::Cumulative)->setText(money(l.cumulativeNetSaving, separators));
-    output(Output::PresentValue)->setText(money(l.netPresentValue, separators));
-    switch (l.payback) {
-        case PaybackOutcome::AtOnce:
-            output(Output::Payback)->setText("at once");
-            break;
-        case PaybackOutcome::Never:
-            output(Output::Payback)->setText("never");
-            break;
-        case PaybackOutcome::InYears:
-            output(Output::Payback)
-                ->setText(QString::fromStdString(formatYears(l.paybackYears, separators)) + " years");
-            break;
-    }
+    // A screen reader says each message with the entry that is to be mended.
+    for (const EntryProblem& problem : outcome.problems)
+        entry(problem.field).setAccessibleDescription(q(problem.message.text));
+    QStringList lines;
+    for (const Message& m : outcome.messages)
+        lines << q(m.text);
+    messages_->setText(lines.join('\n'));
+    messages_->setVisible(!lines.isEmpty());
 
-    const auto cell = [](const QString& text) {
-        auto* item = new QTableWidgetItem(text);
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return item;
-    };
-    const int rows = static_cast<int>(l.pcCumulative.size());
-    table_->setRowCount(rows);
-    for (int t = 0; t < rows; ++t) {
-        const auto year = static_cast<std::size_t>(t);
-        table_->setItem(t, 0, cell(QString::number(t)));
-        table_->setItem(t, 1, cell(money(l.pcCumulative[year], separators)));
-        table_->setItem(t, 2, cell(money(l.aoddCumulative[year], separators)));
-        table_->setItem(t, 3, cell(money(l.aoddCumulative[year] - l.pcCumulative[year], separators)));
+    CalculationReport sections;
+    appendLifeCycleSections(sections, outcome);
+    const ReportLayout layout = layoutReport(sections, separators);
+    for (std::size_t i = 0; i < kOutputCount; ++i) {
+        const std::vector<LayoutCell>* row = layout.row(kOutputs[i].key);
+        const bool shown = row != nullptr && row->size() > 2;
+        outputs_[i]->setText(shown ? QString::fromStdString((*row)[1].text) : QString());
+        outputs_[i]->setCursorPosition(0);
+        outputUnits_[i]->setText(shown ? QString::fromStdString((*row)[2].text) : QString());
     }
-    const QString currency = QString::fromStdString(case_.currency);
-    chart_->setData(chartData(l, case_.currency));
-    // The chart in words, for a screen reader.
-    QString description =
-        QString("Over %1 years the PC pump's cost of ownership goes from %2 to %3, the AODD pump's from %4 "
-                "to %5 %6.")
-            .arg(rows - 1)
-            .arg(money(l.pcCumulative.front(), separators), money(l.pcCumulative.back(), separators),
-                 money(l.aoddCumulative.front(), separators), money(l.aoddCumulative.back(), separators),
-                 currency);
-    if (l.breakEvenYear)
-        description += " The PC pump's line drops below the AODD pump's at " +
-                       QString::fromStdString(formatYears(*l.breakEvenYear, separators)) + " years.";
-    chart_->setAccessibleDescription(description);
+    const LayoutTable* byYear = layout.table(keys::kPaybackByYear);
+    showLayoutTable(*table_,
+                    byYear != nullptr ? *byYear
+                                      : layoutTable(ownershipTable(outcome.currency, nullptr), separators),
+                    Headers::Narrow);
+    fitTable();
+    chart_->setData(ownershipChartOf(outcome).value_or(OwnershipChartData{{}, {}, std::nullopt, currency}));
 }
 
 void SavingsWindow::keyPressEvent(QKeyEvent* event) {

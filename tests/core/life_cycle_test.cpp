@@ -33,6 +33,16 @@ struct OneInchExample {
     }
 };
 
+// The life cycle of the example's result with these Savings Over Time entries.
+LifeCycleOutcome outcomeOf(const OneInchExample& example, const char* pcPrice, const char* aoddPrice,
+                           const char* factor, ResultShown result = ResultShown::Full) {
+    LifeCycleEntries entries;
+    entries.pcPrice = pcPrice;
+    entries.aoddPrice = aoddPrice;
+    entries.emissionFactor = factor;
+    return workOutLifeCycle(entries, example.c, example.costs, result);
+}
+
 const ReportRow* rowOf(const CalculationReport& report, std::string_view name) {
     const ReportRow* row = report.find(name);
     EXPECT_NE(row, nullptr) << name;
@@ -44,7 +54,7 @@ TEST(LifeCycle, EnergyRowsAreTheInputPowersTimesTheOperatingHours) {
     const OneInchExample example;
     ASSERT_EQ(formatStandard(example.costs.totalSavings), "880.64");
     CalculationReport report = buildCalculationReport(example.c, example.costs);
-    appendLifeCycleSections(report, example.c, example.costs, {0.5, std::nullopt});
+    appendLifeCycleSections(report, outcomeOf(example, "", "", "0.5"));
     const double pcKw = rowOf(report, "pc-input-power-kw")->value.number;
     const double aoddKw = rowOf(report, "compressor-input-power-kw")->value.number;
     EXPECT_EQ(rowOf(report, keys::kPcEnergy)->value.number, pcKw * 8736);
@@ -67,7 +77,7 @@ TEST(LifeCycle, PaybackOfTheOneInchExample) {
     EXPECT_TRUE(near(years, 1500 / example.costs.totalSavings));
 
     CalculationReport report = buildCalculationReport(example.c, example.costs);
-    appendLifeCycleSections(report, example.c, example.costs, {std::nullopt, PaybackInputs{2500, 1000}});
+    appendLifeCycleSections(report, outcomeOf(example, "2500", "1000", ""));
     const ReportLayout layout = layoutReport(report, {",", "."});
     const LayoutTable* payback = layout.table(keys::kPaybackSection);
     ASSERT_NE(payback, nullptr);
@@ -245,7 +255,7 @@ TEST(LifeCycle, PcOnlyResultHasItsEnergyAndNoPayback) {
     example.c.pcCostOnly = true;
     CalculationReport report = buildCalculationReport(example.c, example.costs);
     const std::size_t before = report.sections.size();
-    appendLifeCycleSections(report, example.c, example.costs, {0.4, PaybackInputs{2500, 1000}});
+    appendLifeCycleSections(report, outcomeOf(example, "2500", "1000", "0.4", ResultShown::PcOnly));
     ASSERT_EQ(report.sections.size(), before + 2); // energy and CO2
     EXPECT_NE(report.find(keys::kPcCo2), nullptr);
     for (const std::string_view absent : {keys::kAoddEnergy, keys::kCo2Avoided, keys::kSimplePayback})
@@ -255,7 +265,7 @@ TEST(LifeCycle, PcOnlyResultHasItsEnergyAndNoPayback) {
 TEST(LifeCycle, PaybackSectionSaysItsOutcomeInWords) {
     const OneInchExample example;
     CalculationReport report;
-    appendLifeCycleSections(report, example.c, example.costs, {std::nullopt, PaybackInputs{900, 1000}});
+    appendLifeCycleSections(report, outcomeOf(example, "900", "1000", ""));
     EXPECT_EQ(formatValue(rowOf(report, keys::kSimplePayback)->value, {}), "at once");
     ASSERT_EQ(report.sections.back().table.rows.size(), 11U);
     EXPECT_EQ(formatValue(report.sections.back().table.rows[0][3], {}), "100.00");

@@ -149,5 +149,22 @@ TEST(ReportLayout, CsvHoldsEveryFigureInFullWithAPeriod) {
     EXPECT_EQ(find("Currency"), std::vector<std::string>{});        // words are not figures
 }
 
+// The columns a duty list carried head the figures, blank ones left out, their names made readable and
+// their words as the file holds them (no decimal comma put in); a case typed in has none.
+TEST(ReportLayout, CaseIdentityHeadsTheFigures) {
+    CalculationReport report = exampleReport();
+    EXPECT_EQ(readCsv(reportCsv(layoutReport(report, {})))[1][0], "Inputs");
+    report.identity = caseIdentity(
+        {{"tag", " P-1.5 "}, {"plant_area", ""}, {"location", "Filter press feed,\r\nnorth"}, {"", "x"}});
+    const ReportLayout layout = layoutReport(report, {",", "."});
+    ASSERT_EQ(layout.identity.size(), 3U);
+    EXPECT_EQ(identityText(layout.identity[0]), "Tag: P-1.5");
+    EXPECT_EQ(identityText(layout.identity[2]), "x");
+    const std::vector<std::vector<std::string>> rows = readCsv(reportCsv(layout));
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"Case", "Tag", "P-1.5", ""}));
+    EXPECT_EQ(rows[2], (std::vector<std::string>{"Case", "Location", "Filter press feed,  north", ""}));
+    EXPECT_EQ(rows[4][0], "Inputs");
+}
+
 } // namespace
 } // namespace pumpvale

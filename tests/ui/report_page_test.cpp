@@ -1,6 +1,7 @@
 // The report on paper and in files: the printed and the exported PDF read back as a user's tools read
 // them, the paper by locale, a failed export, and the details window within its screen.
 #include "test_support.h"
+#include "ui/case_files.h"
 #include "ui/details_window.h"
 #include "ui/report_export.h"
 #include "ui/report_layouts.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QPrintDialog>
@@ -314,6 +316,47 @@ TEST_F(MainWindowTest, PrintDialogOffersTheReportsPagesAndPrintsThoseChosen) {
     EXPECT_EQ(infoOf(chosen)["Pages"], "1");
     EXPECT_TRUE(output("pdftotext", {chosen, "-"}).contains(QStringLiteral("page 2 of %1").arg(pages)));
     expectReportInfo(chosen, ui.window().resultsActions().page());
+}
+
+// P-103 of the plant survey: its tag and location head the details window, the printed page, the HTML
+// page and the figures file, before the working; a case typed in has no such lines.
+TEST_F(MainWindowTest, TheCaseIdentityHeadsDetailsPageAndFiles) {
+    const QTemporaryDir folder;
+    const auto read = [&](MainWindowDriver& driver, report_export::Format format, const char* name) {
+        const QString path = folder.filePath(name);
+        EXPECT_EQ(report_export::write(path, format, pageOf(driver.window())), std::nullopt);
+        if (qEnvironmentVariableIsSet("PUMPVALE_KEEP_PDF"))
+            QFile::copy(path, qEnvironmentVariable("PUMPVALE_KEEP_PDF") + "-" + name);
+        if (format == report_export::Format::Pdf)
+            return output("pdftotext", {"-layout", path, "-"});
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return QString::fromUtf8(file.readAll());
+    };
+    const auto details = [](MainWindowDriver& driver) {
+        driver.window().resultsActions().showDetails();
+        const auto* label =
+            driver.window().resultsActions().detailsWindow()->findChild<QLabel*>("CaseIdentity");
+        return label != nullptr ? label->text() : QString();
+    };
+    ASSERT_TRUE(ui.window().caseFiles().openFile(PUMPVALE_SOURCE_DIR "/docs/plant-survey.csv", 4));
+    const QString page = read(ui, report_export::Format::Pdf, "P-103.pdf");
+    EXPECT_TRUE(page.contains(QRegularExpression(R"(Tag: P-103\s+Location: Filter press feed\s+Duty point)")))
+        << page.toStdString();
+    const QString html = read(ui, report_export::Format::Html, "P-103.html");
+    EXPECT_LT(html.indexOf("<td>Filter press feed</td>"), html.indexOf("<h3>Inputs</h3>"));
+    EXPECT_GT(html.indexOf("<th align=\"left\">Tag</th><td>P-103</td>"), html.indexOf("<h1>"));
+    const QStringList csv = read(ui, report_export::Format::Csv, "P-103.csv").split("\r\n");
+    ASSERT_GT(csv.size(), 3);
+    EXPECT_EQ(csv[1].split(','), QStringList({"Case", "Tag", "P-103", ""}));
+    EXPECT_EQ(csv[2].split(','), QStringList({"Case", "Location", "Filter press feed", ""}));
+    EXPECT_TRUE(details(ui).contains("Filter press feed"));
+
+    MainWindowDriver typed;
+    typed.reach(ScreenState::FullResults);
+    EXPECT_FALSE(read(typed, report_export::Format::Pdf, "typed.pdf").contains("Tag:"));
+    EXPECT_TRUE(read(typed, report_export::Format::Csv, "typed.csv").split("\r\n")[1].startsWith("Inputs,"));
+    EXPECT_EQ(details(typed), QString());
 }
 
 // Within the screen it appears on (a 1366 x 768 one, at 100 % and 125 %, in CTest), its buttons in view,

@@ -4,6 +4,7 @@
 // With PUMPVALE_DARK set they are drawn under a desktop's dark colour scheme, named "-dark".
 #include "dark_palette.h"
 #include "main_window_driver.h"
+#include "ui/case_files.h"
 #include "ui/case_picker.h"
 #include "ui/comparison_window.h"
 #include "ui/form1.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -139,6 +141,34 @@ int main(int argc, char* argv[]) {
         savings->findChild<QLineEdit*>("PcPriceEntry")->setText("2,500");
         savings->findChild<QLineEdit*>("YearsEntry")->setText("60");
         saveWidget(*savings, "SavingsOverTimeRefused");
+        // A refused factor takes away the CO2 figures alone.
+        savings->findChild<QLineEdit*>("PcPriceEntry")->setText("2500");
+        savings->findChild<QLineEdit*>("YearsEntry")->setText("10");
+        savings->findChild<QLineEdit*>("EmissionFactorEntry")->setText("3");
+        saveWidget(*savings, "SavingsOverTimeFactorRefused");
+    }
+    // A case opened from a plant list: its tag and location head the details window.
+    {
+        const QString list = folder + "/P-103.csv";
+        QFile file(list);
+        const bool written =
+            file.open(QIODevice::WriteOnly) &&
+            file.write(
+                "tag,location,units,pc_stages,pressure,flow,air_pressure,weeks,days,hours,currency,price,"
+                "inlet,compressor_stages,compressor_efficiency\n"
+                "P-103,Filter press feed,English,2,95,60,120,52,7,24,US Dollars,0.072,3,2,80\n") > 0;
+        file.close();
+        MainWindowDriver ui;
+        if (!written || !ui.window().caseFiles().openFile(list))
+            ++failures;
+        QFile::remove(list);
+        for (QAction* action : ui.window().actions())
+            if (action->text() == "Calculation Details...")
+                action->trigger();
+        if (auto* details = ui.window().findChild<QDialog*>("DetailsWindow"))
+            saveWidget(*details, "DetailsWindowCase");
+        else
+            ++failures;
     }
     for (const auto& [efficiency, name] :
          {std::pair{"0.001", "LongAmounts"}, std::pair{"1e-300", "CutAmount"}}) {
