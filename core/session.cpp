@@ -159,34 +159,37 @@ void Session::runAgain() {
 }
 
 // The order of a user at a calculator just opened: the unit option, the PC pump stages, the entries of
-// step one top to bottom, the currency (which fills in its usual price) and the price, step one's
-// button; then the inlet option and the inlet step's button; then the compressor entries and the cost
-// button. Each step is taken only where that user could take it.
-Messages Session::open(const Case& opened) {
+// step one top to bottom, the currency and the price, step one's button; then the inlet option and the
+// inlet step's button; then the compressor entries and the cost button. Each step is taken only where
+// that user could take it. The case is taken whole first, so each entry's check runs where its text
+// differs from the one a calculator opens with, as its change event would; the currency's usual price
+// would only be typed over by the case's own.
+Messages Session::open(Case opened) {
     const StepRules& rules = *rules_;
     *this = Session(rules);
-    const CaseEntries& e = opened.entries;
+    case_ = std::move(opened);
+    const CaseEntries& e = case_.entries;
+    static const CaseEntries kStart;
     Messages shown;
-    chooseUnits(e.units, "");
-    if (e.stages != PumpStages::None)
-        chooseStages(e.stages);
+    const auto typed = [&](EntryField field) {
+        if (entryText(e, field) != entryText(kStart, field) && canEdit(field))
+            append(shown, rules.entryEdited(record_, field, entryText(e, field), e.units));
+    };
+    if (e.units == UnitSystem::None)
+        return shown; // nothing opens before a unit system is chosen
+    state_.step = Step::OperatingData;
     for (const EntryField field : {EntryField::Pressure, EntryField::Flow, EntryField::AirPressure,
                                    EntryField::Weeks, EntryField::Days, EntryField::Hours})
-        append(shown, edit(field, entryText(e, field)));
-    if (rules.usualPrice(e.currency))
-        chooseCurrency(e.currency);
-    edit(EntryField::Price, e.price);
+        typed(field);
     append(shown, continueStepOne());
     if (state_ == WorkflowState{Step::InletSize, ResultShown::None}) {
         if (e.inlet)
             append(shown, chooseInlet(*e.inlet));
         append(shown, continueInletStep());
-        append(shown, edit(EntryField::CompressorStages, e.compressorStages));
-        append(shown, edit(EntryField::CompressorEfficiency, e.compressorEfficiency));
+        typed(EntryField::CompressorStages);
+        typed(EntryField::CompressorEfficiency);
     }
     append(shown, findCostSavings());
-    // What the user gave stands whole, the entries no step opened included.
-    case_ = opened;
     return shown;
 }
 

@@ -111,7 +111,7 @@ public:
     // Replaces the case whole and takes it through the steps as a user typing it into a calculator
     // just opened would: the messages that user would see, in order. The state is where that user
     // would stand, whatever this session held before.
-    Messages open(const Case& c);
+    Messages open(Case c);
     // The Savings Over Time entries, which change no step.
     void setLifeCycle(const LifeCycleEntries& entries) { case_.lifeCycle = entries; }
 
