@@ -328,7 +328,10 @@ TEST_P(BatchSignal, RemovesTheNewFileAndEndsByTheSignal) {
     std::string program = PUMPVALE_BATCH, option = "-o", path = out.string();
     char* arguments[] = {program.data(), option.data(), path.data(), nullptr};
     pid_t pid = 0;
-    ASSERT_EQ(posix_spawn(&pid, PUMPVALE_BATCH, &actions, &attributes, arguments, environ), 0);
+    const int spawned = posix_spawn(&pid, PUMPVALE_BATCH, &actions, &attributes, arguments, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    ASSERT_EQ(spawned, 0);
     close(input[0]);
     for (int wait = 0; wait < 500 && namesIn(out.parent_path()).size() < 2; ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
