@@ -162,6 +162,22 @@ inline constexpr Message kFlowAboveAoddRange{
     "only durvane annual cost will be calculated.",
     kWarning};
 
+// --- "Savings Over Time" entries (its message line) ---
+inline constexpr Message kEnterPcPrice{"Please enter the installed price of the PC pump as a number, such as 2500 or 2500.50.", kError};
+inline constexpr Message kPcPriceRange{"The installed price of the PC pump must lie between 0 and 1,000,000,000,000.", kError};
+inline constexpr Message kEnterAoddPrice{"Please enter the installed price of the AODD pump as a number, such as 1000 or 1000.50.", kError};
+inline constexpr Message kAoddPriceRange{"The installed price of the AODD pump must lie between 0 and 1,000,000,000,000.", kError};
+inline constexpr Message kEnterPcMaintenance{"Please enter the yearly maintenance of the PC pump as a number, such as 120, or 0 for none.", kError};
+inline constexpr Message kPcMaintenanceRange{"The yearly maintenance of the PC pump must lie between 0 and 1,000,000,000,000.", kError};
+inline constexpr Message kEnterAoddMaintenance{"Please enter the yearly maintenance of the AODD pump as a number, such as 120, or 0 for none.", kError};
+inline constexpr Message kAoddMaintenanceRange{"The yearly maintenance of the AODD pump must lie between 0 and 1,000,000,000,000.", kError};
+inline constexpr Message kEnterYears{"Please enter the years of service as a whole number from 1 to 50.", kError};
+inline constexpr Message kEnterDiscountRate{"Please enter the discount rate as a number of percent a year, such as 5, or 0 for none.", kError};
+inline constexpr Message kDiscountRateRange{"The discount rate must lie between 0 and 100 percent a year.", kError};
+inline constexpr Message kEnterEmissionFactor{"Please enter the grid emission factor as a number of kg CO2e per kWh, such as 0.25, or leave it empty.", kError};
+inline constexpr Message kEmissionFactorRange{"The grid emission factor must lie between 0 and 2 kg CO2e per kWh.", kError};
+inline constexpr Message kLifeCycleTooLarge{"The amounts are too large to follow over the years of service. Please check the prices and the maintenance.", kError};
+
 // clang-format on
 
 } // namespace msg
