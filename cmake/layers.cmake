@@ -15,10 +15,8 @@ set(PUMPVALE_LAYERS_DIR ${PROJECT_BINARY_DIR}/layers)
 # The include root that holds folder (core, aodd, ..., tests, fuzz, bench) alone.
 function(pumpvale_include_root folder out)
     set(root ${PUMPVALE_LAYERS_DIR}/${folder})
-    if(NOT IS_SYMLINK ${root}/${folder})
-        file(MAKE_DIRECTORY ${root})
-        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
-    endif()
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC) # replaces an old one
     set(${out} ${root} PARENT_SCOPE)
 endfunction()
 
