@@ -52,17 +52,20 @@ std::string headerLine(const std::vector<std::string>& header, const BatchOption
     return line;
 }
 
-// "TITLE: text" for each box, joined by " | ".
+// Each box as its one line, joined by " | ", then their ids likewise in a cell of their own.
 void appendMessages(std::string& line, const Messages& messages) {
-    std::string joined;
+    std::string texts, ids;
     for (const Message& message : messages) {
-        if (!joined.empty())
-            joined += " | ";
-        joined += message.title.empty() ? kApplicationTitle : message.title;
-        joined += ": ";
-        joined += message.text;
+        if (!texts.empty()) {
+            texts += " | ";
+            ids += " | ";
+        }
+        texts += messageLine(message);
+        ids += messageIdName(message.id);
     }
-    appendCell(line, joined);
+    appendCell(line, texts);
+    line += ',';
+    appendCell(line, ids);
 }
 
 void appendResults(std::string& line, const cases::WindowRun& run) {
@@ -96,7 +99,7 @@ void appendInlets(std::string& line, const std::optional<InletComparison>& inlet
     }
     for (const InletComparisonRow& size : *inlets) {
         line += ',';
-        line += verdictName(size.verdict);
+        line += verdictId(size.verdict);
         line += ',';
         appendCell(line, briefReasonOf(size));
         if (size.costs) {
@@ -144,8 +147,8 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, std::ostream& errors,
             ++summary.refused;
             named({row.line, row.refusal});
             line += "refused,";
-            appendCell(line, "ERROR: " + row.refusal);
-            appendEmpty(line, kResultColumns.size() - 2);
+            appendMessages(line, {{MessageId::RowNotRead, row.refusal, msg::kError}});
+            appendEmpty(line, kResultColumns.size() - 3);
             if (options.allInlets)
                 appendEmpty(line, kInletSizes.size() * kInletColumns.size());
         } else {

@@ -167,6 +167,7 @@ bool CaseFiles::saveTo(const QString& path) {
         file.commit();
     if (!saved)
         showFailure(
+            MessageId::CaseNotSaved,
             QStringLiteral("The case could not be saved to \"%1\": %2.").arg(shown(path), file.errorString()),
             "Save Case");
     return saved;
@@ -174,7 +175,8 @@ bool CaseFiles::saveTo(const QString& path) {
 
 bool CaseFiles::openFile(const QString& path, std::optional<std::size_t> row) {
     const auto refuse = [&](const QString& reason) {
-        showFailure(QStringLiteral("The case could not be opened from \"%1\": %2").arg(shown(path), reason),
+        showFailure(MessageId::CaseNotOpened,
+                    QStringLiteral("The case could not be opened from \"%1\": %2").arg(shown(path), reason),
                     "Open Case");
         return false;
     };
@@ -346,9 +348,9 @@ cases::DutyPoint CaseFiles::entries() const {
     return p;
 }
 
-void CaseFiles::showFailure(const QString& text, const char* title) {
+void CaseFiles::showFailure(MessageId id, const QString& text, const char* title) {
     failure_ = text.toStdString();
-    messages_.show(Message{failure_, title, MessageIcon::Stop});
+    messages_.show(Message{id, failure_, title, MessageIcon::Stop});
 }
 
 } // namespace pumpvale

@@ -73,7 +73,7 @@ private:
     void putBackStartingState(const cases::DutyPoint& point);
     bool press(QAbstractButton* button);
     bool windowGoesOn() const;
-    void showFailure(const QString& text, const char* title);
+    void showFailure(MessageId id, const QString& text, const char* title);
     QString suggestedSaveName() const;
 
     Form2& window_;
