@@ -1,12 +1,10 @@
 #include "batch/run.h"
 
-#include "cases/csv_writer.h"
 #include "cases/window_run.h"
+#include "core/csv_cells.h"
+#include "core/number_format.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -14,17 +12,11 @@
 namespace pumpvale::batch {
 namespace {
 
-using cases::appendCell;
-
 constexpr std::string_view kStatusNames[] = {"costed", "pc_only", "refused"};
 
-// As cases::exactNumber writes it, straight into the line.
 void appendNumber(std::string& line, double value) {
     line += ',';
-    if (!std::isfinite(value))
-        return;
-    std::array<char, 32> buffer{};
-    line.append(buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr);
+    appendExactNumber(line, value);
 }
 
 void appendEmpty(std::string& line, std::size_t cells) {
@@ -34,7 +26,7 @@ void appendEmpty(std::string& line, std::size_t cells) {
 std::string headerLine(const std::vector<std::string>& header, const BatchOptions& options) {
     std::string line;
     for (const std::string& name : header) {
-        appendCell(line, name);
+        appendCsvCell(line, name);
         line += ',';
     }
     for (const std::string_view name : kResultColumns) {
@@ -63,9 +55,9 @@ void appendMessages(std::string& line, const Messages& messages) {
         texts += messageLine(message);
         ids += messageIdName(message.id);
     }
-    appendCell(line, texts);
+    appendCsvCell(line, texts);
     line += ',';
-    appendCell(line, ids);
+    appendCsvCell(line, ids);
 }
 
 void appendResults(std::string& line, const cases::WindowRun& run) {
@@ -101,7 +93,7 @@ void appendInlets(std::string& line, const std::optional<InletComparison>& inlet
         line += ',';
         line += verdictId(size.verdict);
         line += ',';
-        appendCell(line, briefReasonOf(size));
+        appendCsvCell(line, briefReasonOf(size));
         if (size.costs) {
             appendNumber(line, size.costs->aoddAnnualCost);
             appendNumber(line, size.costs->totalSavings);
@@ -137,10 +129,10 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, std::ostream& errors,
         line.clear();
         for (std::size_t k = 0; k < width; ++k) {
             if (k < row.cells.size()) // a cell refused for its encoding is written as text all the same
-                appendCell(line,
-                           cases::isValidUtf8(row.cells[k]) && row.cells[k].find('\0') == std::string::npos
-                               ? row.cells[k]
-                               : cases::asValidUtf8(row.cells[k]));
+                appendCsvCell(line,
+                              cases::isValidUtf8(row.cells[k]) && row.cells[k].find('\0') == std::string::npos
+                                  ? row.cells[k]
+                                  : cases::asValidUtf8(row.cells[k]));
             line += ',';
         }
         if (!row.point) {
