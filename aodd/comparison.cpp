@@ -4,6 +4,7 @@
 #include "aodd/lookup.h"
 #include "aodd/performance_tables.h"
 #include "core/cost.h"
+#include "core/enum_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,13 +29,7 @@ constexpr std::array kVerdicts{
 };
 // clang-format on
 
-constexpr bool verdictsInOrder() {
-    for (std::size_t i = 0; i < kVerdicts.size(); ++i)
-        if (static_cast<std::size_t>(kVerdicts[i].verdict) != i)
-            return false;
-    return true;
-}
-static_assert(verdictsInOrder());
+static_assert(rowsInEnumOrder<&VerdictNames::verdict>(kVerdicts));
 
 bool usable(double amount) {
     return std::isfinite(amount) && amount > 0;

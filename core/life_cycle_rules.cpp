@@ -1,5 +1,7 @@
 #include "core/life_cycle_rules.h"
 
+#include "core/enum_table.h"
+
 #include <cmath>
 
 namespace pumpvale {
@@ -19,13 +21,7 @@ constexpr std::array<LifeCycleRule, kLifeCycleFieldCount> kRules{
 };
 // clang-format on
 
-constexpr bool rulesInFieldOrder() {
-    for (std::size_t i = 0; i < kRules.size(); ++i)
-        if (static_cast<std::size_t>(kRules[i].field) != i)
-            return false;
-    return true;
-}
-static_assert(rulesInFieldOrder());
+static_assert(rowsInEnumOrder<&LifeCycleRule::field>(kRules));
 
 } // namespace
 

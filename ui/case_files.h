@@ -20,6 +20,7 @@
 
 #include "cases/csv_writer.h"
 #include "cases/duty_list.h"
+#include "core/message_ids.h"
 
 #include <QObject>
 #include <QString>

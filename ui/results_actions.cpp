@@ -196,7 +196,7 @@ void ResultsActions::exportReport() {
         // A sink may keep the message, which only points at its text.
         exportFailure_ = failure->toStdString();
         if (sink_ != nullptr)
-            sink_->show({exportFailure_, "Export Report"});
+            sink_->show({MessageId::ReportNotExported, exportFailure_, "Export Report"});
         else
             QMessageBox::warning(over, "Export Report", *failure);
     }
