@@ -33,20 +33,11 @@ namespace {
 
 constexpr std::array kAmounts{ResultAmount::AoddCost, ResultAmount::PcCost, ResultAmount::Savings};
 
-// An action of the window, named and keyed as the "Keys and Actions" list says; standard, when given,
-// adds the desktop's other keys for the same command (Ctrl+Insert for Copy, say).
+// An action of the window from the key table, off until a result is shown.
 QAction* addAction(QWidget& window, const KeyEntry& entry,
-                   std::optional<QKeySequence::StandardKey> standard = std::nullopt) {
-    auto* action =
-        new QAction(QString::fromUtf8(entry.action.data(), qsizetype(entry.action.size())), &window);
-    QList<QKeySequence> keys{keySequence(entry)};
-    if (standard)
-        for (const QKeySequence& key : QKeySequence::keyBindings(*standard))
-            if (!keys.contains(key))
-                keys << key;
-    action->setShortcuts(keys);
+                   QKeySequence::StandardKey standard = QKeySequence::UnknownKey) {
+    QAction* action = addKeyedAction(window, entry, standard);
     action->setEnabled(false);
-    window.addAction(action);
     return action;
 }
 
