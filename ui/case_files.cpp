@@ -40,13 +40,6 @@ constexpr std::size_t kMaxRowsToChoose = 10000;
 
 constexpr const char* kFilter = "Duty lists (*.csv);;All files (*)";
 
-QAction* addAction(QWidget& window, const KeyEntry& entry) {
-    auto* action = new QAction(qText(entry.action), &window);
-    action->setShortcut(keySequence(entry));
-    window.addAction(action);
-    return action;
-}
-
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -73,8 +66,8 @@ void uncheckSilently(QRadioButton* option) {
 CaseFiles::CaseFiles(Form2& window, MessageSink& messages)
     : QObject(&window), window_(window), c_(window.controls()), messages_(messages) {
     setObjectName("CaseFiles");
-    open_ = addAction(window, keys::kOpenCase);
-    save_ = addAction(window, keys::kSaveCase);
+    open_ = addKeyedAction(window, keys::kOpenCase);
+    save_ = addKeyedAction(window, keys::kSaveCase);
     save_->setEnabled(false);
     connect(open_, &QAction::triggered, this, &CaseFiles::openCase);
     connect(save_, &QAction::triggered, this, &CaseFiles::saveCase);
