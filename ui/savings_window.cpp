@@ -2,6 +2,7 @@
 
 #include "core/cost.h"
 #include "core/energy.h"
+#include "ui/keyboard.h"
 #include "ui/metrics.h"
 #include "ui/report_layouts.h"
 
@@ -9,7 +10,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -103,6 +103,7 @@ SavingsWindow::SavingsWindow(QWidget& owner, const OperatingCase& c, const Annua
     setWindowTitle("Savings Over Time");
     setWindowIcon(owner.windowIcon());
     setFont(metrics::font());
+    keyboard::closeOnEscape(*this);
 
     heading_ = new QLabel(this);
     heading_->setObjectName("Heading");
@@ -376,14 +377,6 @@ void SavingsWindow::showFigures() {
         description += " The PC pump's line drops below the AODD pump's at " +
                        QString::fromStdString(formatYears(*l.breakEvenYear, separators)) + " years.";
     chart_->setAccessibleDescription(description);
-}
-
-void SavingsWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace pumpvale

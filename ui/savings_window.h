@@ -58,9 +58,6 @@ signals:
     // An entry changed what the report holds.
     void entriesChanged();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     LifeCycleEntries entryTexts() const;
     void entriesEdited();
