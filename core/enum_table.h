@@ -7,10 +7,10 @@
 
 namespace pumpvale {
 
-// Whether row i of rows has the enum value i in its member key.
-template <auto key, class Row, std::size_t n> constexpr bool rowsInEnumOrder(const std::array<Row, n>& rows) {
-    for (std::size_t i = 0; i < n; ++i)
-        if (static_cast<std::size_t>(rows[i].*key) != i)
+// Whether row i of rows has the enum value i in its member Key.
+template <auto Key, class Row, std::size_t N> constexpr bool rowsInEnumOrder(const std::array<Row, N>& rows) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (static_cast<std::size_t>(rows[i].*Key) != i)
             return false;
     return true;
 }

@@ -11,9 +11,9 @@ TEST(CsvCell, QuotedWhereEitherDelimiterAQuoteOrALineBreakStands) {
     const std::pair<std::string_view, std::string_view> cells[] = {
         {"Flow", "Flow"},
         {"", ""},
-        {"P-7, east", "\"P-7, east\""},
-        {"kWh; a year", "\"kWh; a year\""},
-        {"say \"60\"", "\"say \"\"60\"\"\""},
+        {"P-7, east", R"("P-7, east")"},
+        {"kWh; a year", R"("kWh; a year")"},
+        {R"(say "60")", R"("say ""60""")"},
         {"two\nlines", "\"two\nlines\""},
         {"two\rlines", "\"two\rlines\""},
     };
