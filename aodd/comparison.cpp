@@ -4,6 +4,7 @@
 #include "aodd/lookup.h"
 #include "aodd/performance_tables.h"
 #include "core/cost.h"
+#include "core/enum_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +13,23 @@ namespace pumpvale {
 namespace {
 
 constexpr int kSamplesPerSize = 40; // besides the table's own flow points
+
+struct VerdictNames {
+    InletVerdict verdict;
+    std::string_view id;
+    std::string_view words;
+};
+
+// Each verdict's stable name beside its words, in the verdicts' order.
+// clang-format off
+constexpr std::array kVerdicts{
+    VerdictNames{InletVerdict::Serves,           "serves",             "serves"},
+    VerdictNames{InletVerdict::AirPressureShort, "air_pressure_short", "short of air"},
+    VerdictNames{InletVerdict::OutsideItsData,   "outside_its_data",   "cannot serve"},
+};
+// clang-format on
+
+static_assert(rowsInEnumOrder<&VerdictNames::verdict>(kVerdicts));
 
 bool usable(double amount) {
     return std::isfinite(amount) && amount > 0;
@@ -68,15 +86,11 @@ SizeCurve curveOf(const OperatingCase& c, InletSize size) {
 } // namespace
 
 std::string_view verdictName(InletVerdict verdict) {
-    switch (verdict) {
-        case InletVerdict::Serves:
-            return "serves";
-        case InletVerdict::AirPressureShort:
-            return "short of air";
-        case InletVerdict::OutsideItsData:
-            break;
-    }
-    return "cannot serve";
+    return kVerdicts[static_cast<std::size_t>(verdict)].words;
+}
+
+std::string_view verdictId(InletVerdict verdict) {
+    return kVerdicts[static_cast<std::size_t>(verdict)].id;
 }
 
 InletComparisonRow compareInletSize(const OperatingCase& c, InletSize size) {

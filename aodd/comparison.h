@@ -25,8 +25,11 @@ enum class InletVerdict {
     OutsideItsData,   // the lookup finds no operating point: the flow or pressure lies outside its data
 };
 
-// "serves", "short of air", "cannot serve".
+// "serves", "short of air", "cannot serve": the words a table shows.
 std::string_view verdictName(InletVerdict verdict);
+// "serves", "air_pressure_short", "outside_its_data": the verdict's stable name, for files and
+// programs, whatever the words.
+std::string_view verdictId(InletVerdict verdict);
 
 struct AirDemand {
     double airConsumptionScfm;

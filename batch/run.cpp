@@ -1,12 +1,10 @@
 #include "batch/run.h"
 
-#include "cases/csv_writer.h"
 #include "cases/window_run.h"
+#include "core/csv_cells.h"
+#include "core/number_format.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
 #include <istream>
 #include <ostream>
 #include <string>
@@ -15,17 +13,11 @@
 namespace pumpvale::batch {
 namespace {
 
-using cases::appendCell;
-
 constexpr std::string_view kStatusNames[] = {"costed", "pc_only", "refused"};
 
-// As cases::exactNumber writes it, straight into the line.
 void appendNumber(std::string& line, double value) {
     line += ',';
-    if (!std::isfinite(value))
-        return;
-    std::array<char, 32> buffer{};
-    line.append(buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr);
+    appendExactNumber(line, value);
 }
 
 void appendEmpty(std::string& line, std::size_t cells) {
@@ -71,10 +63,10 @@ std::string headerLine(const std::vector<std::string>& header, const BatchOption
         if (std::find(results.begin(), results.end(), lowerTrimmed(name)) != results.end()) {
             // Each step gives a name no column had; there are only so many columns.
             for (std::size_t step = 0; step <= taken.size() && isTaken(written); ++step)
-                written = "input_" + written;
+                written.insert(0, "input_");
             taken.push_back(lowerTrimmed(written));
         }
-        appendCell(line, written);
+        appendCsvCell(line, written);
         line += ',';
     }
     for (const std::string& name : results)
@@ -83,17 +75,20 @@ std::string headerLine(const std::vector<std::string>& header, const BatchOption
     return line;
 }
 
-// "TITLE: text" for each box, joined by " | ".
+// Each box as its one line, joined by " | ", then their ids likewise in a cell of their own.
 void appendMessages(std::string& line, const Messages& messages) {
-    std::string joined;
+    std::string texts, ids;
     for (const Message& message : messages) {
-        if (!joined.empty())
-            joined += " | ";
-        joined += message.title.empty() ? kApplicationTitle : message.title;
-        joined += ": ";
-        joined += message.text;
+        if (!texts.empty()) {
+            texts += " | ";
+            ids += " | ";
+        }
+        texts += messageLine(message);
+        ids += messageIdName(message.id);
     }
-    appendCell(line, joined);
+    appendCsvCell(line, texts);
+    line += ',';
+    appendCsvCell(line, ids);
 }
 
 void appendResults(std::string& line, const cases::WindowRun& run) {
@@ -127,9 +122,9 @@ void appendInlets(std::string& line, const std::optional<InletComparison>& inlet
     }
     for (const InletComparisonRow& size : *inlets) {
         line += ',';
-        line += verdictName(size.verdict);
+        line += verdictId(size.verdict);
         line += ',';
-        appendCell(line, briefReasonOf(size));
+        appendCsvCell(line, briefReasonOf(size));
         if (size.costs) {
             appendNumber(line, size.costs->aoddAnnualCost);
             appendNumber(line, size.costs->totalSavings);
@@ -165,18 +160,18 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, std::ostream& errors,
         line.clear();
         for (std::size_t k = 0; k < width; ++k) {
             if (k < row.cells.size()) // a cell refused for its encoding is written as text all the same
-                appendCell(line,
-                           cases::isValidUtf8(row.cells[k]) && row.cells[k].find('\0') == std::string::npos
-                               ? row.cells[k]
-                               : cases::asValidUtf8(row.cells[k]));
+                appendCsvCell(line,
+                              cases::isValidUtf8(row.cells[k]) && row.cells[k].find('\0') == std::string::npos
+                                  ? row.cells[k]
+                                  : cases::asValidUtf8(row.cells[k]));
             line += ',';
         }
         if (!row.point) {
             ++summary.refused;
             named({row.line, row.refusal});
             line += "refused,";
-            appendCell(line, "ERROR: " + row.refusal);
-            appendEmpty(line, kResultColumns.size() - 2);
+            appendMessages(line, {{MessageId::RowNotRead, row.refusal, msg::kError}});
+            appendEmpty(line, kResultColumns.size() - 3);
             if (options.allInlets)
                 appendEmpty(line, kInletSizes.size() * kInletColumns.size());
         } else {

@@ -16,13 +16,9 @@
 
 namespace pumpvale::batch {
 
-inline constexpr std::array<std::string_view, 7> kResultColumns{"status",
-                                                                "messages",
-                                                                "aodd_annual_cost",
-                                                                "pc_annual_cost",
-                                                                "total_savings",
-                                                                "air_consumption_scfm",
-                                                                "required_air_pressure"};
+inline constexpr std::array<std::string_view, 8> kResultColumns{
+    "status",         "messages",      "message_ids",          "aodd_annual_cost",
+    "pc_annual_cost", "total_savings", "air_consumption_scfm", "required_air_pressure"};
 // After "inlet_<size>_" (the size as the inlet cell writes it, a blank as "_").
 inline constexpr std::array<std::string_view, 4> kInletColumns{"verdict", "remark", "aodd_annual_cost",
                                                                "total_savings"};

@@ -1,9 +1,9 @@
 #include "cases/csv_writer.h"
 
+#include "core/csv_cells.h"
 #include "core/number_format.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 
 namespace pumpvale::cases {
@@ -40,37 +40,7 @@ std::string_view stagesCell(PumpStages stages) {
     return stages == PumpStages::One ? "1" : stages == PumpStages::Two ? "2" : "";
 }
 
-// A loop rather than find_first_of, which asks memchr once for each character of the cell.
-bool needsQuotes(std::string_view cell) {
-    for (const char ch : cell)
-        if (ch == ',' || ch == ';' || ch == '"' || ch == '\r' || ch == '\n')
-            return true;
-    return false;
-}
-
 } // namespace
-
-void appendCell(std::string& line, std::string_view cell) {
-    if (!needsQuotes(cell)) {
-        line += cell;
-        return;
-    }
-    line += '"';
-    for (const char ch : cell) {
-        if (ch == '"')
-            line += '"';
-        line += ch;
-    }
-    line += '"';
-}
-
-std::string exactNumber(double value) {
-    if (!std::isfinite(value))
-        return {};
-    std::array<char, 32> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    return {buffer.data(), end};
-}
 
 std::string oneRowDutyList(const DutyPoint& p, const CarriedCells& carried) {
     const std::array<std::string, kColumns.size()> cells{
@@ -95,13 +65,13 @@ std::string oneRowDutyList(const DutyPoint& p, const CarriedCells& carried) {
             row += ',';
         }
         header += kColumns[k].name;
-        appendCell(row, cells[k]);
+        appendCsvCell(row, cells[k]);
     }
     for (const auto& [name, cell] : carried) {
         header += ',';
-        appendCell(header, name);
+        appendCsvCell(header, name);
         row += ',';
-        appendCell(row, cell);
+        appendCsvCell(row, cell);
     }
     return header + '\n' + row + '\n';
 }

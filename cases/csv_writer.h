@@ -1,5 +1,5 @@
-// Writing CSV: a cell quoted where RFC 4180 needs it, a number in its shortest exact form, and the
-// window's entries and choices as a one-row duty list.
+// Writing the window's entries and choices as a one-row duty list, each cell by the core's rule
+// (core/csv_cells.h), each number in its shortest exact form (core/number_format.h).
 #pragma once
 
 #include "cases/duty_list.h"
@@ -10,14 +10,6 @@
 #include <vector>
 
 namespace pumpvale::cases {
-
-// Appends cell to line, in quotes (each quote doubled) when it holds a comma, a semicolon, a quote or
-// a line break.
-void appendCell(std::string& line, std::string_view cell);
-
-// The shortest decimal text that reads back as exactly value, with a period as the decimal point
-// (std::to_chars); empty for infinity and NaN, which no cell holds.
-std::string exactNumber(double value);
 
 using pumpvale::CarriedCells;
 

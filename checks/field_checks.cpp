@@ -1,6 +1,6 @@
 #include "checks/field_checks.h"
 
-#include "checks/limits.h"
+#include "core/limits.h"
 #include "core/cost.h"
 
 namespace pumpvale {

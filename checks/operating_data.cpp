@@ -1,7 +1,7 @@
 #include "checks/operating_data.h"
 
 #include "checks/field_checks.h"
-#include "checks/limits.h"
+#include "core/limits.h"
 #include "core/cost.h"
 
 #include <optional>

@@ -10,42 +10,6 @@
 namespace pumpvale {
 namespace {
 
-using namespace life_cycle_limits;
-
-enum class WhenEmpty { Refused, Zero, NotGiven };
-
-struct FieldRule {
-    LifeCycleField field;
-    WhenEmpty whenEmpty;
-    double most; // the least is 0 but for the years
-    Message enter;
-    Message range;
-};
-
-// clang-format off
-constexpr std::array kRules{
-    FieldRule{LifeCycleField::PcPrice,         WhenEmpty::Refused,  kMaxMoney,           msg::kEnterPcPrice,         msg::kPcPriceRange},
-    FieldRule{LifeCycleField::AoddPrice,       WhenEmpty::Refused,  kMaxMoney,           msg::kEnterAoddPrice,       msg::kAoddPriceRange},
-    FieldRule{LifeCycleField::PcMaintenance,   WhenEmpty::Zero,     kMaxMoney,           msg::kEnterPcMaintenance,   msg::kPcMaintenanceRange},
-    FieldRule{LifeCycleField::AoddMaintenance, WhenEmpty::Zero,     kMaxMoney,           msg::kEnterAoddMaintenance, msg::kAoddMaintenanceRange},
-    FieldRule{LifeCycleField::Years,           WhenEmpty::Refused,  kMaxYears,           msg::kEnterYears,           msg::kEnterYears},
-    FieldRule{LifeCycleField::DiscountRate,    WhenEmpty::Zero,     kMaxDiscountRatePct, msg::kEnterDiscountRate,    msg::kDiscountRateRange},
-    FieldRule{LifeCycleField::EmissionFactor,  WhenEmpty::NotGiven, kMaxKgCo2ePerKwh,    msg::kEnterEmissionFactor,  msg::kEmissionFactorRange},
-};
-// clang-format on
-
-const FieldRule& ruleOf(LifeCycleField field) {
-    return kRules[static_cast<std::size_t>(field)];
-}
-
-constexpr bool rulesInFieldOrder() {
-    for (std::size_t i = 0; i < kRules.size(); ++i)
-        if (static_cast<std::size_t>(kRules[i].field) != i)
-            return false;
-    return true;
-}
-static_assert(rulesInFieldOrder());
-
 bool isBlank(char ch) {
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r';
 }
@@ -79,29 +43,15 @@ std::optional<double> parseWholeEntry(std::string_view text) {
     return value;
 }
 
-std::optional<Message> lifeCycleRule(LifeCycleField field, double value) {
-    const FieldRule& rule = ruleOf(field);
-    if (!std::isfinite(value))
-        return rule.enter;
-    if (field == LifeCycleField::Years) {
-        const bool whole = value == std::floor(value);
-        if (!(whole && value >= kMinYears && value <= kMaxYears))
-            return rule.enter;
-        return std::nullopt;
-    }
-    if (!(value >= 0 && value <= rule.most))
-        return rule.range;
-    return std::nullopt;
-}
-
 CheckedEntries checkLifeCycleEntries(const LifeCycleEntries& entries) {
-    const std::array<const std::string*, kRules.size()> texts{
+    const auto& rules = lifeCycleRules();
+    const std::array<const std::string*, kLifeCycleFieldCount> texts{
         &entries.pcPrice, &entries.aoddPrice,       &entries.pcMaintenance, &entries.aoddMaintenance,
         &entries.years,   &entries.discountRatePct, &entries.emissionFactor};
     CheckedEntries out;
-    std::array<std::optional<double>, kRules.size()> values{};
-    for (std::size_t i = 0; i < kRules.size(); ++i) {
-        const FieldRule& rule = kRules[i];
+    std::array<std::optional<double>, kLifeCycleFieldCount> values{};
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        const LifeCycleRule& rule = rules[i];
         if (visibleCharacters(*texts[i]).empty()) {
             if (rule.whenEmpty == WhenEmpty::Zero)
                 values[i] = 0.0;

@@ -163,9 +163,10 @@ std::string lifeCycleHeading(const Session& session, const Separators& separator
             const CalculationReport report = buildCalculationReport(c, session.costs());
             const ReportRow* why = report.find("pc-only-reason");
             // Its ranges with the page's decimal separator, as the report's layout writes them.
-            return "There is nothing to compare: only the PC pump was costed." +
-                   (why != nullptr ? " " + withDecimalSeparator(why->value.text, separators.decimal)
-                                   : std::string());
+            std::string heading = "There is nothing to compare: only the PC pump was costed.";
+            if (why != nullptr)
+                heading.append(" ").append(withDecimalSeparator(why->value.text, separators.decimal));
+            return heading;
         }
         case ResultShown::Full:
             break;

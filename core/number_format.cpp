@@ -204,10 +204,17 @@ std::size_t numberLength(std::string_view text) {
     return i;
 }
 
-std::string exactNumber(double value) {
+void appendExactNumber(std::string& out, double value) {
+    if (!std::isfinite(value))
+        return;
     std::array<char, 32> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    return {buffer.data(), end};
+    out.append(buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr);
+}
+
+std::string exactNumber(double value) {
+    std::string text;
+    appendExactNumber(text, value);
+    return text;
 }
 
 } // namespace pumpvale

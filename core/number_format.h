@@ -42,6 +42,9 @@ std::string withDecimalSeparator(std::string text, const std::string& decimal);
 std::size_t numberLength(std::string_view text);
 
 // The shortest text that reads back as the same double, with a period: for files read by programs.
+// Empty for infinity and NaN, which no file holds as a number.
 std::string exactNumber(double value);
+// The same, appended to out, for a writer that builds its lines itself.
+void appendExactNumber(std::string& out, double value);
 
 } // namespace pumpvale

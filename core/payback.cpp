@@ -1,6 +1,6 @@
 #include "core/payback.h"
 
-#include "core/life_cycle_entries.h"
+#include "core/life_cycle_rules.h"
 
 #include <array>
 #include <cmath>

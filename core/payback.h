@@ -13,16 +13,6 @@
 
 namespace pumpvale {
 
-namespace life_cycle_limits {
-// clang-format off
-inline constexpr double kMaxMoney           = 1e12; // a price or a yearly maintenance, any currency (cents, yen)
-inline constexpr int    kMinYears           = 1;
-inline constexpr int    kMaxYears           = 50;
-inline constexpr double kMaxDiscountRatePct = 100;  // percent a year
-inline constexpr double kMaxKgCo2ePerKwh    = 2;    // above the dirtiest lignite plant's, about 1.2
-// clang-format on
-} // namespace life_cycle_limits
-
 struct PaybackInputs {
     double pcPrice = 0;         // installed price
     double aoddPrice = 0;       // installed price, with its share of the compressor if one must be bought

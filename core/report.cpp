@@ -1,5 +1,6 @@
 #include "core/report.h"
 
+#include "core/accepted_ranges.h"
 #include "core/cost.h"
 
 #include <utility>
@@ -22,14 +23,16 @@ double operatingHours(const OperatingCase& c) {
     return (c.weeksPerYear * c.daysPerWeek) * c.hoursPerDay;
 }
 
-// Why only the PC pump was costed: the range flags of step one, or the 3-inch inlet step.
+// Why only the PC pump was costed: the range flags of step one, or the 3-inch inlet step. The ranges are
+// the limits, in the case's units.
 std::string pcOnlyReason(const OperatingCase& c) {
     std::string reason;
     if (c.pcCostOnly) {
         if (c.aoddPressureOutOfRange)
-            reason = "The fluid pressure lies outside the AODD pumps' data (20 to 100 psi). ";
+            reason = "The fluid pressure lies outside the AODD pumps' data (" +
+                     ranges::aoddPressure(c.unitSystem) + "). ";
         if (c.aoddFlowOutOfRange)
-            reason += "The flow lies outside the AODD pumps' data (0.5 to 200 GPM). ";
+            reason += "The flow lies outside the AODD pumps' data (" + ranges::aoddFlow(c.unitSystem) + "). ";
         if (reason.empty())
             reason = "The duty point lies outside the AODD pumps' data. ";
         reason.pop_back();

@@ -1,5 +1,7 @@
 #include "core/report_layout.h"
 
+#include "core/csv_cells.h"
+
 #include <cmath>
 #include <utility>
 
@@ -76,16 +78,6 @@ std::string dutyPointOf(const CalculationReport& report, const Separators& separ
     return out;
 }
 
-// One field of a CSV row: quoted when it holds a comma, a quote or a line end, quotes doubled.
-std::string field(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string out = "\"";
-    for (char ch : text)
-        out += ch == '"' ? std::string("\"\"") : std::string(1, ch);
-    return out + "\"";
-}
-
 } // namespace
 
 std::string LayoutColumn::header(std::string_view between) const {
@@ -136,13 +128,13 @@ std::string identityText(const IdentityLine& line) {
 std::string reportCsv(const ReportLayout& layout) {
     std::string out = "Section,Quantity,Value,Unit\r\n";
     for (const IdentityLine& line : layout.identity)
-        out += "Case," + field(line.name) + "," + field(line.text) + ",\r\n";
+        out += "Case," + csvCell(line.name) + "," + csvCell(line.text) + ",\r\n";
     for (const LayoutTable& table : layout.tables)
         for (const auto& row : table.rows)
             for (const LayoutCell& c : row)
                 if (c.value)
-                    out += field(table.heading) + "," + field(c.quantity) + "," + exactNumber(*c.value) +
-                           "," + field(c.unit) + "\r\n";
+                    out += csvCell(table.heading) + "," + csvCell(c.quantity) + "," + exactNumber(*c.value) +
+                           "," + csvCell(c.unit) + "\r\n";
     return out;
 }
 

@@ -1,4 +1,5 @@
-// Test helpers shared by the suites: a relative comparison of figures, and messages printed as their text.
+// Test helpers shared by the suites: a relative comparison of figures, and messages printed as their id
+// and text.
 #pragma once
 
 #include "core/messages.h"
@@ -18,7 +19,7 @@ inline ::testing::AssertionResult near(double actual, double expected, double re
 }
 
 inline void PrintTo(const Message& m, std::ostream* os) {
-    *os << "[" << m.title << "] " << m.text;
+    *os << messageIdName(m.id) << " [" << m.title << "] " << m.text;
 }
 
 } // namespace pumpvale

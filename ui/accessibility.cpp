@@ -1,7 +1,7 @@
 #include "ui/accessibility.h"
 
-#include "checks/accepted_ranges.h"
-#include "checks/limits.h"
+#include "core/accepted_ranges.h"
+#include "core/limits.h"
 #include "ui/form2_controls.h"
 #include "ui/window_parts.h"
 
@@ -27,7 +27,7 @@ using parts::qText;
 // for the pressure unit, the flow unit and the chosen currency; a placeholder with nothing to stand for
 // yet (no unit system, no currency) is left out with the ", " before it. A name that is empty is the
 // caption's text, its runs of blanks closed up. The descriptions are the accepted ranges, in each unit
-// system, made from the limits in checks/limits.h.
+// system, made from the limits in core/limits.h.
 struct AccessRow {
     QWidget* control;
     QLabel* caption; // the label that names it on screen: its buddy; null when it has none
@@ -36,7 +36,7 @@ struct AccessRow {
     std::string siRange = englishRange;
 };
 
-// The entries' accepted ranges, from the limits (checks/accepted_ranges.h).
+// The entries' accepted ranges, from the limits (core/accepted_ranges.h).
 std::string fluidPressureRange(UnitSystem u) {
     return "Accepted: " + ranges::onePcStage(u) + " for a one-stage pump, " + ranges::twoPcStages(u) +
            " for a two-stage pump; the AODD pumps' data covers " + ranges::aoddPressure(u) + ".";

@@ -40,13 +40,6 @@ constexpr std::size_t kMaxRowsToChoose = 10000;
 
 constexpr const char* kFilter = "Duty lists (*.csv);;All files (*)";
 
-QAction* addAction(QWidget& window, const KeyEntry& entry) {
-    auto* action = new QAction(qText(entry.action), &window);
-    action->setShortcut(keySequence(entry));
-    window.addAction(action);
-    return action;
-}
-
 QString shown(const QString& path) {
     return user_files::shownPath(path);
 }
@@ -65,8 +58,8 @@ CaseFiles::CaseFiles(QWidget& window, const MainWindowControls& controls, Workfl
                      MessageSink& messages)
     : QObject(&window), window_(window), c_(controls), workflow_(workflow), messages_(messages) {
     setObjectName("CaseFiles");
-    open_ = addAction(window, keys::kOpenCase);
-    save_ = addAction(window, keys::kSaveCase);
+    open_ = addKeyedAction(window, keys::kOpenCase);
+    save_ = addKeyedAction(window, keys::kSaveCase);
     save_->setEnabled(false);
     connect(open_, &QAction::triggered, this, &CaseFiles::openCase);
     connect(save_, &QAction::triggered, this, &CaseFiles::saveCase);
@@ -138,14 +131,15 @@ bool CaseFiles::saveTo(const QString& path) {
     const std::optional<QString> failure = user_files::saveWhole(
         path, QByteArray::fromStdString(cases::savedCase(workflow_.session().currentCase())));
     if (failure)
-        showFailure(QStringLiteral("The case could not be saved to \"%1\": %2.").arg(shown(path), *failure),
+        showFailure(MessageId::CaseNotSaved, QStringLiteral("The case could not be saved to \"%1\": %2.").arg(shown(path), *failure),
                     "Save Case");
     return !failure;
 }
 
 bool CaseFiles::openFile(const QString& path, std::optional<std::size_t> row) {
     const auto refuse = [&](const QString& reason) {
-        showFailure(QStringLiteral("The case could not be opened from \"%1\": %2").arg(shown(path), reason),
+        showFailure(MessageId::CaseNotOpened,
+                    QStringLiteral("The case could not be opened from \"%1\": %2").arg(shown(path), reason),
                     "Open Case");
         return false;
     };
@@ -201,9 +195,9 @@ const CarriedCells& CaseFiles::carried() const {
     return workflow_.session().currentCase().carried;
 }
 
-void CaseFiles::showFailure(const QString& text, const char* title) {
+void CaseFiles::showFailure(MessageId id, const QString& text, const char* title) {
     failure_ = text.toStdString();
-    messages_.show(Message{failure_, title, MessageIcon::Stop});
+    messages_.show(Message{id, failure_, title, MessageIcon::Stop});
 }
 
 } // namespace pumpvale

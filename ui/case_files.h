@@ -15,6 +15,7 @@
 
 #include "cases/csv_writer.h"
 #include "cases/duty_list.h"
+#include "core/message_ids.h"
 
 #include <QObject>
 #include <QString>
@@ -62,7 +63,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showFailure(const QString& text, const char* title);
+    void showFailure(MessageId id, const QString& text, const char* title);
     QString suggestedSaveName() const;
 
     QWidget& window_;

@@ -1,7 +1,9 @@
 #include "ui/chart_painting.h"
 
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -23,6 +25,53 @@ QString tickText(double value) {
 }
 
 namespace {
+
+// The grid at the ticks, the frame over it, and each tick's label, noted as a place the names keep clear.
+void drawGridAndTicks(QPainter& painter, Axes& axes, const AxesSpec& spec, const QFontMetricsF& fm,
+                      const ChartColours& colours) {
+    const QRectF& frame = axes.frame;
+    const double line = axes.line;
+    if (spec.ticks) {
+        painter.setPen(QPen(colours.grid, 0));
+        for (const double v : axes.x.ticks)
+            painter.drawLine(QPointF(axes.px(v), frame.top()), QPointF(axes.px(v), frame.bottom()));
+        for (const double v : axes.y.ticks)
+            painter.drawLine(QPointF(frame.left(), axes.py(v)), QPointF(frame.right(), axes.py(v)));
+    }
+    painter.setPen(QPen(colours.text, 0));
+    painter.drawRect(frame);
+    if (!spec.ticks)
+        return;
+    for (const double v : axes.x.ticks) {
+        const QString text = spec.xText(v);
+        const double w = fm.horizontalAdvance(text);
+        const QRectF box(axes.px(v) - w / 2, frame.bottom() + line * 0.2, w, line);
+        painter.drawText(box, Qt::AlignCenter, text);
+        axes.tickLabels.push_back(toChart(box));
+    }
+    for (const double v : axes.y.ticks) {
+        const QString text = spec.yText(v);
+        const double w = fm.horizontalAdvance(text);
+        const QRectF box(frame.left() - line * 0.3 - w, axes.py(v) - line / 2, w, line);
+        painter.drawText(box, Qt::AlignCenter, text);
+        axes.tickLabels.push_back(toChart(box));
+    }
+}
+
+void drawTitles(QPainter& painter, const QRectF& area, const Axes& axes, const AxesSpec& spec,
+                int titleLines) {
+    const QRectF& frame = axes.frame;
+    const double line = axes.line;
+    painter.drawText(QRectF(frame.left(), frame.bottom() + line * 1.4, frame.width(), line), Qt::AlignHCenter,
+                     spec.xTitle);
+    painter.save();
+    painter.translate(area.left(), frame.center().y());
+    painter.rotate(-90);
+    painter.drawText(QRectF(-frame.height() / 2, 0, frame.height(), line), Qt::AlignHCenter, spec.yTitle);
+    painter.restore();
+    painter.drawText(QRectF(area.left(), area.top() + line * 0.2, area.width(), titleLines * line),
+                     Qt::AlignHCenter | Qt::TextWordWrap, spec.title);
+}
 
 void drawNames(QPainter& painter, const std::vector<chart::PlacedLabel>& placed, const QStringList& names,
                const QColor& text, const QColor& background) {
@@ -56,6 +105,45 @@ void record(ChartRecord* out, const std::vector<chart::PlacedLabel>& placed) {
 }
 
 } // namespace
+
+Axes drawFrameAndAxes(QPainter& painter, const QRectF& area, AxesSpec spec, const ChartColours& colours,
+                      ChartRecord* record) {
+    painter.fillRect(area, colours.background);
+    const QFontMetricsF fm(painter.font(), painter.device());
+    Axes axes;
+    axes.line = fm.height();
+    axes.pen = std::max(1.0, axes.line / 7);
+    const double line = axes.line;
+    axes.x = std::move(spec.x);
+    axes.y = std::move(spec.y);
+
+    const int titleLines = fm.horizontalAdvance(spec.title) <= area.width() ? 1 : 2;
+    const double top = area.top() + line * (1.2 + titleLines);
+    const double bottom = area.bottom() - line * 2.8;
+    // The y labels stand one above another, a line high each and a fifth of a line apart; the x labels
+    // side by side within the frame's width, so the two never meet.
+    chart::chooseTicks(axes.y, bottom - top, line * 0.2, line * 0.45, [&](double) { return line; });
+    double labelWidth = 0;
+    for (const double v : axes.y.ticks)
+        labelWidth = std::max(labelWidth, fm.horizontalAdvance(spec.yText(v)));
+    double gutter = 0;
+    for (const QString& name : spec.names)
+        gutter = std::max(gutter, fm.horizontalAdvance(name));
+    axes.frame = QRectF(QPointF(area.left() + line * 2 + labelWidth, top),
+                        QPointF(area.right() - gutter - line * 1.2, bottom));
+    chart::chooseTicks(
+        axes.x, axes.frame.width(), line * 0.8, 0,
+        [&](double v) { return fm.horizontalAdvance(spec.xText(v)); }, spec.xMinStep);
+
+    drawGridAndTicks(painter, axes, spec, fm, colours);
+    drawTitles(painter, area, axes, spec, titleLines);
+    if (record != nullptr) {
+        record->frame = axes.frame;
+        record->xTicks = spec.ticks ? axes.x.ticks.size() : 0;
+        record->yTicks = spec.ticks ? axes.y.ticks.size() : 0;
+    }
+    return axes;
+}
 
 void placeAndDrawNames(QPainter& painter, ChartNames names, const QRectF& frame, const QRectF& area,
                        qreal pen, qreal line, const QColor& text, const QColor& background,

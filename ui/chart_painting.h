@@ -1,5 +1,5 @@
-// What the two charts share in drawing: the core's layout types in Qt's terms, the text of a tick, and
-// the names with their leader lines.
+// What the two charts share in drawing: the core's layout types in Qt's terms, the text of a tick, the
+// frame with its grid, ticks and titles, and the names with their leader lines.
 #pragma once
 
 #include "core/chart_layout.h"
@@ -8,9 +8,20 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QPainter;
+
+namespace pumpvale {
+
+struct ChartColours {
+    QColor background = Qt::white;
+    QColor text = Qt::black;
+    QColor grid = QColor(0xd0, 0xd0, 0xd0);
+};
+
+} // namespace pumpvale
 
 namespace pumpvale::chart_painting {
 
@@ -35,6 +46,39 @@ struct ChartRecord {
     std::size_t yTicks = 0;
     std::size_t namesLeftOut = 0;
 };
+
+// What a chart's frame shows: its two axes' ranges (the ticks are chosen to fit), how a tick reads, the
+// titles, and the names its curves will bear right of the frame, whose widest sets the room left there.
+struct AxesSpec {
+    chart::Axis x;
+    chart::Axis y;
+    std::function<QString(double)> xText;
+    std::function<QString(double)> yText;
+    double xMinStep = 0; // 1 for whole years
+    QString title;       // above the frame, on two lines where one is too narrow
+    QString xTitle;      // below the x labels
+    QString yTitle;      // turned, left of the y labels
+    QStringList names;
+    bool ticks = true; // false: the frame and the titles alone, when there is nothing to scale
+};
+
+// The frame as drawn, and the scale of each axis in it.
+struct Axes {
+    QRectF frame;
+    chart::Axis x;
+    chart::Axis y;
+    double line = 0; // the text's height, which sets every margin and clearance
+    double pen = 0;  // the curves' base width
+    std::vector<chart::Rect> tickLabels;
+
+    double px(double v) const { return x.at(v, frame.left(), frame.right()); }
+    double py(double v) const { return y.at(v, frame.bottom(), frame.top()); }
+};
+
+// Fills area with the background and draws, with the painter's font, the grid, the frame, the tick
+// labels, the axes' titles and the chart's title. record, when given, gets the frame and the ticks.
+Axes drawFrameAndAxes(QPainter& painter, const QRectF& area, AxesSpec spec, const ChartColours& colours,
+                      ChartRecord* record);
 
 // What a chart gathers to name its curves: what the names must keep clear of (tick labels, dots), the
 // curves drawn, and each name with the point it names.

@@ -4,12 +4,12 @@
 #include "core/report_layout.h"
 #include "ui/artwork.h"
 #include "ui/cost_chart.h"
+#include "ui/keyboard.h"
 #include "ui/metrics.h"
 #include "ui/report_layouts.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -23,6 +23,7 @@ ComparisonWindow::ComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window
     setWindowIcon(artwork::windowIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(metrics::font());
+    keyboard::closeOnEscape(*this);
 
     heading_ = new QLabel(this);
     heading_->setObjectName("Heading");
@@ -105,14 +106,6 @@ void ComparisonWindow::showComparison(const ComparisonContext& context) {
     table_->setMinimumWidth(width);
 
     chart_->setView({costChartData(context.duty), rows, context.units, context.currency, context.selected});
-}
-
-void ComparisonWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace pumpvale

@@ -26,9 +26,6 @@ public:
     // Shows the comparison for context (the window keeps no link to where it came from).
     void showComparison(const ComparisonContext& context);
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     QLabel* heading_ = nullptr;
     QTableWidget* table_ = nullptr;

@@ -24,7 +24,6 @@ const std::array<QColor, kInletSizes.size()> kSizeColours{
     QColor(0xcc, 0x79, 0xa7), QColor(0x00, 0x72, 0xb2), QColor(0xd5, 0x5e, 0x00)};
 // clang-format on
 
-using chart::Axis;
 using chart_painting::toChart;
 using chart_painting::toQt;
 
@@ -96,75 +95,33 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
                    const ChartColours& colours, chart_painting::ChartRecord* record) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(area, colours.background);
     const QFontMetricsF fm(painter.font(), painter.device());
-    const double line = fm.height();
-    const double pen = std::max(1.0, line / 7);
     const UnitSystem units = view.units;
 
+    chart_painting::AxesSpec spec;
     const auto [costLo, costHi] = costRange(view);
-    Axis y = chart::axisRange(costLo, costHi, true, 0.04);
+    spec.y = chart::axisRange(costLo, costHi, true, 0.04);
     const double dutyFlow = flowInUnits(view.data.dutyFlowGpm, units);
-    Axis x = chart::axisRange(std::min(flowInUnits(view.data.lowFlowGpm, units), dutyFlow),
+    spec.x = chart::axisRange(std::min(flowInUnits(view.data.lowFlowGpm, units), dutyFlow),
                               std::max(flowInUnits(view.data.highFlowGpm, units), dutyFlow), true, 0.03);
-
-    // The title and key, on two lines where one is too narrow for them.
-    const QString title =
-        QStringLiteral("Annual cost at %1: solid where the system air suffices, dashed where "
-                       "the pump needs more; dots: the duty point")
-            .arg(comparison_text::pressure(view.data.pressurePsi, units));
-    const int titleLines = fm.horizontalAdvance(title) <= area.width() ? 1 : 2;
-    const double top = area.top() + line * (1.2 + titleLines);
-    const double bottom = area.bottom() - line * 2.8;
-    const auto width = [&](double v) { return fm.horizontalAdvance(chart_painting::tickText(v)); };
-    // Cost labels stand one above another: a line high each, a fifth of a line apart.
-    chart::chooseTicks(y, bottom - top, line * 0.2, line * 0.45, [&](double) { return line; });
-    double labelWidth = 0;
-    for (const double v : y.ticks)
-        labelWidth = std::max(labelWidth, width(v));
-    double gutter = 0;
+    spec.xText = spec.yText = chart_painting::tickText;
+    spec.title = QStringLiteral("Annual cost at %1: solid where the system air suffices, dashed where "
+                                "the pump needs more; dots: the duty point")
+                     .arg(comparison_text::pressure(view.data.pressurePsi, units));
+    spec.xTitle = QStringLiteral("Flow (%1), logarithmic").arg(comparison_text::flowUnit(units));
+    spec.yTitle = QStringLiteral("Annual cost (%1)").arg(view.currency);
     for (const SizeCurve& curve : view.data.sizes)
-        gutter = std::max(gutter, fm.horizontalAdvance(parts::qText(inletSizeName(curve.size))));
-    const QRectF frame(QPointF(area.left() + line * 2 + labelWidth, top),
-                       QPointF(area.right() - gutter - line * 1.2, bottom));
-    // Flow labels side by side, within the frame's width so they never meet the cost labels.
-    chart::chooseTicks(x, frame.width(), line * 0.8, 0, width);
-    const auto px = [&](double flow) { return x.at(flow, frame.left(), frame.right()); };
-    const auto py = [&](double cost) { return y.at(cost, frame.bottom(), frame.top()); };
-
-    // Grid, frame, ticks and axis titles.
-    std::vector<chart::Rect> obstacles;
-    painter.setPen(QPen(colours.grid, 0));
-    for (const double v : x.ticks)
-        painter.drawLine(QPointF(px(v), frame.top()), QPointF(px(v), frame.bottom()));
-    for (const double v : y.ticks)
-        painter.drawLine(QPointF(frame.left(), py(v)), QPointF(frame.right(), py(v)));
-    painter.setPen(QPen(colours.text, 0));
-    painter.drawRect(frame);
-    for (const double v : x.ticks) {
-        const QRectF box(px(v) - width(v) / 2, frame.bottom() + line * 0.2, width(v), line);
-        painter.drawText(box, Qt::AlignCenter, chart_painting::tickText(v));
-        obstacles.push_back(toChart(box));
-    }
-    for (const double v : y.ticks) {
-        const QRectF box(frame.left() - line * 0.3 - width(v), py(v) - line / 2, width(v), line);
-        painter.drawText(box, Qt::AlignCenter, chart_painting::tickText(v));
-        obstacles.push_back(toChart(box));
-    }
-    painter.drawText(QRectF(frame.left(), frame.bottom() + line * 1.4, frame.width(), line), Qt::AlignHCenter,
-                     QStringLiteral("Flow (%1), logarithmic").arg(comparison_text::flowUnit(units)));
-    painter.save();
-    painter.translate(area.left(), frame.center().y());
-    painter.rotate(-90);
-    painter.drawText(QRectF(-frame.height() / 2, 0, frame.height(), line), Qt::AlignHCenter,
-                     QStringLiteral("Annual cost (%1)").arg(view.currency));
-    painter.restore();
-    painter.drawText(QRectF(area.left(), area.top() + line * 0.2, area.width(), titleLines * line),
-                     Qt::AlignHCenter | Qt::TextWordWrap, title);
+        spec.names << parts::qText(inletSizeName(curve.size));
+    const chart_painting::Axes axes =
+        chart_painting::drawFrameAndAxes(painter, area, std::move(spec), colours, record);
+    const QRectF& frame = axes.frame;
+    const double line = axes.line;
+    const double pen = axes.pen;
+    std::vector<chart::Rect> obstacles = axes.tickLabels;
 
     painter.setClipRect(frame.adjusted(-pen * 3, -pen * 3, pen * 3, pen * 3));
     const auto point = [&](const CostSample& s) {
-        return QPointF(px(flowInUnits(s.flowGpm, units)), py(s.annualCost));
+        return QPointF(axes.px(flowInUnits(s.flowGpm, units)), axes.py(s.annualCost));
     };
     std::vector<chart::LabelRequest> requests;
     QStringList names;
@@ -224,7 +181,7 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     painter.setClipping(false);
 
     // The duty point: its flow, and each size's cost there, the selected size's dot last.
-    const double dutyX = px(dutyFlow);
+    const double dutyX = axes.px(dutyFlow);
     painter.setPen(QPen(colours.text, 0, Qt::DotLine));
     painter.drawLine(QPointF(dutyX, frame.top()), QPointF(dutyX, frame.bottom()));
     polylines.push_back({{dutyX, frame.top()}, {dutyX, frame.bottom()}});
@@ -232,7 +189,7 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     for (const std::size_t i : drawingOrder(view)) {
         if (!view.rows[i].costs || !shown(view.rows[i].costs->aoddAnnualCost))
             continue;
-        const QPointF at(dutyX, py(view.rows[i].costs->aoddAnnualCost));
+        const QPointF at(dutyX, axes.py(view.rows[i].costs->aoddAnnualCost));
         const bool chosen = view.selected == view.rows[i].size;
         const double radius = chosen ? r * 1.8 : r;
         painter.setPen(QPen(chosen ? colours.text : kSizeColours[i], pen));
@@ -244,7 +201,7 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     if (shown(view.data.dutyPcAnnualCost)) {
         painter.setBrush(colours.text);
         painter.setPen(Qt::NoPen);
-        const QRectF square(QPointF(dutyX, py(view.data.dutyPcAnnualCost)) - QPointF(r, r),
+        const QRectF square(QPointF(dutyX, axes.py(view.data.dutyPcAnnualCost)) - QPointF(r, r),
                             QSizeF(2 * r, 2 * r));
         painter.drawRect(square);
         obstacles.push_back(toChart(square.adjusted(-pen, -pen, pen, pen)));
@@ -259,10 +216,6 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     for (const auto& [end, name] : sizeEnds)
         if (!(view.selected && name == parts::qText(inletSizeName(*view.selected))))
             nameEnd(end, name);
-    if (record != nullptr) {
-        record->xTicks = x.ticks.size();
-        record->yTicks = y.ticks.size();
-    }
     chart_painting::placeAndDrawNames(
         painter, {std::move(obstacles), std::move(polylines), std::move(requests), std::move(names)}, frame,
         area, pen, line, colours.text, colours.background, record);

@@ -28,12 +28,6 @@ struct CostChartView {
     std::optional<InletSize> selected;
 };
 
-struct ChartColours {
-    QColor background = Qt::white;
-    QColor text = Qt::black;
-    QColor grid = QColor(0xd0, 0xd0, 0xd0);
-};
-
 // Draws the chart into area with the painter's current font as its base font.
 void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& view,
                    const ChartColours& colours);

@@ -29,11 +29,9 @@ InletComparisonHook::InletComparisonHook(QWidget& window, const MainWindowContro
     for (QRadioButton* option : c.inletOptions())
         connect(option, &QRadioButton::toggled, this, &InletComparisonHook::refresh);
 
-    action_ = new QAction(qText(keys::kCompare.action), &window);
+    action_ = addKeyedAction(window, keys::kCompare);
     action_->setObjectName("CompareInletSizes");
-    action_->setShortcut(keySequence(keys::kCompare));
     action_->setEnabled(false);
-    window.addAction(action_);
     c.Frame5->setContextMenuPolicy(Qt::ActionsContextMenu);
     c.Frame5->addAction(action_);
     c.Frame5->setToolTip(offeredActions({keys::kCompare}, "here"));

@@ -17,11 +17,6 @@
 
 namespace pumpvale {
 
-QKeySequence keySequence(const KeyEntry& entry) {
-    return QKeySequence::fromString(QString::fromUtf8(entry.keys.data(), qsizetype(entry.keys.size())),
-                                    QKeySequence::PortableText);
-}
-
 QString offeredActions(std::initializer_list<KeyEntry> actions, const QString& where) {
     QStringList offers;
     for (const KeyEntry& action : actions)

@@ -71,6 +71,7 @@ void MessageBoxSink::show(const Message& message) {
     const std::string_view title = message.title.empty() ? kApplicationTitle : message.title;
     const auto icon = message.icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon;
     QMessageBox box(icon, qText(title), qText(message.text), QMessageBox::Ok, parent_);
+    box.setObjectName(qText(messageIdName(message.id))); // what the message is, whatever its words
     // The texts keep their double blanks and are never markup.
     box.setTextFormat(Qt::PlainText);
     if (parent_ != nullptr)

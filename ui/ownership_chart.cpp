@@ -14,7 +14,6 @@
 namespace pumpvale {
 namespace {
 
-using chart::Axis;
 using chart_painting::toChart;
 using chart_painting::toQt;
 
@@ -63,11 +62,7 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor& background = colours.background;
     const QColor& text = colours.text;
-    const QColor& grid = colours.grid;
-    painter.fillRect(area, background);
     const QFontMetricsF fm(painter.font(), painter.device());
-    const double line = fm.height();
-    const double pen = std::max(1.0, line / 7);
     const QLocale locale;
 
     const std::size_t n = drawableYears(data);
@@ -79,70 +74,30 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
             lo = std::min(lo, v);
             hi = std::max(hi, v);
         }
-    Axis x = chart::axisRange(0, lastYear, false, 0.03);
-    Axis y = chart::axisRange(lo, hi, false, 0.05);
-
-    const QString title = QStringLiteral("Cost of ownership over the years: price, energy and maintenance");
-    const double top = area.top() + line * 1.6;
-    const double bottom = area.bottom() - line * 2.8;
-    const auto moneyText = [](double v) { return comparison_text::money(v); };
-    const auto yearText = [&](double v) { return locale.toString(std::lround(v)); };
-    chart::chooseTicks(y, bottom - top, line * 0.2, line * 0.45, [&](double) { return line; });
-    double labelWidth = 0;
-    for (const double v : y.ticks)
-        labelWidth = std::max(labelWidth, fm.horizontalAdvance(moneyText(v)));
-    const double gutter = fm.horizontalAdvance(QStringLiteral("AODD pump")) + line * 1.2;
-    const QRectF frame(QPointF(area.left() + line * 2 + labelWidth, top),
-                       QPointF(area.right() - gutter, bottom));
-    chart::chooseTicks(
-        x, frame.width(), line * 0.8, 0, [&](double v) { return fm.horizontalAdvance(yearText(v)); }, 1);
-    const auto px = [&](double year) { return x.at(year, frame.left(), frame.right()); };
-    const auto py = [&](double cost) { return y.at(cost, frame.bottom(), frame.top()); };
-
-    // Grid, frame, ticks and axis titles.
-    std::vector<chart::Rect> obstacles;
-    if (n > 0) {
-        painter.setPen(QPen(grid, 0));
-        for (const double v : x.ticks)
-            painter.drawLine(QPointF(px(v), frame.top()), QPointF(px(v), frame.bottom()));
-        for (const double v : y.ticks)
-            painter.drawLine(QPointF(frame.left(), py(v)), QPointF(frame.right(), py(v)));
-    }
-    painter.setPen(QPen(text, 0));
-    painter.drawRect(frame);
-    if (n > 0) {
-        for (const double v : x.ticks) {
-            const double w = fm.horizontalAdvance(yearText(v));
-            const QRectF box(px(v) - w / 2, frame.bottom() + line * 0.2, w, line);
-            painter.drawText(box, Qt::AlignCenter, yearText(v));
-            obstacles.push_back(toChart(box));
-        }
-        for (const double v : y.ticks) {
-            const double w = fm.horizontalAdvance(moneyText(v));
-            const QRectF box(frame.left() - line * 0.3 - w, py(v) - line / 2, w, line);
-            painter.drawText(box, Qt::AlignCenter, moneyText(v));
-            obstacles.push_back(toChart(box));
-        }
-    }
-    painter.drawText(QRectF(frame.left(), frame.bottom() + line * 1.4, frame.width(), line), Qt::AlignHCenter,
-                     QStringLiteral("Years in service"));
-    painter.save();
-    painter.translate(area.left(), frame.center().y());
-    painter.rotate(-90);
-    painter.drawText(QRectF(-frame.height() / 2, 0, frame.height(), line), Qt::AlignHCenter,
-                     data.currency.isEmpty() ? QStringLiteral("Cumulative cost")
-                                             : QStringLiteral("Cumulative cost (%1)").arg(data.currency));
-    painter.restore();
-    painter.drawText(QRectF(area.left(), area.top() + line * 0.2, area.width(), line), Qt::AlignHCenter,
-                     title);
+    chart_painting::AxesSpec spec;
+    spec.x = chart::axisRange(0, lastYear, false, 0.03);
+    spec.y = chart::axisRange(lo, hi, false, 0.05);
+    spec.xText = [&](double v) { return locale.toString(std::lround(v)); };
+    spec.yText = [](double v) { return comparison_text::money(v); };
+    spec.xMinStep = 1;
+    spec.title = QStringLiteral("Cost of ownership over the years: price, energy and maintenance");
+    spec.xTitle = QStringLiteral("Years in service");
+    spec.yTitle = data.currency.isEmpty() ? QStringLiteral("Cumulative cost")
+                                          : QStringLiteral("Cumulative cost (%1)").arg(data.currency);
+    spec.names = {QStringLiteral("AODD pump")};
+    spec.ticks = n > 0;
+    const chart_painting::Axes axes =
+        chart_painting::drawFrameAndAxes(painter, area, std::move(spec), colours, record);
+    const QRectF& frame = axes.frame;
+    const double line = axes.line;
+    const double pen = axes.pen;
+    std::vector<chart::Rect> obstacles = axes.tickLabels;
 
     if (n == 0) {
         const bool empty = data.pcCumulative.empty() || data.aoddCumulative.empty();
         painter.drawText(frame.adjusted(line, line, -line, -line), Qt::AlignCenter | Qt::TextWordWrap,
                          empty ? QStringLiteral("No costs to draw.")
                                : QStringLiteral("No costs to draw: some figures are not finite numbers."));
-        if (record != nullptr)
-            record->frame = frame;
         painter.restore();
         return;
     }
@@ -155,7 +110,7 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
         QPainterPath path;
         curves.emplace_back();
         for (std::size_t k = 0; k < n; ++k) {
-            const QPointF at(px(static_cast<double>(k)), py(costs[k]));
+            const QPointF at(axes.px(static_cast<double>(k)), axes.py(costs[k]));
             k == 0 ? path.moveTo(at) : path.lineTo(at);
             curves.back().push_back({at.x(), at.y()});
         }
@@ -182,7 +137,8 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
     };
     if (data.breakEvenYear && std::isfinite(*data.breakEvenYear) && *data.breakEvenYear >= 0 &&
         *data.breakEvenYear <= static_cast<double>(n - 1)) {
-        const QPointF at(px(*data.breakEvenYear), py(pcCostAt(data.pcCumulative, *data.breakEvenYear)));
+        const QPointF at(axes.px(*data.breakEvenYear),
+                         axes.py(pcCostAt(data.pcCumulative, *data.breakEvenYear)));
         const double radius = r * 2.4;
         painter.setPen(QPen(text, pen));
         painter.setBrush(background);
@@ -200,10 +156,6 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
     name(end(curves[1]), QStringLiteral("PC pump"));
     name(end(curves[0]), QStringLiteral("AODD pump"));
 
-    if (record != nullptr) {
-        record->xTicks = x.ticks.size();
-        record->yTicks = y.ticks.size();
-    }
     chart_painting::placeAndDrawNames(
         painter, {std::move(obstacles), std::move(curves), std::move(requests), std::move(names)}, frame,
         area, pen, line, text, background, record);

@@ -33,20 +33,11 @@ namespace {
 
 constexpr std::array kAmounts{ResultAmount::AoddCost, ResultAmount::PcCost, ResultAmount::Savings};
 
-// An action of the window, named and keyed as the "Keys and Actions" list says; standard, when given,
-// adds the desktop's other keys for the same command (Ctrl+Insert for Copy, say).
+// An action of the window from the key table, off until a result is shown.
 QAction* addAction(QWidget& window, const KeyEntry& entry,
-                   std::optional<QKeySequence::StandardKey> standard = std::nullopt) {
-    auto* action =
-        new QAction(QString::fromUtf8(entry.action.data(), qsizetype(entry.action.size())), &window);
-    QList<QKeySequence> keys{keySequence(entry)};
-    if (standard)
-        for (const QKeySequence& key : QKeySequence::keyBindings(*standard))
-            if (!keys.contains(key))
-                keys << key;
-    action->setShortcuts(keys);
+                   QKeySequence::StandardKey standard = QKeySequence::UnknownKey) {
+    QAction* action = addKeyedAction(window, entry, standard);
     action->setEnabled(false);
-    window.addAction(action);
     return action;
 }
 
@@ -159,7 +150,7 @@ void ResultsActions::printReport() {
     QString failure;
     if (printing::printWithDialog(over, localePageSize(QLocale()), shown, &failure) ==
         printing::Outcome::Failed)
-        tellFailure(failure, "Print Report", over);
+        tellFailure(MessageId::ReportNotPrinted, failure, "Print Report", over);
 }
 
 printing::Outcome ResultsActions::printReportToPdf(const QString& path) const {
@@ -186,14 +177,14 @@ void ResultsActions::exportReport() {
     if (!chosen)
         return;
     if (const std::optional<QString> failure = report_export::write(chosen->path, chosen->format, page()))
-        tellFailure(*failure, "Export Report", over);
+        tellFailure(MessageId::ReportNotExported, *failure, "Export Report", over);
 }
 
-void ResultsActions::tellFailure(const QString& text, const char* title, QWidget* over) {
+void ResultsActions::tellFailure(MessageId id, const QString& text, const char* title, QWidget* over) {
     // A sink may keep the message, which only points at its text.
     failure_ = text.toStdString();
     if (sink_ != nullptr)
-        sink_->show({failure_, title});
+        sink_->show({id, failure_, title});
     else
         QMessageBox::warning(over, QString::fromLatin1(title), text);
 }

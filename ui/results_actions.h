@@ -79,7 +79,7 @@ private:
     void resultsChanged();
     void showBoxMenu(QLineEdit& box, QPoint where);
     // A print's or an export's failure, through the sink, or in a box over over when there is none.
-    void tellFailure(const QString& text, const char* title, QWidget* over);
+    void tellFailure(MessageId id, const QString& text, const char* title, QWidget* over);
 
     QWidget& window_;
     Workflow& workflow_;

@@ -1,6 +1,7 @@
 #include "ui/savings_window.h"
 
 #include "core/life_cycle_report.h"
+#include "ui/keyboard.h"
 #include "ui/metrics.h"
 #include "ui/report_layouts.h"
 #include "ui/workflow.h"
@@ -9,7 +10,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -130,6 +130,7 @@ SavingsWindow::SavingsWindow(QWidget& owner, Workflow& workflow)
     setWindowTitle("Savings Over Time");
     setWindowIcon(owner.windowIcon());
     setFont(metrics::font());
+    keyboard::closeOnEscape(*this);
 
     heading_ = new QLabel(this);
     heading_->setObjectName("Heading");
@@ -299,14 +300,6 @@ void SavingsWindow::render() {
                     Headers::Narrow);
     fitTable();
     chart_->setData(ownershipChartOf(outcome).value_or(OwnershipChartData{{}, {}, std::nullopt, currency}));
-}
-
-void SavingsWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace pumpvale

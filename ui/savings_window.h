@@ -46,9 +46,6 @@ signals:
     // An entry changed what the report holds.
     void entriesChanged();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void buildEntries(QWidget& group);
     void buildOutputs(QWidget& group);

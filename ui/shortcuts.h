@@ -2,10 +2,12 @@
 // here, the "Keys and Actions" window lists them, and a test holds the manual page to them.
 #pragma once
 
+#include <QKeySequence>
 #include <array>
 #include <string_view>
 
-class QKeySequence;
+class QAction;
+class QWidget;
 
 namespace pumpvale {
 
@@ -47,5 +49,11 @@ inline constexpr std::array kMovingKeys{
 
 // The key of an action entry.
 QKeySequence keySequence(const KeyEntry& entry);
+
+// The one way an action is made from the table: an action of window, named and keyed as entry says,
+// added to the window so that its key works there. standard, when given, adds the desktop's other keys
+// for the same command (Ctrl+Insert for Copy, say).
+QAction* addKeyedAction(QWidget& window, const KeyEntry& entry,
+                        QKeySequence::StandardKey standard = QKeySequence::UnknownKey);
 
 } // namespace pumpvale

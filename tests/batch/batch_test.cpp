@@ -100,6 +100,14 @@ double number(const std::string& cell) {
     return value;
 }
 
+// Each message as f writes it, joined by " | ".
+template <class F> std::string joined(const Messages& messages, F f) {
+    std::string out;
+    for (const Message& m : messages)
+        out += (out.empty() ? "" : " | ") + f(m);
+    return out;
+}
+
 const std::string kHeader = "units,pc_stages,pressure,flow,air_pressure,weeks,days,hours,currency,inlet\n";
 
 // Every row of the example as the core costs it, figure for figure and bit for bit.
@@ -124,6 +132,7 @@ TEST_F(BatchProgram, ExampleListIsCostedAsTheWindowCostsIt) {
         if (!row.point) {
             EXPECT_EQ(out.at("status"), "refused");
             EXPECT_EQ(out.at("messages"), "ERROR: " + row.refusal);
+            EXPECT_EQ(out.at("message_ids"), "row_not_read");
             continue;
         }
         const cases::WindowRun expected = cases::runAsTheWindow(*row.point);
@@ -139,7 +148,10 @@ TEST_F(BatchProgram, ExampleListIsCostedAsTheWindowCostsIt) {
         if (expected.demand) {
             EXPECT_EQ(number(out.at("air_consumption_scfm")), expected.demand->airConsumptionScfm);
         }
-        EXPECT_EQ(out.at("messages").empty(), expected.messages.empty());
+        EXPECT_EQ(out.at("messages"), joined(expected.messages, messageLine));
+        EXPECT_EQ(out.at("message_ids"), joined(expected.messages, [](const Message& m) {
+                      return std::string(messageIdName(m.id));
+                  }));
     }
     EXPECT_EQ(i, rows.size());
     // The example shows every status.
@@ -189,10 +201,10 @@ TEST_F(BatchProgram, EveryInletAddsFourColumnsForEachSize) {
     const Outcome result = run("--all-inlets", kHeader + "English,1,60,10,90,52,7,24,US Dollars,1\n");
     const auto rows = table(result.out);
     ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].size(), 10u + 7u + 24u);
-    EXPECT_EQ(rows[0].at("inlet_1_verdict"), "serves");
+    EXPECT_EQ(rows[0].size(), 10u + 8u + 24u);
+    EXPECT_EQ(rows[0].at("inlet_1_verdict"), verdictId(InletVerdict::Serves));
     EXPECT_EQ(rows[0].at("inlet_1_aodd_annual_cost"), rows[0].at("aodd_annual_cost"));
-    EXPECT_EQ(rows[0].at("inlet_1/4_verdict"), "cannot serve");
+    EXPECT_EQ(rows[0].at("inlet_1/4_verdict"), verdictId(InletVerdict::OutsideItsData));
     EXPECT_EQ(rows[0].at("inlet_1/4_aodd_annual_cost"), "");
 }
 

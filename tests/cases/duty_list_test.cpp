@@ -238,10 +238,7 @@ TEST(DutyList, OneRowDutyListReadsBackAsWhatTheWindowRead) {
     EXPECT_EQ(read.rows[0].cells.back(), "P-7, \"east\"");
 }
 
-TEST(DutyList, NumbersAreWrittenExactlyAndInFull) {
-    EXPECT_EQ(exactNumber(0.1 + 0.2), "0.30000000000000004");
-    EXPECT_EQ(exactNumber(1173.1778068845447), "1173.1778068845447");
-    EXPECT_EQ(exactNumber(1e300 * 1e10), "");
+TEST(DutyList, ColumnsAreNamedByTheirSpreadsheetLetters) {
     EXPECT_EQ(columnLetters(0) + columnLetters(25) + columnLetters(26) + columnLetters(701), "AZAAZZ");
 }
 

@@ -1,5 +1,7 @@
 #include "core/cost.h"
+#include "core/number_format.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -43,6 +45,14 @@ TEST(StandardFormatLocale, UsesTheGivenSeparators) {
     EXPECT_EQ(formatStandard(-1234567.891, ",", "."), "-1.234.567,89");
     EXPECT_EQ(formatStandard(12345.678, ",", "\u202F"), "12\u202F345,68"); // narrow no-break space
     EXPECT_EQ(formatStandard(12.5, ".", ""), "12.50");
+}
+
+// For files: in full, as it reads back; a cell left empty rather than "inf".
+TEST(ExactNumber, ShortestThatReadsBackAndNothingForInfinity) {
+    EXPECT_EQ(exactNumber(0.1 + 0.2), "0.30000000000000004");
+    EXPECT_EQ(exactNumber(1173.1778068845447), "1173.1778068845447");
+    EXPECT_EQ(exactNumber(1e300 * 1e10), "");
+    EXPECT_EQ(exactNumber(std::nan("")), "");
 }
 
 } // namespace

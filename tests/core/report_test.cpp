@@ -125,11 +125,37 @@ TEST(CalculationReport, PcOnlyResultSaysWhichRuleMadeIt) {
     EXPECT_EQ(formatValue(report.find("flow-entered")->value, {}), "946.353");
     EXPECT_EQ(report.find("flow-entered")->unit, "l/min");
     EXPECT_EQ(formatValue(report.find("fluid-pressure-entered")->value, {}), "4.13685");
-    EXPECT_EQ(report.find("pc-only-reason")->value.text,
-              "The flow lies outside the AODD pumps' data (0.5 to 200 GPM).");
     for (const char* absent : {"aodd-annual-cost", "total-savings", "inlet-size", "compression-ratio",
                                "air-consumption", "compressor-efficiency"})
         EXPECT_EQ(report.find(absent), nullptr) << absent;
+}
+
+// The reason quotes the AODD pumps' ranges in the case's units: an S.I. report read "(0.5 to 200 GPM)".
+TEST(CalculationReport, PcOnlyReasonQuotesTheRangesInTheCasesUnits) {
+    struct Case {
+        UnitSystem units;
+        bool pressureOut;
+        bool flowOut;
+        const char* reason;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {UnitSystem::English, false, true, "The flow lies outside the AODD pumps' data (0.5 to 200 GPM)."},
+        {UnitSystem::English, true, false, "The fluid pressure lies outside the AODD pumps' data (20 to 100 psi)."},
+        {UnitSystem::SI,      false, true, "The flow lies outside the AODD pumps' data (1.893 to 757 l/min)."},
+        {UnitSystem::SI,      true,  true, "The fluid pressure lies outside the AODD pumps' data (1.38 to 6.89 Bar). "
+                                           "The flow lies outside the AODD pumps' data (1.893 to 757 l/min)."},
+    };
+    // clang-format on
+    for (const Case& k : cases) {
+        WorkedExample example;
+        example.c.unitSystem = k.units;
+        example.c.aoddPressureOutOfRange = k.pressureOut;
+        example.c.aoddFlowOutOfRange = k.flowOut;
+        example.c.pcCostOnly = true;
+        const CalculationReport report = buildCalculationReport(example.c, example.costs);
+        EXPECT_EQ(report.find("pc-only-reason")->value.text, k.reason);
+    }
 }
 
 TEST(CalculationReport, ThreeInchPcOnlyKeepsItsOperatingPoint) {

@@ -105,6 +105,7 @@ TEST_F(InletComparisonTest, CtrlIOpensOneWindowOnlyOnceStepOneIsAccepted) {
     EXPECT_EQ(cell(2, 0), "1 inch");
     EXPECT_EQ(cell(3, 0), "1 1/2 inch (selected)");
 
+    QApplication::setActiveWindow(comparison()); // a key goes to the active window
     QTest::keyClick(comparison(), Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(comparison(), nullptr);

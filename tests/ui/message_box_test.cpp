@@ -12,6 +12,7 @@ namespace pumpvale::testing {
 namespace {
 
 struct ShownBox {
+    QString id; // the message's, as the box's object name
     QString text;
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -26,7 +27,8 @@ public:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr)
                 return;
-            shown.push_back({box->text(), box->windowTitle(), box->icon(), box->standardButtons()});
+            shown.push_back(
+                {box->objectName(), box->text(), box->windowTitle(), box->icon(), box->standardButtons()});
             box->button(QMessageBox::Ok)->click();
         });
         timer_.start(10);
@@ -42,6 +44,7 @@ TEST(MessageBox, ShowsAnErrorWithItsTitleTheStopIconAndOk) {
     BoxAnswerer answerer;
     MessageBoxSink(&parent).show(msg::kSecondLaw);
     ASSERT_EQ(answerer.shown.size(), 1u);
+    EXPECT_EQ(answerer.shown[0].id.toStdString(), "second_law");
     EXPECT_EQ(answerer.shown[0].text.toStdString(), msg::kSecondLaw.text);
     EXPECT_EQ(answerer.shown[0].title, "ERROR");
     EXPECT_EQ(answerer.shown[0].icon, QMessageBox::Critical);
@@ -66,6 +69,7 @@ TEST(MessageBox, WindowShowsAnEditWarningAsAModalBox) {
     QTest::mouseClick(window.findChild<QWidget*>("Option9"), Qt::LeftButton, {}, QPoint(10, 10));
     QTest::keyClicks(window.findChild<QWidget*>("Text1"), "15");
     ASSERT_EQ(answerer.shown.size(), 1u);
+    EXPECT_EQ(answerer.shown[0].id.toStdString(), messageIdName(MessageId::PressureBelowAoddRange));
     EXPECT_EQ(answerer.shown[0].text.toStdString(), msg::kPressureBelowAoddRange.text);
     EXPECT_EQ(answerer.shown[0].title, "WARNING");
     EXPECT_EQ(answerer.shown[0].icon, QMessageBox::Critical);

@@ -104,6 +104,7 @@ TEST_F(MainWindowTest, SavingsOverTimeShowsThePaybackOfTheResult) {
         ui.click(step);
     EXPECT_EQ(box(window, "NetSavingBox"), "492.83");
     EXPECT_EQ(box(window, "PaybackBox"), "3.0");
+    QApplication::setActiveWindow(&window); // a key goes to the active window
     QTest::keyClick(window.findChild<QLineEdit*>("YearsEntry"), Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(&savingsWindow(ui), &window);

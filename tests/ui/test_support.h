@@ -16,9 +16,9 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 
 namespace pumpvale {
 
-// Messages print as their text in failure reports.
+// Messages print as their id and text in failure reports.
 inline void PrintTo(const Message& message, std::ostream* os) {
-    *os << '"' << message.text << '"';
+    *os << messageIdName(message.id) << " \"" << message.text << '"';
 }
 
 namespace testing {

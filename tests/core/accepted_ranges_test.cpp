@@ -1,7 +1,8 @@
-// The accepted ranges in words, against the rules that accept and refuse, and against the README and the
-// manual page, which state them too.
-#include "checks/accepted_ranges.h"
-#include "checks/limits.h"
+// The accepted ranges in words, against the rules that accept and refuse, and against the messages, the
+// README and the manual page, which state them too.
+#include "core/accepted_ranges.h"
+#include "core/limits.h"
+#include "core/messages.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -63,6 +64,54 @@ TEST(AcceptedRanges, EnglishFiguresAreTheLimitsAsWritten) {
     // The program's own warning rounds 0.5 GPM to 1.89 l/min, which lies outside the AODD data; inward,
     // within 0.1 %, it reads 1.893.
     EXPECT_EQ(ranges::aoddFlow(UnitSystem::SI), "1.893 to 757 l/min");
+}
+
+// The program's own messages keep their words; each figure they quote is the limit's.
+struct QuotedLimit {
+    Message message;
+    bool pressure; // else a flow
+    double limit;
+};
+
+// clang-format off
+const QuotedLimit kQuotedLimits[] = {
+    {msg::kFlowBelowPcRange,       false, limits::kMaxTooSmallPcFlowGpm},
+    {msg::kFlowAbovePcRange,       false, limits::kMaxPcFlowGpm},
+    {msg::kPressureBelowPcRange,   true,  limits::kMinPcPressurePsi},
+    {msg::kPressureBelowPcRange,   true,  limits::kMinAoddPressurePsi},
+    {msg::kOneStageTooHigh,        true,  limits::kMaxOneStagePsi},
+    {msg::kTwoStageTooHigh,        true,  limits::kMaxTwoStagePsi},
+    {msg::kAirPressureTooHigh,     true,  limits::kMaxAirPressurePsi},
+    {msg::kPressureBelowAoddRange, true,  limits::kMinAoddPressurePsi},
+    {msg::kPressureAboveAoddRange, true,  limits::kMaxAoddPressurePsi},
+    {msg::kFlowBelowAoddRange,     false, limits::kMinAoddFlowGpm},
+    {msg::kFlowAboveAoddRange,     false, limits::kMaxAoddFlowGpm},
+};
+// clang-format on
+
+std::string upper(std::string_view text) {
+    std::string out(text);
+    for (char& ch : out)
+        ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    return out;
+}
+
+TEST(AcceptedRanges, MessagesQuoteTheLimits) {
+    for (const QuotedLimit& q : kQuotedLimits) {
+        const std::string figure = q.pressure ? ranges::pressure(q.limit, UnitSystem::English, Bound::Lower)
+                                              : ranges::flow(q.limit, UnitSystem::English, Bound::Lower);
+        EXPECT_NE(upper(q.message.text).find(upper(figure)), std::string::npos)
+            << figure << ": " << q.message.text;
+    }
+    EXPECT_NE(
+        msg::kTooManyWeeks.text.find(std::to_string(static_cast<int>(limits::kMaxWeeksPerYear)) + " weeks"),
+        std::string_view::npos);
+    EXPECT_NE(
+        msg::kTooManyDays.text.find(std::to_string(static_cast<int>(limits::kMaxDaysPerWeek)) + " days"),
+        std::string_view::npos);
+    EXPECT_NE(
+        msg::kTooManyHours.text.find(std::to_string(static_cast<int>(limits::kMaxHoursPerDay)) + " hours"),
+        std::string_view::npos);
 }
 
 std::string fileText(const char* path) {

@@ -1,6 +1,6 @@
-#include "checks/accepted_ranges.h"
+#include "core/accepted_ranges.h"
 
-#include "checks/limits.h"
+#include "core/limits.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-// The accepted ranges of the operating data in words, made from the limits (checks/limits.h) so that
+// The accepted ranges of the operating data in words, made from the limits (core/limits.h) so that
 // every place that states them (the entries' accessible descriptions, the README, the manual page, held
 // to these by a test) says the same. English figures are the limits as written. S.I. figures are
 // converted and rounded inward to four significant digits: a lower bound up, an upper bound down, so

@@ -1,5 +1,6 @@
-// The fixed limits of the operating data, shared by the edit checks and by closing step one. Stored
-// (English) units: psi gauge, US GPM.
+// The fixed limits of the program's entries, written once: the rules that accept and refuse read them,
+// and every text that states a range (a message, an entry's description, a report row, the README's
+// table by a test) is made from them or held to them. Stored (English) units: psi gauge, US GPM.
 #pragma once
 
 #include "core/messages.h"
@@ -42,3 +43,14 @@ inline std::optional<Message> positiveUpTo(double value, double most, const Mess
 }
 
 } // namespace pumpvale::limits
+
+// The entries of "Savings Over Time".
+namespace pumpvale::life_cycle_limits {
+// clang-format off
+inline constexpr double kMaxMoney           = 1e12; // a price or a yearly maintenance, any currency (cents, yen)
+inline constexpr int    kMinYears           = 1;
+inline constexpr int    kMaxYears           = 50;
+inline constexpr double kMaxDiscountRatePct = 100;  // percent a year
+inline constexpr double kMaxKgCo2ePerKwh    = 2;    // above the dirtiest lignite plant's, about 1.2
+// clang-format on
+} // namespace pumpvale::life_cycle_limits

@@ -1,0 +1,44 @@
+// The rule of each "Savings Over Time" entry on a number, from the limits (core/limits.h). The entries'
+// check reads the texts through it, and the payback checks the numbers it is given by it, so the two
+// never disagree on what is accepted.
+#pragma once
+
+#include "core/limits.h"
+#include "core/messages.h"
+
+#include <array>
+#include <optional>
+
+namespace pumpvale {
+
+enum class LifeCycleField {
+    PcPrice,
+    AoddPrice,
+    PcMaintenance,
+    AoddMaintenance,
+    Years,
+    DiscountRate,
+    EmissionFactor
+};
+
+// What an empty entry stands for.
+enum class WhenEmpty { Refused, Zero, NotGiven };
+
+struct LifeCycleRule {
+    LifeCycleField field;
+    WhenEmpty whenEmpty;
+    double most;   // the least is 0 but for the years
+    Message enter; // the entry is no number, or (the years) not a whole one in range
+    Message range; // the number lies outside 0 to most
+};
+
+inline constexpr std::size_t kLifeCycleFieldCount = 7;
+
+// The rules in the entries' order, which is that of LifeCycleField.
+const std::array<LifeCycleRule, kLifeCycleFieldCount>& lifeCycleRules();
+
+// The rule of one field on a number: refused when not finite, outside its range, or (the years) not
+// whole. The message says what to enter.
+std::optional<Message> lifeCycleRule(LifeCycleField field, double value);
+
+} // namespace pumpvale
