@@ -16,8 +16,6 @@ namespace {
 
 using cases::appendCell;
 
-constexpr std::string_view kStatusNames[] = {"costed", "pc_only", "refused"};
-
 // As cases::exactNumber writes it, straight into the line.
 void appendNumber(std::string& line, double value) {
     line += ',';
@@ -66,7 +64,7 @@ void appendMessages(std::string& line, const Messages& messages) {
 }
 
 void appendResults(std::string& line, const cases::WindowRun& run) {
-    line += kStatusNames[static_cast<std::size_t>(run.status)];
+    line += cases::statusId(run.status);
     line += ',';
     appendMessages(line, run.messages);
     if (run.costs && run.status == cases::RunStatus::Costed)
@@ -148,9 +146,13 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, std::ostream& errors,
             appendEmpty(line, kResultColumns.size() - 2);
             if (options.allInlets)
                 appendEmpty(line, kInletSizes.size() * kInletColumns.size());
+            if (options.totals)
+                summary.totals.add(cases::refusedRow());
         } else {
             const cases::WindowRun run = cases::runAsTheWindow(*row.point, options.allInlets);
             ++(run.status == cases::RunStatus::Refused ? summary.refused : summary.costed);
+            if (options.totals)
+                summary.totals.add(cases::plantFigures(run, reader.caseOf(row)));
             appendResults(line, run);
             if (options.allInlets)
                 appendInlets(line, run.inlets);
