@@ -1,10 +1,10 @@
 #include "ui/case_files.h"
 
 #include "core/messages.h"
-#include "ui/case_picker.h"
 #include "ui/form2_controls.h"
 #include "ui/keys_window.h"
 #include "ui/message_sink.h"
+#include "ui/plant_window.h"
 #include "ui/shortcuts.h"
 #include "ui/window_parts.h"
 #include "ui/workflow.h"
@@ -35,9 +35,6 @@ namespace pumpvale {
 namespace {
 
 using parts::qText;
-
-// A plant survey is dozens of rows; a list past this is for pumpvale-batch, not a list to choose from.
-constexpr std::size_t kMaxRowsToChoose = 10000;
 
 constexpr const char* kFilter = "Duty lists (*.csv);;All files (*)";
 
@@ -154,11 +151,7 @@ bool CaseFiles::saveTo(const QString& path) {
 }
 
 bool CaseFiles::openFile(const QString& path, std::optional<std::size_t> row) {
-    const auto refuse = [&](const QString& reason) {
-        showFailure(QStringLiteral("The case could not be opened from \"%1\": %2").arg(shown(path), reason),
-                    "Open Case");
-        return false;
-    };
+    const auto refuse = [&](const QString& reason) { return refuseOpening(path, reason); };
     // QFile says why a file cannot be read (missing, a folder, no permission); the stream reads it.
     QFile probe(path);
     if (QFileInfo(path).isDir() || !probe.open(QIODevice::ReadOnly))
@@ -172,41 +165,42 @@ bool CaseFiles::openFile(const QString& path, std::optional<std::size_t> row) {
                           ? qText(error->text)
                           : QStringLiteral("line %1: %2").arg(error->line).arg(qText(error->text)));
 
+    // The row asked for, or the first two: a file of several rows opens in the plant list, which reads
+    // it whole off the window's thread.
     std::vector<cases::DutyRow> rows;
     cases::DutyRow read;
-    while (rows.size() <= kMaxRowsToChoose && reader.next(read))
-        rows.push_back(read);
+    while ((row ? rows.empty() : rows.size() < 2) && reader.next(read))
+        if (!row || read.row == *row)
+            rows.push_back(read);
     if (const auto& error = reader.error())
         return refuse(QStringLiteral("line %1: %2").arg(error->line).arg(qText(error->text)));
     if (rows.empty())
-        return refuse(QStringLiteral("it holds a header row and no duty point."));
-    if (rows.size() > kMaxRowsToChoose)
-        return refuse(QStringLiteral("it holds more than %1 duty points, too many to choose from; "
-                                     "pumpvale-batch costs a list of any length.")
-                          .arg(kMaxRowsToChoose));
-
-    std::size_t chosen = 0;
-    if (row) {
-        const auto found =
-            std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.row == *row; });
-        if (found == rows.end())
-            return refuse(QStringLiteral("it has no duty point in row %1.").arg(*row));
-        chosen = static_cast<std::size_t>(found - rows.begin());
-    } else if (rows.size() > 1) {
-        CasePicker picker(QFileInfo(path).fileName(), reader.header(), rows, &window_);
-        if (picker.exec() != QDialog::Accepted)
-            return false;
-        chosen = picker.chosen();
+        return refuse(row ? QStringLiteral("it has no duty point in row %1.").arg(*row)
+                          : QStringLiteral("it holds a header row and no duty point."));
+    if (rows.size() > 1) {
+        auto* list = new PlantWindow(window_, path, [this, path](const cases::DutyRow& r, const Case& c) {
+            openRow(path, r, c, true);
+        });
+        list->show();
+        return true;
     }
-    const cases::DutyRow& taken = rows[chosen];
-    if (!taken.point)
-        return refuse(qText(taken.refusal));
+    return openRow(path, rows.front(), reader.caseOf(rows.front()), row.has_value());
+}
 
+bool CaseFiles::openRow(const QString& path, const cases::DutyRow& row, const Case& c, bool fromList) {
+    if (!row.point)
+        return refuseOpening(path, qText(row.refusal));
     openedFrom_ = QFileInfo(path).absoluteFilePath();
-    openedRow_ = taken.row;
-    openedFromList_ = rows.size() > 1;
-    workflow_.open(reader.caseOf(taken));
+    openedRow_ = row.row;
+    openedFromList_ = fromList;
+    workflow_.open(c);
     return true;
+}
+
+bool CaseFiles::refuseOpening(const QString& path, const QString& reason) {
+    showFailure(QStringLiteral("The case could not be opened from \"%1\": %2").arg(shown(path), reason),
+                "Open Case");
+    return false;
 }
 
 const CarriedCells& CaseFiles::carried() const {

@@ -82,8 +82,9 @@ std::optional<QString> write(const QString& path, Format format, const ReportPag
             break;
         }
         case Format::Csv: {
-            const QByteArray bytes = QByteArray::fromStdString(reportCsv(page.layout));
-            written = file.write(bytes) == bytes.size();
+            const std::string layoutCsv = page.figuresCsv ? std::string() : reportCsv(page.layout);
+            const std::string& text = page.figuresCsv ? *page.figuresCsv : layoutCsv;
+            written = file.write(text.data(), qint64(text.size())) == qint64(text.size());
             break;
         }
     }

@@ -367,6 +367,8 @@ QString programAndVersion() {
 }
 
 int paintReportPages(QPagedPaintDevice& device, const ReportPage& page) {
+    if (page.orientation)
+        device.setPageOrientation(*page.orientation);
     device.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
     PagePainter painter(device, page);
     const int pages = painter.pageCount();
