@@ -22,6 +22,10 @@ std::string grouped(std::size_t count, const Separators& s) {
     return formatQuantity(static_cast<double>(count), s);
 }
 
+std::string rowsText(std::size_t count, const Separators& s) {
+    return grouped(count, s) + (count == 1 ? " row" : " rows");
+}
+
 // The list's columns but the units, which the duty point gives, and each pump's annual cost, which the
 // savings sum up; the first message follows the status in its cell. The widest table whose messages
 // still read on a page.
@@ -71,10 +75,9 @@ LayoutTable plantTotalsTable(const std::vector<CurrencyTotals>& totals, bool wit
         row.push_back(figure(any ? formatMoney(c.savings, s) : ""));
         row.push_back(figure(any ? formatQuantity(c.savedKwh, s) : ""));
         if (withCo2)
-            row.push_back(figure(c.co2Rows == 0   ? ""
-                                 : c.co2Rows == 1 ? formatQuantity(c.co2AvoidedKg, s) + " (1 row)"
-                                                  : formatQuantity(c.co2AvoidedKg, s) + " (" +
-                                                        grouped(c.co2Rows, s) + " rows)"));
+            row.push_back(figure(c.co2Rows == 0 ? ""
+                                                : formatQuantity(c.co2AvoidedKg, s) + " (" +
+                                                      rowsText(c.co2Rows, s) + ")"));
         for (const std::size_t count : {c.costed, c.pcOnly, c.refused})
             row.push_back(figure(grouped(count, s)));
         t.rows.push_back(std::move(row));
@@ -98,7 +101,7 @@ ReportLayout plantReportLayout(const PlantTable& table, const PlantList& list,
 
     LayoutTable all = rowsTable(table, list, shown, kMostPrintedRows, s);
     all.key = "plant-rows";
-    all.heading = source.shownRows + " (" + grouped(shown.size(), s) + " rows)";
+    all.heading = source.shownRows + " (" + rowsText(shown.size(), s) + ")";
     if (shown.size() > kMostPrintedRows)
         all.heading +=
             ": the first " + grouped(kMostPrintedRows, s) + " as sorted; the CSV export holds every row";

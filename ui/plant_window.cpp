@@ -102,6 +102,7 @@ PlantWindow::PlantWindow(QWidget& owner, const QString& path, RowOpener open)
     showStatus();
     keyboard::closeOnEscape(*this);
     keyboard::pressFocusedButtonOnEnter(*this);
+    owner.installEventFilter(this); // the list closes with the calculator
 
     QSize wanted = metrics::size(13200, 7800);
     if (const QScreen* shown = owner.screen())
@@ -352,6 +353,12 @@ void PlantWindow::openCurrentRow() {
     const std::uint32_t k = model_->shown()[std::size_t(current.row())];
     const cases::DutyRow row = model_->list().dutyRow(k, costing_->reader());
     open_(row, costing_->reader().caseOf(row));
+}
+
+bool PlantWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Close)
+        close();
+    return QWidget::eventFilter(watched, event);
 }
 
 void PlantWindow::closeEvent(QCloseEvent* event) {

@@ -14,12 +14,14 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 namespace pumpvale::testing {
 namespace {
@@ -162,6 +164,40 @@ TEST_F(PlantListTest, SortedBySavingsFilteredByStatusTotalledOverTheRowsShown) {
     for (int row = 0; row < model.rowCount(); ++row)
         EXPECT_EQ(model.shown()[std::size_t(row)], std::uint32_t(row));
     EXPECT_EQ(list.table().horizontalHeader()->sortIndicatorSection(), 0);
+}
+
+// Cancel, and a quote that never closes, end the reading: the rows costed stay, totalled, and the
+// status line says why the rest is missing.
+TEST_F(PlantListTest, CancelAndAFaultOfTheFileKeepTheRowsCosted) {
+    const std::string longList = generatedList(20000, 6);
+    for (const auto& [text, cancel, says] :
+         {std::tuple{longList, true, "Costing stopped"},
+          std::tuple{generatedList(30, 7) +
+                         "T-1,\"Hall, bay,English,1,60,10,90,52,7,24,US Dollars,,1,,,,,,\n",
+                     false, "a quote opens here and never closes"}}) {
+        path = dir.filePath("plant.csv");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), qint64(text.size()));
+        file.close();
+        ASSERT_TRUE(ui.window().caseFiles().openFile(path));
+        auto* list = ui.window().findChild<PlantWindow*>();
+        ASSERT_NE(list, nullptr);
+        if (cancel)
+            list->findChild<QPushButton*>("CancelButton")->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !list->isCosting(); }, 20000));
+        QTest::qWait(1);
+        const PlantModel& model = list->model();
+        EXPECT_GT(model.rowCount(), 0);
+        EXPECT_LT(std::size_t(model.rowCount()), std::size_t(std::count(text.begin(), text.end(), '\n')) - 1);
+        std::size_t counted = 0;
+        for (const cases::CurrencyTotals& t : model.totals())
+            counted += t.costed + t.pcOnly + t.refused;
+        EXPECT_EQ(counted, std::size_t(model.rowCount()));
+        EXPECT_TRUE(list->findChild<QLabel*>("Status")->text().contains(says))
+            << list->findChild<QLabel*>("Status")->text().toStdString();
+        delete list;
+    }
 }
 
 // Named for assistive tools, Tab leaves the table, F1 lists the keys, Enter opens the row in the
