@@ -12,14 +12,6 @@
 namespace pumpvale::cases {
 namespace {
 
-bool isDigit(char ch) {
-    return ch >= '0' && ch <= '9';
-}
-
-char lower(char ch) {
-    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-}
-
 std::string_view trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     return first == std::string_view::npos ? std::string_view{}
@@ -63,62 +55,6 @@ std::string paybackText(const PlantFigures& f, const Separators* s) {
 }
 
 } // namespace
-
-int naturalCompare(std::string_view a, std::string_view b) {
-    std::size_t i = 0;
-    std::size_t j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (isDigit(a[i]) && isDigit(b[j])) {
-            while (i < a.size() && a[i] == '0')
-                ++i;
-            while (j < b.size() && b[j] == '0')
-                ++j;
-            std::size_t ei = i;
-            std::size_t ej = j;
-            while (ei < a.size() && isDigit(a[ei]))
-                ++ei;
-            while (ej < b.size() && isDigit(b[ej]))
-                ++ej;
-            if (ei - i != ej - j)
-                return ei - i < ej - j ? -1 : 1;
-            if (const int c = a.substr(i, ei - i).compare(b.substr(j, ej - j)); c != 0)
-                return c;
-            i = ei;
-            j = ej;
-            continue;
-        }
-        const auto x = static_cast<unsigned char>(lower(a[i]));
-        const auto y = static_cast<unsigned char>(lower(b[j]));
-        if (x != y)
-            return x < y ? -1 : 1;
-        ++i;
-        ++j;
-    }
-    const std::size_t restA = a.size() - i;
-    const std::size_t restB = b.size() - j;
-    return restA == restB ? 0 : restA < restB ? -1 : 1;
-}
-
-void appendNaturalKey(std::string& key, std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        if (!isDigit(text[i])) {
-            key += lower(text[i++]);
-            continue;
-        }
-        while (i < text.size() && text[i] == '0')
-            ++i;
-        std::size_t end = i;
-        while (end < text.size() && isDigit(text[end]))
-            ++end;
-        // A digit, as any digit compares with what is not one; then the number's length and digits.
-        const std::size_t length = end - i;
-        key += '0';
-        for (const unsigned shift : {16U, 8U, 0U})
-            key += static_cast<char>((length >> shift) & 0xFF);
-        key.append(text.substr(i, length));
-        i = end;
-    }
-}
 
 std::string_view statusWords(RunStatus status) {
     switch (status) {
@@ -352,71 +288,81 @@ bool PlantTable::before(const PlantList& list, std::uint32_t a, std::uint32_t b,
 }
 
 // The order before() gives, but each row's key made once: figures compared as plain numbers, texts as
-// their natural keys (first by sixteen bytes held in place), so that a million rows sort in well under
-// a second. The rows without a figure or with an empty cell follow, in the file's order.
+// their natural keys, so that a million rows sort in well under a second. The rows without a figure or
+// with an empty cell follow, in the file's order.
 void PlantTable::sort(std::vector<std::uint32_t>& order, const PlantList& list, std::size_t column,
                       bool descending) const {
     const PlantColumn& c = columns_[column];
     std::vector<std::uint32_t> none;
-    std::size_t placed = 0;
-    if (!textual(c)) {
-        std::vector<std::pair<std::pair<double, double>, std::uint32_t>> keyed;
-        keyed.reserve(order.size());
-        for (const std::uint32_t k : order) {
-            if (const auto key = figureKey(list, k, c))
-                keyed.emplace_back(descending ? std::pair(-key->first, -key->second) : *key, k);
-            else
-                none.push_back(k);
-        }
-        std::sort(keyed.begin(), keyed.end());
-        for (const auto& entry : keyed)
-            order[placed++] = entry.second;
-    } else {
-        struct Keyed {
-            std::uint64_t high, low; // the key's first sixteen bytes
-            std::size_t at, size;    // the whole key in keys
-            std::uint32_t row;
-        };
-        std::string keys;
-        std::vector<Keyed> keyed;
-        keyed.reserve(order.size());
-        for (const std::uint32_t k : order) {
-            const std::string_view text = textKey(list, k, c);
-            if (text.empty()) {
-                none.push_back(k);
-                continue;
-            }
-            const std::size_t at = keys.size();
-            appendNaturalKey(keys, text);
-            std::array<unsigned char, 16> prefix{};
-            std::copy_n(keys.begin() + static_cast<std::ptrdiff_t>(at),
-                        std::min<std::size_t>(16, keys.size() - at), prefix.begin());
-            std::uint64_t high = 0;
-            std::uint64_t low = 0;
-            for (std::size_t i = 0; i < 8; ++i) {
-                high = high << 8 | prefix[i];
-                low = low << 8 | prefix[8 + i];
-            }
-            keyed.push_back({high, low, at, keys.size() - at, k});
-        }
-        const std::string_view all = keys;
-        const auto ascending = [&](const Keyed& x, const Keyed& y) {
-            if (x.high != y.high || x.low != y.low)
-                return x.high != y.high ? x.high < y.high : x.low < y.low;
-            return all.substr(x.at, x.size) < all.substr(y.at, y.size);
-        };
-        std::sort(keyed.begin(), keyed.end(), [&](const Keyed& x, const Keyed& y) {
-            if (ascending(x, y))
-                return !descending;
-            if (ascending(y, x))
-                return descending;
-            return x.row < y.row;
-        });
-        for (const Keyed& entry : keyed)
-            order[placed++] = entry.row;
-    }
+    const std::size_t placed = textual(c) ? sortByText(order, list, c, descending, none)
+                                          : sortByFigures(order, list, c, descending, none);
     std::sort(none.begin(), none.end());
     std::copy(none.begin(), none.end(), order.begin() + static_cast<std::ptrdiff_t>(placed));
+}
+
+std::size_t PlantTable::sortByFigures(std::vector<std::uint32_t>& order, const PlantList& list,
+                                      const PlantColumn& c, bool descending,
+                                      std::vector<std::uint32_t>& none) const {
+    std::vector<std::pair<std::pair<double, double>, std::uint32_t>> keyed;
+    keyed.reserve(order.size());
+    for (const std::uint32_t k : order) {
+        if (const auto key = figureKey(list, k, c))
+            keyed.emplace_back(descending ? std::pair(-key->first, -key->second) : *key, k);
+        else
+            none.push_back(k);
+    }
+    std::sort(keyed.begin(), keyed.end());
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        order[i] = keyed[i].second;
+    return keyed.size();
+}
+
+// Each key is compared by its first sixteen bytes, held beside the row, before the whole of it.
+std::size_t PlantTable::sortByText(std::vector<std::uint32_t>& order, const PlantList& list,
+                                   const PlantColumn& c, bool descending,
+                                   std::vector<std::uint32_t>& none) const {
+    struct Keyed {
+        std::uint64_t high, low; // the key's first sixteen bytes
+        std::size_t at, size;    // the whole key in keys
+        std::uint32_t row;
+    };
+    std::string keys;
+    std::vector<Keyed> keyed;
+    keyed.reserve(order.size());
+    for (const std::uint32_t k : order) {
+        const std::string_view text = textKey(list, k, c);
+        if (text.empty()) {
+            none.push_back(k);
+            continue;
+        }
+        const std::size_t at = keys.size();
+        appendNaturalKey(keys, text);
+        std::array<unsigned char, 16> prefix{};
+        std::copy_n(keys.begin() + static_cast<std::ptrdiff_t>(at),
+                    std::min<std::size_t>(16, keys.size() - at), prefix.begin());
+        Keyed entry{0, 0, at, keys.size() - at, k};
+        for (std::size_t i = 0; i < 8; ++i) {
+            entry.high = entry.high << 8 | prefix[i];
+            entry.low = entry.low << 8 | prefix[8 + i];
+        }
+        keyed.push_back(entry);
+    }
+    const std::string_view all = keys;
+    const auto ascending = [&](const Keyed& x, const Keyed& y) {
+        if (x.high != y.high || x.low != y.low)
+            return x.high != y.high ? x.high < y.high : x.low < y.low;
+        return all.substr(x.at, x.size) < all.substr(y.at, y.size);
+    };
+    std::sort(keyed.begin(), keyed.end(), [&](const Keyed& x, const Keyed& y) {
+        if (ascending(x, y))
+            return !descending;
+        if (ascending(y, x))
+            return descending;
+        return x.row < y.row;
+    });
+    for (std::size_t i = 0; i < keyed.size(); ++i)
+        order[i] = keyed[i].row;
+    return keyed.size();
 }
 
 } // namespace pumpvale::cases

@@ -4,6 +4,7 @@
 // report and its CSV export all render this one table.
 #pragma once
 
+#include "cases/natural_order.h"
 #include "cases/plant_list.h"
 #include "core/number_format.h"
 
@@ -68,6 +69,11 @@ public:
                 bool descending) const;
 
 private:
+    // Sort the rows with a figure or a text into order's front, the others into none; the count sorted.
+    std::size_t sortByFigures(std::vector<std::uint32_t>& order, const PlantList& list, const PlantColumn& c,
+                              bool descending, std::vector<std::uint32_t>& none) const;
+    std::size_t sortByText(std::vector<std::uint32_t>& order, const PlantList& list, const PlantColumn& c,
+                           bool descending, std::vector<std::uint32_t>& none) const;
     static bool textual(const PlantColumn& c);
     std::optional<double> entered(const PlantList& list, std::size_t k, Column column) const;
     std::optional<std::pair<double, double>> figureKey(const PlantList& list, std::size_t k,
@@ -81,11 +87,5 @@ private:
     std::array<std::optional<std::size_t>, kColumns.size()> index_{};
     bool hasLifeCycle_ = false;
 };
-
-// Compares texts as people sort names: digits by their number ("P-9" before "P-10"), letters without
-// regard to case. Negative, 0 or positive.
-int naturalCompare(std::string_view a, std::string_view b);
-// Appends a key of text whose bytes compare as naturalCompare compares the texts.
-void appendNaturalKey(std::string& key, std::string_view text);
 
 } // namespace pumpvale::cases

@@ -121,7 +121,6 @@ void PlantWindow::buildControls() {
     heading_->setObjectName("Heading");
     heading_->setWordWrap(true);
     heading_->setTextFormat(Qt::PlainText);
-
     filter_ = new QComboBox(this);
     filter_->setObjectName("StatusFilter");
     filter_->setAccessibleName(QStringLiteral("Show"));
@@ -135,7 +134,33 @@ void PlantWindow::buildControls() {
     sortOrder_->setObjectName("SortOrder");
     sortOrder_->setAccessibleName(QStringLiteral("Sort order"));
     sortOrder_->addItems({QStringLiteral("Descending"), QStringLiteral("Ascending")});
+    buildTables();
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("Progress");
+    progress_->setAccessibleName(QStringLiteral("Share of the file costed"));
+    progress_->setRange(0, kProgressSteps);
+    cancel_ = button(this, "CancelButton", QStringLiteral("Cancel"));
+    status_ = new QLabel(this);
+    status_->setObjectName("Status");
+    status_->setWordWrap(true);
+    status_->setTextFormat(Qt::PlainText);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    buttons_ = {button(this, "OpenButton", QStringLiteral("Open in Calculator")),
+                button(this, "PrintButton", qText(keys::kPrintPlant.action)),
+                button(this, "ExportButton", qText(keys::kExportPlant.action)),
+                button(this, "CloseButton", QStringLiteral("Close"))};
+    for (const auto& [entry, slot] : {std::pair{keys::kPrintPlant, &PlantWindow::printReport},
+                                      std::pair{keys::kExportPlant, &PlantWindow::exportReport}}) {
+        auto* action = new QAction(qText(entry.action), this);
+        action->setShortcut(keySequence(entry));
+        addAction(action);
+        connect(action, &QAction::triggered, this, slot);
+    }
+    layOut();
+    connectControls();
+}
 
+void PlantWindow::buildTables() {
     table_ = new QTableView(this);
     table_->setObjectName("PlantTable");
     table_->setAccessibleName(QStringLiteral("Duty points of the plant list"));
@@ -151,26 +176,6 @@ void PlantWindow::buildControls() {
     table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     table_->setSortingEnabled(true);
 
-    progress_ = new QProgressBar(this);
-    progress_->setObjectName("Progress");
-    progress_->setAccessibleName(QStringLiteral("Share of the file costed"));
-    progress_->setRange(0, kProgressSteps);
-    cancel_ = button(this, "CancelButton", QStringLiteral("Cancel"));
-    progressRow_ = new QWidget(this);
-    auto* progressLayout = new QHBoxLayout(progressRow_);
-    progressLayout->setContentsMargins(0, 0, 0, 0);
-    progressLayout->addWidget(progress_, 1);
-    progressLayout->addWidget(cancel_);
-    progressRow_->hide();
-    progress_->setParent(progressRow_);
-    cancel_->setParent(progressRow_);
-
-    status_ = new QLabel(this);
-    status_->setObjectName("Status");
-    status_->setWordWrap(true);
-    status_->setTextFormat(Qt::PlainText);
-    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-
     totals_ = new QTableWidget(this);
     totals_->setObjectName("TotalsTable");
     totals_->setAccessibleName(QStringLiteral("Totals per currency"));
@@ -180,19 +185,15 @@ void PlantWindow::buildControls() {
     totals_->setWordWrap(false);
     totals_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     totals_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
 
-    openButton_ = button(this, "OpenButton", QStringLiteral("Open in Calculator"));
-    QPushButton* print = button(this, "PrintButton", qText(keys::kPrintPlant.action));
-    QPushButton* exportButton = button(this, "ExportButton", qText(keys::kExportPlant.action));
-    QPushButton* close = button(this, "CloseButton", QStringLiteral("Close"));
-    for (const auto& [entry, slot] : {std::pair{keys::kPrintPlant, &PlantWindow::printReport},
-                                      std::pair{keys::kExportPlant, &PlantWindow::exportReport}}) {
-        auto* action = new QAction(qText(entry.action), this);
-        action->setShortcut(keySequence(entry));
-        addAction(action);
-        connect(action, &QAction::triggered, this, slot);
-    }
-
+void PlantWindow::layOut() {
+    progressRow_ = new QWidget(this);
+    auto* progressLayout = new QHBoxLayout(progressRow_);
+    progressLayout->setContentsMargins(0, 0, 0, 0);
+    progressLayout->addWidget(progress_, 1);
+    progressLayout->addWidget(cancel_);
+    progressRow_->hide();
     auto* choices = new QHBoxLayout;
     choices->addWidget(label(this, QStringLiteral("&Show:"), filter_));
     choices->addWidget(filter_);
@@ -202,10 +203,10 @@ void PlantWindow::buildControls() {
     choices->addWidget(sortOrder_);
     choices->addStretch(1);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {openButton_, print, exportButton})
-        buttons->addWidget(b);
+    for (std::size_t i = 0; i + 1 < buttons_.size(); ++i)
+        buttons->addWidget(buttons_[i]);
     buttons->addStretch(1);
-    buttons->addWidget(close);
+    buttons->addWidget(buttons_.back());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
     layout->addLayout(choices);
@@ -215,11 +216,13 @@ void PlantWindow::buildControls() {
     layout->addWidget(label(this, QStringLiteral("&Totals per currency of the rows shown:"), totals_));
     layout->addWidget(totals_);
     layout->addLayout(buttons);
-    const std::array<QWidget*, 10> order{filter_, sortColumn_, sortOrder_, table_,       cancel_,
-                                         totals_, openButton_, print,      exportButton, close};
+    const std::array<QWidget*, 10> order{filter_, sortColumn_, sortOrder_,  table_,      cancel_,
+                                         totals_, buttons_[0], buttons_[1], buttons_[2], buttons_[3]};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+}
 
+void PlantWindow::connectControls() {
     connect(filter_, &QComboBox::currentIndexChanged, this, [this](int at) {
         if (at >= 0 && at < int(kFilters.size()))
             model_->setFilter(kFilters[std::size_t(at)].filter);
@@ -236,10 +239,10 @@ void PlantWindow::buildControls() {
             });
     connect(table_, &QTableView::activated, this, &PlantWindow::openCurrentRow);
     connect(cancel_, &QPushButton::clicked, costing_, &PlantCosting::cancel);
-    connect(openButton_, &QPushButton::clicked, this, &PlantWindow::openCurrentRow);
-    connect(print, &QPushButton::clicked, this, &PlantWindow::printReport);
-    connect(exportButton, &QPushButton::clicked, this, &PlantWindow::exportReport);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(buttons_[0], &QPushButton::clicked, this, &PlantWindow::openCurrentRow);
+    connect(buttons_[1], &QPushButton::clicked, this, &PlantWindow::printReport);
+    connect(buttons_[2], &QPushButton::clicked, this, &PlantWindow::exportReport);
+    connect(buttons_[3], &QPushButton::clicked, this, &QWidget::close);
 }
 
 bool PlantWindow::isCosting() const {

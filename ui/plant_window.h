@@ -27,6 +27,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -79,6 +80,9 @@ protected:
 
 private:
     void buildControls();
+    void buildTables();
+    void layOut();
+    void connectControls();
     void headerRead();
     void takeRows();
     void costingEnded();
@@ -102,7 +106,7 @@ private:
     QPushButton* cancel_ = nullptr;
     QLabel* status_ = nullptr;
     QTableWidget* totals_ = nullptr;
-    QPushButton* openButton_ = nullptr;
+    std::array<QPushButton*, 4> buttons_{}; // open, print, export, close
     QTimer* poll_ = nullptr;
     bool widthsSet_ = false;
     QString ending_; // how the reading ended, once it has
