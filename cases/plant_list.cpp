@@ -33,12 +33,13 @@ void appendText(std::string& out, std::string_view text) {
 // The length of the text at pos, moving pos past its length.
 std::size_t readLength(std::string_view bytes, std::size_t& pos) {
     std::size_t length = 0;
-    for (unsigned shift = 0;; shift += 7) {
+    for (unsigned shift = 0; shift < 64 && pos < bytes.size(); shift += 7) {
         const auto byte = static_cast<unsigned char>(bytes[pos++]);
         length |= std::size_t(byte & 0x7F) << shift;
         if ((byte & 0x80) == 0)
-            return length;
+            break;
     }
+    return length;
 }
 
 } // namespace
@@ -162,12 +163,10 @@ void PlantList::append(PlantList&& more) {
 std::string_view PlantList::entry(const Record& r, std::size_t at) const {
     const std::string_view block = cells_[r.cellsAt >> 32];
     std::size_t pos = r.cellsAt & 0xFFFFFFFFU;
-    for (std::size_t i = 0;; ++i) {
-        const std::size_t length = readLength(block, pos);
-        if (i == at)
-            return block.substr(pos, length);
-        pos += length;
-    }
+    for (std::size_t i = 0; i < at; ++i)
+        pos += readLength(block, pos);
+    const std::size_t length = readLength(block, pos);
+    return block.substr(std::min(pos, block.size()), length);
 }
 
 std::string_view PlantList::cell(std::size_t k, std::size_t at) const {
