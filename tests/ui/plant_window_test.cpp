@@ -77,15 +77,20 @@ std::vector<std::vector<std::string>> csvRows(const std::string& text) {
 
 class PlantListTest : public MainWindowTest {
 protected:
-    // Opens text through Open Case and waits for the list to cost it all.
-    PlantWindow& open(const std::string& text) {
+    // Opens text through Open Case: the plant list, costing it.
+    PlantWindow* start(const std::string& text) {
         path = dir.filePath("plant.csv");
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text.data(), qint64(text.size()));
         file.close();
         EXPECT_TRUE(ui.window().caseFiles().openFile(path));
-        auto* list = ui.window().findChild<PlantWindow*>();
+        return ui.window().findChild<PlantWindow*>();
+    }
+
+    // The plant list once it has costed it all.
+    PlantWindow& open(const std::string& text) {
+        PlantWindow* list = start(text);
         EXPECT_NE(list, nullptr);
         EXPECT_TRUE(
             QTest::qWaitFor([&] { return !list->isCosting() && list->model().rowCount() > 0; }, 20000));
@@ -175,13 +180,7 @@ TEST_F(PlantListTest, CancelAndAFaultOfTheFileKeepTheRowsCosted) {
           std::tuple{generatedList(30, 7) +
                          "T-1,\"Hall, bay,English,1,60,10,90,52,7,24,US Dollars,,1,,,,,,\n",
                      false, "a quote opens here and never closes"}}) {
-        path = dir.filePath("plant.csv");
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.data(), qint64(text.size()));
-        file.close();
-        ASSERT_TRUE(ui.window().caseFiles().openFile(path));
-        auto* list = ui.window().findChild<PlantWindow*>();
+        PlantWindow* list = start(text);
         ASSERT_NE(list, nullptr);
         if (cancel)
             list->findChild<QPushButton*>("CancelButton")->click();
