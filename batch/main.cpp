@@ -50,6 +50,21 @@ int refuseCommandLine(const CLI::App& app, const CLI::ParseError& error) {
     return fail(what + " (" + kProgram + " --help lists the options)");
 }
 
+// The totals after the rows: on standard error, or into the file named, whole or not at all.
+int writeTotals(const pumpvale::batch::BatchSummary& summary, const std::string& path, int status) {
+    const std::string text = pumpvale::cases::totalsCsv(summary.totals.byCurrency());
+    if (path.empty()) {
+        std::cerr << text;
+        return status;
+    }
+    pumpvale::batch::OutputFile saved(path);
+    if (saved.error().empty())
+        saved.stream() << text;
+    if (!saved.error().empty() || !saved.commit())
+        return fail("cannot write " + path + ": " + saved.error());
+    return status;
+}
+
 } // namespace
 
 static int run(int argc, char** argv) {
@@ -57,10 +72,15 @@ static int run(int argc, char** argv) {
     app.footer(kExitStatus);
     std::string input = "-", output;
     bool allInlets = false;
+    bool totals = false;
+    std::string totalsFile;
     app.add_option("FILE", input, "The duty list to read; standard input when absent or -")->type_name("");
     app.add_option("-o,--output", output, "Write the costed list to OUT instead of standard output")
         ->type_name("OUT");
     app.add_flag("--all-inlets", allInlets, "Add each inlet size's verdict, AODD cost and savings");
+    app.add_flag("--totals", totals, "After the rows, write the totals per currency on standard error");
+    app.add_option("--totals-file", totalsFile, "Write the totals per currency to TOTALS instead")
+        ->type_name("TOTALS");
     app.set_version_flag("--version", std::string(kProgram) + " " + PUMPVALE_VERSION);
     try {
         app.parse(argc, argv);
@@ -89,13 +109,17 @@ static int run(int argc, char** argv) {
     }
     std::istream& in = fromStdin ? std::cin : file;
 
-    const pumpvale::batch::BatchOptions options{allInlets};
+    const pumpvale::batch::BatchOptions options{allInlets, totals || !totalsFile.empty()};
+    const auto finish = [&](const pumpvale::batch::BatchSummary& summary) {
+        const int status = pumpvale::batch::exitStatus(summary);
+        return options.totals && !summary.fileError ? writeTotals(summary, totalsFile, status) : status;
+    };
     if (output.empty()) {
         const auto summary = pumpvale::batch::runBatch(in, std::cout, std::cerr, inputName, options);
         std::cout.flush();
         if (!std::cout)
             return fail("cannot write the standard output");
-        return pumpvale::batch::exitStatus(summary);
+        return finish(summary);
     }
 
     pumpvale::batch::OutputFile saved(output);
@@ -106,7 +130,7 @@ static int run(int argc, char** argv) {
         return kUnreadable;
     if (!saved.commit())
         return fail("cannot write " + output + ": " + saved.error());
-    return pumpvale::batch::exitStatus(summary);
+    return finish(summary);
 }
 
 int main(int argc, char** argv) {

@@ -170,12 +170,10 @@ bool OutputFile::commit() {
     auto& buffer = static_cast<DescriptorBuffer&>(*buffer_);
     if (buffer.pubsync() != 0 || !stream_)
         fail(buffer.error() != 0 ? buffer.error() : EIO);
-    else if (!temporary_.empty() && fsync(fd_) != 0)
-        fail(errno);
-    else if (const int fd = std::exchange(fd_, -1); close(fd) != 0 && errno != EINTR)
-        fail(errno);
-    else if (!temporary_.empty() && std::rename(temporary_.c_str(), target_.c_str()) != 0)
-        fail(errno);
+    else if ((!temporary_.empty() && fsync(fd_) != 0) ||
+             (close(std::exchange(fd_, -1)) != 0 && errno != EINTR) ||
+             (!temporary_.empty() && std::rename(temporary_.c_str(), target_.c_str()) != 0))
+        fail(errno); // the first step that failed: each one after it is not taken
     if (!error_.empty()) {
         discard();
         return false;

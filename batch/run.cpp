@@ -92,7 +92,7 @@ void appendMessages(std::string& line, const Messages& messages) {
 }
 
 void appendResults(std::string& line, const cases::WindowRun& run) {
-    line += kStatusNames[static_cast<std::size_t>(run.status)];
+    line += cases::statusId(run.status);
     line += ',';
     appendMessages(line, run.messages);
     if (run.costs && run.status == cases::RunStatus::Costed)
@@ -174,9 +174,13 @@ BatchSummary runBatch(std::istream& in, std::ostream& out, std::ostream& errors,
             appendEmpty(line, kResultColumns.size() - 3);
             if (options.allInlets)
                 appendEmpty(line, kInletSizes.size() * kInletColumns.size());
+            if (options.totals)
+                summary.totals.add(cases::refusedRow());
         } else {
             const cases::WindowRun run = cases::runAsTheWindow(*row.point, options.allInlets);
             ++(run.status == cases::RunStatus::Refused ? summary.refused : summary.costed);
+            if (options.totals)
+                summary.totals.add(cases::plantFigures(run, reader.caseOf(row)));
             appendResults(line, run);
             if (options.allInlets)
                 appendInlets(line, run.inlets);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "cases/duty_list.h"
+#include "cases/plant_totals.h"
 
 #include <array>
 #include <cstddef>
@@ -25,12 +26,15 @@ inline constexpr std::array<std::string_view, 4> kInletColumns{"verdict", "remar
 
 struct BatchOptions {
     bool allInlets = false;
+    bool totals =
+        false; // the plant's totals per currency (cases/plant_totals.h), as the plant list adds them
 };
 
 struct BatchSummary {
     std::size_t costed = 0; // PC pump alone included
     std::size_t refused = 0;
     std::optional<cases::FileError> fileError; // nothing past it could be read
+    cases::PlantTotals totals;                 // with BatchOptions::totals
 };
 
 // Reads the duty list in and writes the costed list to out. Each row the reader refuses is named on

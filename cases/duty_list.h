@@ -134,6 +134,8 @@ public:
 
     const std::vector<std::string>& header() const { return header_; }
     char delimiter() const { return delimiter_; }
+    // The header position of each of kColumns, as start() found it; none where the file lacks it.
+    const std::array<std::optional<std::size_t>, kColumns.size()>& columnIndex() const { return index_; }
 
     // The next row that is not blank; false at the end of the file, or at a fault past which nothing
     // can be read (error() then tells it).

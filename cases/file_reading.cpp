@@ -49,13 +49,13 @@ private:
 
 } // namespace
 
-FileContents readWholeFile(const std::string& path, std::size_t maxBytes) {
+FileContents readWholeFile(const std::string& path, std::size_t maxBytes, PastTheBound past) {
     struct stat info {};
     if (stat(path.c_str(), &info) != 0)
         return refused(FileRefusal::CannotOpen, errno);
     if (const FileRefusal kind = kindOf(info.st_mode); kind != FileRefusal::None)
         return refused(kind);
-    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes && past == PastTheBound::Refuse)
         return refused(FileRefusal::TooLarge);
 
     const Descriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
@@ -80,12 +80,20 @@ FileContents readWholeFile(const std::string& path, std::size_t maxBytes) {
             continue;
         if (got < 0)
             return refused(FileRefusal::CannotRead, errno);
-        if (out.bytes.size() > maxBytes)
+        if (out.bytes.size() > maxBytes && past == PastTheBound::Refuse)
             return refused(FileRefusal::TooLarge);
+        if (out.bytes.size() > maxBytes) {
+            out.bytes.resize(maxBytes);
+            out.whole = false;
+            return out;
+        }
         if (got == 0)
             return out;
     }
-    return refused(FileRefusal::TooLarge);
+    if (past == PastTheBound::Refuse)
+        return refused(FileRefusal::TooLarge);
+    out.whole = false;
+    return out;
 }
 
 } // namespace pumpvale::cases

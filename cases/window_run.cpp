@@ -31,6 +31,11 @@ RunStop stopAt(WorkflowState state) {
 
 } // namespace
 
+std::string_view statusId(RunStatus status) {
+    constexpr std::string_view kIds[] = {"costed", "pc_only", "refused"};
+    return kIds[static_cast<std::size_t>(status)];
+}
+
 WindowRun runAsTheWindow(const DutyPoint& p, bool compareInlets) {
     Session session(calculatorRules());
     WindowRun run;

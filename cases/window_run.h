@@ -10,6 +10,7 @@
 #include "core/operating_case.h"
 
 #include <optional>
+#include <string_view>
 
 namespace pumpvale::cases {
 
@@ -18,6 +19,9 @@ enum class RunStatus {
     PcOnly,  // the PC pump cost alone
     Refused, // a step stayed open: its messages say why
 };
+
+// "costed", "pc_only", "refused": the status as the files the program writes name it.
+std::string_view statusId(RunStatus status);
 
 // Where the window stands when the run ends.
 enum class RunStop {

@@ -1,11 +1,11 @@
 #include "ui/case_files.h"
 
 #include "core/messages.h"
-#include "ui/case_picker.h"
 #include "ui/file_dialogs.h"
 #include "ui/form2_controls.h"
 #include "ui/keys_window.h"
 #include "ui/message_sink.h"
+#include "ui/plant_window.h"
 #include "ui/shortcuts.h"
 #include "ui/user_files.h"
 #include "ui/window_parts.h"
@@ -34,9 +34,6 @@ namespace pumpvale {
 namespace {
 
 using parts::qText;
-
-// A plant survey is dozens of rows; a list past this is for pumpvale-batch, not a list to choose from.
-constexpr std::size_t kMaxRowsToChoose = 10000;
 
 constexpr const char* kFilter = "Duty lists (*.csv);;All files (*)";
 
@@ -137,14 +134,10 @@ bool CaseFiles::saveTo(const QString& path) {
 }
 
 bool CaseFiles::openFile(const QString& path, std::optional<std::size_t> row) {
-    const auto refuse = [&](const QString& reason) {
-        showFailure(MessageId::CaseNotOpened,
-                    QStringLiteral("The case could not be opened from \"%1\": %2").arg(shown(path), reason),
-                    "Open Case");
-        return false;
-    };
-    // Read whole, within a bound and only when a regular file, before anything is taken from it.
-    user_files::CaseFileBytes file = user_files::readCaseFile(path);
+    const auto refuse = [&](const QString& reason) { return refuseOpening(path, reason); };
+    // Read within a bound and only when a regular file, before anything is taken from it: the whole
+    // file for a row asked for, else its start, enough to tell one case from a plant's list.
+    user_files::CaseFileBytes file = user_files::readCaseFile(path, !row);
     if (!file.refusal.isEmpty())
         return refuse(file.refusal);
     std::istringstream in(std::move(file.bytes));
@@ -154,41 +147,49 @@ bool CaseFiles::openFile(const QString& path, std::optional<std::size_t> row) {
                           ? qText(error->text)
                           : QStringLiteral("line %1: %2").arg(error->line).arg(qText(error->text)));
 
+    // The row asked for, or the first two: a file of several rows opens in the plant list, which reads
+    // it whole off the window's thread.
     std::vector<cases::DutyRow> rows;
     cases::DutyRow read;
-    while (rows.size() <= kMaxRowsToChoose && reader.next(read))
-        rows.push_back(read);
+    while ((row ? rows.empty() : rows.size() < 2) && reader.next(read))
+        if (!row || read.row == *row)
+            rows.push_back(read);
+    if (rows.size() > 1)
+        return openPlantList(path);
+    if (!file.whole) // no list of duty points: a row that long is no duty point
+        return refuse(QStringLiteral("it is larger than %1 MB, and a duty list's rows are far shorter: "
+                                     "its first %1 MB do not hold two of them.")
+                          .arg(user_files::kMaxCaseFileBytes >> 20));
     if (const auto& error = reader.error())
         return refuse(QStringLiteral("line %1: %2").arg(error->line).arg(qText(error->text)));
     if (rows.empty())
-        return refuse(QStringLiteral("it holds a header row and no duty point."));
-    if (rows.size() > kMaxRowsToChoose)
-        return refuse(QStringLiteral("it holds more than %1 duty points, too many to choose from; "
-                                     "pumpvale-batch costs a list of any length.")
-                          .arg(kMaxRowsToChoose));
+        return refuse(row ? QStringLiteral("it has no duty point in row %1.").arg(*row)
+                          : QStringLiteral("it holds a header row and no duty point."));
+    return openRow(path, rows.front(), reader.caseOf(rows.front()), row.has_value());
+}
 
-    std::size_t chosen = 0;
-    if (row) {
-        const auto found =
-            std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.row == *row; });
-        if (found == rows.end())
-            return refuse(QStringLiteral("it has no duty point in row %1.").arg(*row));
-        chosen = static_cast<std::size_t>(found - rows.begin());
-    } else if (rows.size() > 1) {
-        CasePicker picker(QFileInfo(path).fileName(), reader.header(), rows, &window_);
-        if (picker.exec() != QDialog::Accepted)
-            return false;
-        chosen = picker.chosen();
-    }
-    const cases::DutyRow& taken = rows[chosen];
-    if (!taken.point)
-        return refuse(qText(taken.refusal));
-
-    openedFrom_ = QFileInfo(path).absoluteFilePath();
-    openedRow_ = taken.row;
-    openedFromList_ = rows.size() > 1;
-    workflow_.open(reader.caseOf(taken));
+bool CaseFiles::openPlantList(const QString& path) {
+    auto* list = new PlantWindow(window_, path, [this, path](const cases::DutyRow& r, const Case& c) {
+        openRow(path, r, c, true);
+    });
+    list->show();
     return true;
+}
+
+bool CaseFiles::openRow(const QString& path, const cases::DutyRow& row, const Case& c, bool fromList) {
+    if (!row.point)
+        return refuseOpening(path, qText(row.refusal));
+    openedFrom_ = QFileInfo(path).absoluteFilePath();
+    openedRow_ = row.row;
+    openedFromList_ = fromList;
+    workflow_.open(c);
+    return true;
+}
+
+bool CaseFiles::refuseOpening(const QString& path, const QString& reason) {
+    showFailure(MessageId::CaseNotOpened,
+                QStringLiteral("The case could not be opened from \"%1\": %2").arg(shown(path), reason), "Open Case");
+    return false;
 }
 
 const CarriedCells& CaseFiles::carried() const {

@@ -2,11 +2,11 @@
 //
 // A case is a duty list (cases/duty_list.h). Save writes the session's case as a one-row duty list: the
 // entries as the window holds them, the Savings Over Time entries, and the columns carried through from
-// the file it was opened from (a tag, a location). Open reads a duty list, lets the user choose a row
-// when it holds several (CasePicker), and opens the row in the session (Workflow::open): the window
-// shows the state that case reaches and the messages a user typing it into a calculator just opened
-// would see, in order, whatever the window held before. A file named on the command line or dropped on
-// the window opens the same way.
+// the file it was opened from (a tag, a location). Open reads a duty list and opens its row in the
+// session (Workflow::open), or shows a list of several rows in the plant list (PlantWindow), whose rows
+// open the same way: the window shows the state that case reaches and the messages a user typing it into a
+// calculator just opened would see, in order, whatever the window held before. A file named on the command
+// line or dropped on the window opens the same way.
 //
 // Both actions are window actions with their keys (ui/shortcuts.h), offered on a right-click of the
 // step one groups: the unit system, "Pressure and Flow Rate", the PC pump stages, the air pressure and
@@ -50,8 +50,8 @@ public:
     void saveCase();
 
     // Opens the duty list at path: the row that a spreadsheet numbers row, or, when none is given and
-    // the file holds several, the one the user chooses. False when nothing was put into the window (a
-    // message said why, or the user cancelled).
+    // the file holds several, the plant list of them all, from which the user opens rows. False when
+    // neither a case nor the list opened (a message said why).
     bool openFile(const QString& path, std::optional<std::size_t> row = std::nullopt);
     // Writes the session's case to path; false when it could not be written (a message said why).
     bool saveTo(const QString& path);
@@ -63,6 +63,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool openRow(const QString& path, const cases::DutyRow& row, const Case& c, bool fromList);
+    bool openPlantList(const QString& path);
+    bool refuseOpening(const QString& path, const QString& reason);
     void showFailure(MessageId id, const QString& text, const char* title);
     QString suggestedSaveName() const;
 

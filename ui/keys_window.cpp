@@ -78,7 +78,7 @@ KeysWindow::KeysWindow(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Windo
     setWindowTitle("Keys and Actions");
     setAccessibleName("Keys and Actions");
 
-    table_ = new QTableWidget(int(kActionKeys.size() + kMovingKeys.size()), 3, this);
+    table_ = new QTableWidget(int(kActionKeys.size() + kPlantListKeys.size() + kMovingKeys.size()), 3, this);
     table_->setObjectName("KeysTable");
     table_->setAccessibleName("Keys and actions");
     table_->setHorizontalHeaderLabels({"Keys", "Action", "Available"});
@@ -100,6 +100,7 @@ KeysWindow::KeysWindow(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Windo
         }
     };
     addRows(kActionKeys, true);
+    addRows(kPlantListKeys, true);
     addRows(kMovingKeys, false);
     table_->resizeColumnsToContents();
     table_->horizontalHeader()->setStretchLastSection(true);

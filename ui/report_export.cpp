@@ -82,13 +82,11 @@ QString withSuffix(const QString& path, Format format) {
     return path + QLatin1Char('.') + QLatin1String(kindOf(format).suffix);
 }
 
-std::optional<Destination> askDestination(QWidget* parent) {
+std::optional<Destination> askDestination(QWidget* parent, const QString& title, const QString& baseName) {
     static Format last = Format::Pdf; // for the run only
     const Kind& kind = kindOf(last);
-    const auto choice =
-        file_dialogs::askToSave(parent, QStringLiteral("Export Report"),
-                                QStringLiteral("Pumpvale report.") + QLatin1String(kind.suffix), filters(),
-                                QLatin1String(kind.filter));
+    const auto choice = file_dialogs::askToSave(parent, title, baseName + QLatin1Char('.') + QLatin1String(kind.suffix),
+                                                filters(), QLatin1String(kind.filter));
     if (!choice)
         return std::nullopt;
     last = formatOf(choice->filter, choice->path);
@@ -107,7 +105,7 @@ std::optional<QString> write(const QString& path, Format format, const ReportPag
             bytes = reportHtmlDocument(page.layout, page.when).toUtf8();
             break;
         case Format::Csv:
-            bytes = QByteArray::fromStdString(reportCsv(page.layout));
+            bytes = QByteArray::fromStdString(page.figuresCsv ? *page.figuresCsv : reportCsv(page.layout));
             break;
     }
     if (const std::optional<QString> reason = user_files::saveWhole(path, bytes))

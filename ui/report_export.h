@@ -29,7 +29,9 @@ struct Destination {
     Format format;
 };
 // Asks for a name, starting with the format and the folder of the last export of the run.
-std::optional<Destination> askDestination(QWidget* parent);
+// title and baseName (the suggested file's name before its ending) are those of the report asked for.
+std::optional<Destination> askDestination(QWidget* parent, const QString& title = QStringLiteral("Export Report"),
+                                          const QString& baseName = QStringLiteral("Pumpvale report"));
 
 // Writes page to path; returns why it failed, or nothing when the file is written.
 std::optional<QString> write(const QString& path, Format format, const ReportPage& page);

@@ -384,6 +384,8 @@ QString programAndVersion() {
 }
 
 int paintReportPages(QPagedPaintDevice& device, const ReportPage& page, PageSpan span) {
+    if (page.orientation)
+        device.setPageOrientation(*page.orientation);
     PagePainter painter(device, page);
     const int pages = painter.pageCount();
     painter.paint(pages, span);

@@ -13,6 +13,7 @@
 #include "ui/ownership_chart.h"
 
 #include <QDateTime>
+#include <QPageLayout>
 #include <QPageSize>
 #include <limits>
 #include <optional>
@@ -28,6 +29,11 @@ struct ReportPage {
     QDateTime when;
     // Drawn after the payback section's table by year, when the report has one.
     std::optional<OwnershipChartData> ownershipChart;
+    // The CSV export's text when it is not the layout's figures (a plant list's table, row by row).
+    std::optional<std::string> figuresCsv = std::nullopt;
+    // The pages' orientation when the report needs one (a table too wide to stand upright); else the
+    // device's.
+    std::optional<QPageLayout::Orientation> orientation = std::nullopt;
 };
 
 // Letter where the locale's paper is Letter (the United States and the countries that use its

@@ -28,6 +28,8 @@ inline constexpr KeyEntry kCopy      {"Ctrl+C", "Copy Results",           "while
 inline constexpr KeyEntry kPrint     {"Ctrl+P", "Print Report...",        "while a result is shown"};
 inline constexpr KeyEntry kExport    {"Ctrl+E", "Export Report...",       "while a result is shown"};
 inline constexpr KeyEntry kSavings   {"Ctrl+T", "Savings Over Time...",   "while a result is shown"};
+inline constexpr KeyEntry kPrintPlant {"Ctrl+P", "Print Plant Report...",  "in the plant list"};
+inline constexpr KeyEntry kExportPlant{"Ctrl+E", "Export Plant Report...", "in the plant list"};
 // clang-format on
 } // namespace keys
 
@@ -36,6 +38,9 @@ inline constexpr std::array kActionKeys{keys::kHelp,    keys::kOpenCase, keys::k
                                         keys::kCompare, keys::kDetails,  keys::kCopy,
                                         keys::kPrint,   keys::kExport,   keys::kSavings};
 
+// The plant list's actions, listed after the calculator's.
+inline constexpr std::array kPlantListKeys{keys::kPrintPlant, keys::kExportPlant};
+
 // The keys that move about the windows, listed after the actions.
 // clang-format off
 inline constexpr std::array kMovingKeys{
@@ -43,6 +48,7 @@ inline constexpr std::array kMovingKeys{
     KeyEntry{"Space, Enter",    "Press the focused button",                 "in every window"},
     KeyEntry{"Arrow keys",      "Choose among options, currencies and table cells", "in every window"},
     KeyEntry{"Menu, Shift+F10", "Open a group's or a result's actions",     "in the calculator"},
+    KeyEntry{"Enter, double click", "Open the duty point in the calculator", "in the plant list"},
     KeyEntry{"Escape",          "Close the window",                         "in the side windows"},
 };
 // clang-format on

@@ -70,9 +70,11 @@ QString shownPath(const QString& path) {
     return shown.left(kStart) + QChar(0x2026) + shown.right(kLongestShownPath - kStart - 1);
 }
 
-CaseFileBytes readCaseFile(const QString& path) {
-    cases::FileContents read = cases::readWholeFile(QFile::encodeName(path).toStdString(), kMaxCaseFileBytes);
-    return {std::move(read.bytes), refusalText(read)};
+CaseFileBytes readCaseFile(const QString& path, bool listStart) {
+    cases::FileContents read =
+        cases::readWholeFile(QFile::encodeName(path).toStdString(), kMaxCaseFileBytes,
+                             listStart ? cases::PastTheBound::KeepTheStart : cases::PastTheBound::Refuse);
+    return {std::move(read.bytes), refusalText(read), read.whole};
 }
 
 std::optional<QString> saveWhole(const QString& path, const QByteArray& bytes) {

@@ -24,9 +24,11 @@ QString shownPath(const QString& path);
 
 struct CaseFileBytes {
     std::string bytes;
-    QString refusal; // why it cannot be opened, as the end of a sentence; empty when read
+    QString refusal;   // why it cannot be opened, as the end of a sentence; empty when read
+    bool whole = true; // false: a list's start, the file going on past kMaxCaseFileBytes
 };
-CaseFileBytes readCaseFile(const QString& path);
+// With listStart, a file past the bound gives its start, for the plant list to read on.
+CaseFileBytes readCaseFile(const QString& path, bool listStart = false);
 
 // Writes bytes to path whole or not at all; the reason when it could not.
 std::optional<QString> saveWhole(const QString& path, const QByteArray& bytes);

@@ -2,6 +2,7 @@
 // figure exact, and an output file replaced only by a whole run.
 #include "cases/csv_reader.h"
 #include "cases/duty_list.h"
+#include "cases/plant_table.h"
 #include "cases/window_run.h"
 #include "tests/small_disk.h"
 
@@ -226,6 +227,36 @@ TEST_F(BatchProgram, OutputFileIsReplacedOnlyWhole) {
     EXPECT_NE(failed.err.find("cannot write " + file("no-folder/costed.csv").string() + ": No such file"),
               std::string::npos)
         << failed.err;
+}
+
+// --totals: the plant list's totals, as its window adds them, after the rows on standard error or in a
+// file of their own; the rows are written as without it.
+TEST_F(BatchProgram, TotalsFollowTheRowsAsThePlantListAddsThem) {
+    std::ifstream example(PUMPVALE_EXAMPLE, std::ios::binary);
+    cases::DutyListReader reader(example);
+    ASSERT_FALSE(reader.start());
+    cases::PlantList list;
+    cases::readPlantList(reader, [&](cases::PlantList&& chunk) {
+        list.append(std::move(chunk));
+        return true;
+    });
+    const std::string totals = cases::totalsCsv(cases::totalsOf(list, cases::StatusFilter::All));
+    ASSERT_EQ(totals.substr(0, totals.find(',')), "currency");
+
+    const Outcome plain = run(PUMPVALE_EXAMPLE);
+    const Outcome onStderr = run(std::string("--totals ") + PUMPVALE_EXAMPLE);
+    EXPECT_EQ(onStderr.status, plain.status);
+    EXPECT_EQ(onStderr.out, plain.out);
+    EXPECT_EQ(onStderr.err, plain.err + totals);
+
+    const fs::path file = this->file("totals.csv");
+    const Outcome inFile = run("--totals-file '" + file.string() + "' " + PUMPVALE_EXAMPLE);
+    EXPECT_EQ(inFile.err, plain.err);
+    EXPECT_EQ(contents(file), totals);
+    const Outcome failed =
+        run("--totals-file '" + this->file("no-folder/t.csv").string() + "' " + PUMPVALE_EXAMPLE);
+    EXPECT_EQ(failed.status, 2);
+    EXPECT_NE(failed.err.find("cannot write"), std::string::npos) << failed.err;
 }
 
 TEST_F(BatchProgram, HelpAndVersion) {

@@ -29,7 +29,7 @@ TEST(KeysAndActions, F1InTheCalculatorListsEveryKeyAndTabLeavesTheTable) {
     ASSERT_NE(keys, nullptr);
     EXPECT_TRUE(keys->isVisible());
     const QTableWidget& table = keys->table();
-    ASSERT_EQ(std::size_t(table.rowCount()), kActionKeys.size() + kMovingKeys.size());
+    ASSERT_EQ(std::size_t(table.rowCount()), kActionKeys.size() + kPlantListKeys.size() + kMovingKeys.size());
     for (std::size_t i = 0; i < kActionKeys.size(); ++i) {
         EXPECT_FALSE(keySequence(kActionKeys[i]).isEmpty()) << kActionKeys[i].keys;
         EXPECT_EQ(table.item(int(i), 1)->text().toStdString(), kActionKeys[i].action);
@@ -65,7 +65,9 @@ TEST(KeysAndActions, TheManualPageListsEveryActionsKey) {
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     // groff writes a hyphen as \-; the page's own text, as a reader sees it.
     const QString text = QString::fromUtf8(page.readAll()).replace("\\-", "-").replace("\\&", "");
-    for (const KeyEntry& entry : kActionKeys) {
+    std::vector<KeyEntry> entries(kActionKeys.begin(), kActionKeys.end());
+    entries.insert(entries.end(), kPlantListKeys.begin(), kPlantListKeys.end());
+    for (const KeyEntry& entry : entries) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(entry.keys.data(), qsizetype(entry.keys.size()))))
             << entry.keys;
         EXPECT_TRUE(text.contains(QString::fromUtf8(entry.action.data(), qsizetype(entry.action.size()))))

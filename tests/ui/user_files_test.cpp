@@ -53,7 +53,7 @@ void PrintTo(const HostileFile& c, std::ostream* os) {
 }
 
 QString listWith(const QTemporaryDir& folder, const std::string& tail, qint64 size = 0) {
-    const QString path = folder.filePath("list.csv");
+    QString path = folder.filePath("list.csv");
     write(path, QByteArray::fromStdString(kHeader + tail));
     if (size > 0)
         QFile::resize(path, size); // sparse: zero bytes on no disk
@@ -62,23 +62,23 @@ QString listWith(const QTemporaryDir& folder, const std::string& tail, qint64 si
 
 // clang-format off
 const HostileFile kHostileFiles[] = {
-    {"NamedPipeNoOneWrites", [](const QTemporaryDir& d) { const QString p = d.filePath("pipe.csv"); mkfifo(QFile::encodeName(p), 0600); return p; }},
+    {"NamedPipeNoOneWrites", [](const QTemporaryDir& d) { QString p = d.filePath("pipe.csv"); mkfifo(QFile::encodeName(p), 0600); return p; }},
     {"EndlessDevice",        [](const QTemporaryDir&) { return QStringLiteral("/dev/zero"); }},
     {"Folder",               [](const QTemporaryDir& d) { QDir(d.path()).mkdir("list.csv"); return d.filePath("list.csv"); }},
     {"Socket",               [](const QTemporaryDir& d) {
-        const QString p = d.filePath("s.csv");
+        QString p = d.filePath("s.csv");
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         qstrncpy(address.sun_path, QFile::encodeName(p).constData(), sizeof address.sun_path);
         const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        (void)bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
         close(fd); // the socket stays in the folder
         return p; }},
     {"TwoGigabyteRow",       [](const QTemporaryDir& d) { return listWith(d, "English,1,60,", qint64{2} << 30); }},
     {"TenMegabyteRow",       [](const QTemporaryDir& d) { return listWith(d, "English,1,60," + std::string(10 << 20, '7')); }},
     {"SixtyThousandDigits",  [](const QTemporaryDir& d) { return listWith(d, "English,1," + std::string(60000, '7') + "psi,10,90,52,7,24,US Dollars,1\n"); }},
     {"LongCurrencyName",     [](const QTemporaryDir& d) { return listWith(d, "English,1,60,10,90,52,7,24," + std::string(60000, 'E') + ",1\n"); }},
-    {"NoDutyListColumns",    [](const QTemporaryDir& d) { const QString p = d.filePath("a.csv"); write(p, "tag,remark\nP-1,ok\n"); return p; }},
+    {"NoDutyListColumns",    [](const QTemporaryDir& d) { QString p = d.filePath("a.csv"); write(p, "tag,remark\nP-1,ok\n"); return p; }},
 };
 // clang-format on
 
