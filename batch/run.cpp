@@ -13,8 +13,6 @@
 namespace pumpvale::batch {
 namespace {
 
-constexpr std::string_view kStatusNames[] = {"costed", "pc_only", "refused"};
-
 void appendNumber(std::string& line, double value) {
     line += ',';
     appendExactNumber(line, value);

@@ -1,8 +1,8 @@
 #include "cases/plant_report.h"
 
 #include "cases/csv_writer.h"
-#include "core/csv_cells.h"
 #include "core/cost.h"
+#include "core/csv_cells.h"
 
 #include <algorithm>
 
@@ -119,11 +119,13 @@ ReportLayout plantReportLayout(const PlantTable& table, const PlantList& list,
         "Each pump's annual costs, AODD and durvane, are in the plant list and its CSV export.",
     };
     if (table.hasLifeCycle())
-        layout.notes.push_back("CO2 avoided counts the rows that give an emission factor; payback, the rows "
-                               "that give the installed prices.");
+        layout.notes.emplace_back(
+            "CO2 avoided counts the rows that give an emission factor; payback, the rows "
+            "that give the installed prices.");
     if (!source.complete)
-        layout.notes.push_back("The reading of the file stopped before its end: the totals are those of the "
-                               "rows read.");
+        layout.notes.emplace_back(
+            "The reading of the file stopped before its end: the totals are those of the "
+            "rows read.");
     for (std::string& note : layout.notes)
         note = withDecimalSeparator(std::move(note), s.decimal);
     return layout;

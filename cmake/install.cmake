@@ -26,11 +26,6 @@ add_custom_target(pumpvale_docs ALL DEPENDS ${pumpvale_compressed})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/pumpvale.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pumpvale)
 
-# The compiler's version notes (.comment, .note) have no use in an installed program.
-if(CMAKE_STRIP)
-    install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note
-                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/pumpvale\" COMMAND_ERROR_IS_FATAL ANY)")
-endif()
 
 # pumpvale-batch, the command-line batch, and its manual page (batch/).
 install(TARGETS pumpvale-batch RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -40,10 +35,20 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/pumpvale-batch.1.gz
                    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/pumpvale-batch.1 VERBATIM)
 add_custom_target(pumpvale_batch_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/pumpvale-batch.1.gz)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/pumpvale-batch.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# The programs go in stripped, whatever the build: the debug information (which names the build
+# folder) and the compiler's version notes have no use in an installed program.
 if(CMAKE_STRIP)
-    install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note
-                  \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/pumpvale-batch\" COMMAND_ERROR_IS_FATAL ANY)")
+    foreach(program pumpvale pumpvale-batch)
+        install(CODE "execute_process(COMMAND ${CMAKE_STRIP} --strip-all --remove-section=.comment --remove-section=.note
+                      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\" COMMAND_ERROR_IS_FATAL ANY)")
+    endforeach()
 endif()
+
+# Everything the rules above install, built: tools/run.sh builds it, so that cmake --install works
+# right after it.
+add_custom_target(pumpvale_installable)
+add_dependencies(pumpvale_installable pumpvale pumpvale-batch pumpvale_docs pumpvale_batch_docs)
 
 set(CPACK_PACKAGE_NAME pumpvale)
 set(CPACK_PACKAGE_VENDOR "The Pumpvale developers")

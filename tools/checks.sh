@@ -15,3 +15,28 @@ pumpvale_package_installed() {
     status=$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null) || return 1
     [ "$status" = "install ok installed" ]
 }
+
+# The files `cmake --install` put under prefix are all there, the programs stripped and answering,
+# and none names the checkout ($PWD) it was built in.
+pumpvale_install_route_holds() {
+    local prefix=$1 file kind
+    for file in bin/pumpvale bin/pumpvale-batch share/man/man1/pumpvale.1.gz share/man/man1/pumpvale-batch.1.gz \
+        share/applications/pumpvale.desktop share/icons/hicolor/scalable/apps/pumpvale.svg; do
+        if [ ! -f "$prefix/$file" ]; then
+            echo "the install lacks $file" >&2
+            return 1
+        fi
+    done
+    for file in bin/pumpvale bin/pumpvale-batch; do
+        kind=$(file -b "$prefix/$file")
+        if [[ $kind != *", stripped"* ]]; then
+            echo "$file is installed unstripped: $kind" >&2
+            return 1
+        fi
+    done
+    "$prefix/bin/pumpvale-batch" --version >/dev/null
+    if grep -rlF "$PWD" "$prefix"; then
+        echo "installed files name the checkout ($PWD)" >&2
+        return 1
+    fi
+}

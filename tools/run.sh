@@ -8,5 +8,6 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 pumpvale_install_missing
 cmake --preset default >/dev/null
-cmake --build --preset default --target pumpvale
+# The program, and all an install takes (cmake --install build/default, README).
+cmake --build --preset default --target pumpvale_installable
 exec build/default/app/pumpvale

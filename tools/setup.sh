@@ -7,8 +7,9 @@
 pumpvale_packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-dejavu-core desktop-file-utils dpkg-dev file libcli11-dev
                    poppler-utils)
 # What CI needs besides: clang with its runtime (libFuzzer and the sanitizers) for the fuzzers,
-# clang-tidy, Google Benchmark, and the package's checkers (lintian, appstreamcli).
-pumpvale_ci_packages=(clang libclang-rt-14-dev clang-tidy-14 libbenchmark-dev lintian appstream)
+# clang-tidy (and python3, which gives it the builds' compile commands), Google Benchmark, and the
+# package's checkers (lintian, appstreamcli).
+pumpvale_ci_packages=(clang libclang-rt-14-dev clang-tidy-14 python3 libbenchmark-dev lintian appstream)
 
 source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 

@@ -128,7 +128,8 @@ bool CaseFiles::saveTo(const QString& path) {
     const std::optional<QString> failure = user_files::saveWhole(
         path, QByteArray::fromStdString(cases::savedCase(workflow_.session().currentCase())));
     if (failure)
-        showFailure(MessageId::CaseNotSaved, QStringLiteral("The case could not be saved to \"%1\": %2.").arg(shown(path), *failure),
+        showFailure(MessageId::CaseNotSaved,
+                    QStringLiteral("The case could not be saved to \"%1\": %2.").arg(shown(path), *failure),
                     "Save Case");
     return !failure;
 }
@@ -169,9 +170,8 @@ bool CaseFiles::openFile(const QString& path, std::optional<std::size_t> row) {
 }
 
 bool CaseFiles::openPlantList(const QString& path) {
-    auto* list = new PlantWindow(window_, path, [this, path](const cases::DutyRow& r, const Case& c) {
-        openRow(path, r, c, true);
-    });
+    auto* list = new PlantWindow(
+        window_, path, [this, path](const cases::DutyRow& r, const Case& c) { openRow(path, r, c, true); });
     list->show();
     return true;
 }
@@ -188,7 +188,8 @@ bool CaseFiles::openRow(const QString& path, const cases::DutyRow& row, const Ca
 
 bool CaseFiles::refuseOpening(const QString& path, const QString& reason) {
     showFailure(MessageId::CaseNotOpened,
-                QStringLiteral("The case could not be opened from \"%1\": %2").arg(shown(path), reason), "Open Case");
+                QStringLiteral("The case could not be opened from \"%1\": %2").arg(shown(path), reason),
+                "Open Case");
     return false;
 }
 

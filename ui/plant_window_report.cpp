@@ -42,7 +42,8 @@ ReportPage PlantWindow::page() const {
 
 void PlantWindow::printReport() {
     QString failure;
-    if (printing::printWithDialog(this, localePageSize(QLocale()), page(), &failure) == printing::Outcome::Failed)
+    if (printing::printWithDialog(this, localePageSize(QLocale()), page(), &failure) ==
+        printing::Outcome::Failed)
         QMessageBox::warning(this, QStringLiteral("Print Plant Report"), failure);
 }
 
@@ -61,9 +62,9 @@ std::optional<QString> PlantWindow::exportReportTo(const QString& path, report_e
 
 void PlantWindow::exportReport() {
     const QFileInfo list(path_);
-    const auto chosen = report_export::askDestination(this, QStringLiteral("Export Plant Report"),
-                                                      list.dir().filePath(list.completeBaseName() +
-                                                                          QStringLiteral(" plant report")));
+    const auto chosen = report_export::askDestination(
+        this, QStringLiteral("Export Plant Report"),
+        list.dir().filePath(list.completeBaseName() + QStringLiteral(" plant report")));
     if (!chosen)
         return;
     if (const auto failure = exportReportTo(chosen->path, chosen->format))

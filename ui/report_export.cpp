@@ -85,8 +85,9 @@ QString withSuffix(const QString& path, Format format) {
 std::optional<Destination> askDestination(QWidget* parent, const QString& title, const QString& baseName) {
     static Format last = Format::Pdf; // for the run only
     const Kind& kind = kindOf(last);
-    const auto choice = file_dialogs::askToSave(parent, title, baseName + QLatin1Char('.') + QLatin1String(kind.suffix),
-                                                filters(), QLatin1String(kind.filter));
+    const auto choice =
+        file_dialogs::askToSave(parent, title, baseName + QLatin1Char('.') + QLatin1String(kind.suffix),
+                                filters(), QLatin1String(kind.filter));
     if (!choice)
         return std::nullopt;
     last = formatOf(choice->filter, choice->path);

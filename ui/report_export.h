@@ -30,7 +30,8 @@ struct Destination {
 };
 // Asks for a name, starting with the format and the folder of the last export of the run.
 // title and baseName (the suggested file's name before its ending) are those of the report asked for.
-std::optional<Destination> askDestination(QWidget* parent, const QString& title = QStringLiteral("Export Report"),
+std::optional<Destination> askDestination(QWidget* parent,
+                                          const QString& title = QStringLiteral("Export Report"),
                                           const QString& baseName = QStringLiteral("Pumpvale report"));
 
 // Writes page to path; returns why it failed, or nothing when the file is written.

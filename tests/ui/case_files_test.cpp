@@ -4,7 +4,6 @@
 #include "cases/window_run.h"
 #include "test_support.h"
 #include "ui/case_files.h"
-#include "ui/case_picker.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -164,48 +163,6 @@ protected:
     QTemporaryDir dir;
 };
 
-// The list's headings say what their columns hold, the file's own capitalised as ours, the unit in the
-// heading: psi and Bar never share a column. A refused row says why, as opening it would.
-TEST(CasePicker, HeadingsSayWhatColumnsHoldAndARefusedRowWhy) {
-    std::istringstream survey("pump_tag,location,units,pc_stages,pressure,flow,air_pressure,weeks,days,hours,"
-                              "currency,inlet\n"
-                              "P-101,North,English,1,60,10,90,52,7,24,US Dollars,1\n"
-                              "P-102,South,SI,2,4.5,120,6.5,50,5,16,Euro,1 1/2\n"
-                              "P-103,East,English,1,\"4,5\",30,90,52,7,24,US Dollars,2\n"
-                              "P-104,West,Metric,1,60,10,90,52,7,24,US Dollars,2\n");
-    cases::DutyListReader reader(survey);
-    ASSERT_FALSE(reader.start());
-    std::vector<cases::DutyRow> rows;
-    for (cases::DutyRow row; reader.next(row);)
-        rows.push_back(row);
-    ASSERT_EQ(rows.size(), 4U);
-    CasePicker picker("survey.csv", reader.header(), rows);
-    const QTableWidget& table = picker.table();
-    QStringList headings;
-    for (int column = 0; column < table.columnCount(); ++column)
-        headings << table.horizontalHeaderItem(column)->text();
-    EXPECT_EQ(headings, QStringList({"Row", "Pump tag", "Location", "Units", "Pressure (psi)", "Flow (GPM)",
-                                     "Pressure (Bar)", "Flow (l/min)", "Pressure (units unknown)",
-                                     "Flow (units unknown)", "Inlet (inch)", "Can be opened"}));
-    // Each row's figures under its own units: row, then the three pairs.
-    const auto cells = [&](int row) {
-        QStringList out;
-        for (int column = 4; column <= 9; ++column)
-            out << table.item(row, column)->text();
-        return out;
-    };
-    EXPECT_EQ(cells(0), QStringList({"60", "10", "", "", "", ""}));
-    EXPECT_EQ(cells(1), QStringList({"", "", "4.5", "120", "", ""}));
-    EXPECT_EQ(cells(3), QStringList({"", "", "", "", "60", "10"}));
-    EXPECT_EQ(table.item(0, 11)->text(), "Yes");
-    for (const int refused : {2, 3}) {
-        const QTableWidgetItem* opens = table.item(refused, 11);
-        EXPECT_EQ(opens->text(), "No: " + QString::fromStdString(rows[std::size_t(refused)].refusal));
-        EXPECT_EQ(opens->toolTip(), QString::fromStdString(rows[std::size_t(refused)].refusal));
-    }
-    EXPECT_TRUE(table.item(2, 11)->text().startsWith("No: Row 4, column pressure (cell E4)"));
-}
-
 // A spreadsheet with a decimal comma writes semicolons and "4,5": the row is refused at its cell.
 TEST_F(CaseFileFaults, ADecimalCommaIsRefusedAtItsCell) {
     const QString path = write(dir, "survey.csv",
@@ -227,38 +184,6 @@ TEST_F(CaseFileFaults, EachRowOfAListOpensAsItsOwnCase) {
     ASSERT_TRUE(ui.window().caseFiles().openFile(path, 3));
     EXPECT_EQ(ui.messages.shown, coreRun(rows[1]).messages);
     EXPECT_EQ(ui.window().caseFiles().carried().front().second, "Tank 3, north");
-
-    std::istringstream in(kHeader + rows[0] + "\n" + rows[1] + "\n");
-    cases::DutyListReader reader(in);
-    ASSERT_FALSE(reader.start());
-    std::vector<cases::DutyRow> read(2);
-    ASSERT_TRUE(reader.next(read[0]) && reader.next(read[1]));
-    CasePicker picker("plant.csv", reader.header(), read);
-    EXPECT_EQ(picker.table().rowCount(), 2);
-    EXPECT_EQ(picker.table().horizontalHeaderItem(1)->text(), "Tag");
-    EXPECT_EQ(picker.table().item(1, 1)->text(), "Tank 3, north");
-    EXPECT_FALSE(picker.table().tabKeyNavigation());
-    picker.table().selectRow(1);
-    EXPECT_EQ(picker.chosen(), 1U);
-    // Named for assistive tools, and Tab leaves the table for the buttons.
-    for (QWidget* control : picker.findChildren<QWidget*>()) {
-        if (control->focusPolicy() & Qt::TabFocus) {
-            EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
-                << control->objectName().toStdString();
-        }
-    }
-    picker.show();
-    QApplication::setActiveWindow(&picker);
-    picker.table().setFocus();
-    QTest::keyClick(&picker.table(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), picker.findChild<QWidget*>("OpenButton"));
-    for (const auto& [key, result] :
-         {std::pair{Qt::Key_Return, QDialog::Accepted}, std::pair{Qt::Key_Escape, QDialog::Rejected}}) {
-        picker.setResult(-1);
-        picker.show();
-        QTest::keyClick(&picker.table(), key);
-        EXPECT_EQ(picker.result(), result);
-    }
 }
 
 TEST_F(CaseFileFaults, AFailedSaveNamesTheFileAndLeavesAnOldOneAsItWas) {

@@ -1,7 +1,6 @@
 // F1 lists every key the program offers, and the manual page lists the same keys; the side windows'
 // buttons are words alone.
 #include "test_support.h"
-#include "ui/case_picker.h"
 #include "ui/keys_window.h"
 #include "ui/shortcuts.h"
 
@@ -91,11 +90,8 @@ public:
 TEST(SideWindows, ButtonsAreWordsAloneOnADesktopThatGivesIcons) {
     const QString style = QApplication::style()->name();
     QApplication::setStyle(new IconsOnDialogButtons);
-    const std::vector<cases::DutyRow> rows(1);
     const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> windows[] = {
         {"KeysWindow", [] { return std::make_unique<KeysWindow>(); }},
-        {"CasePicker",
-         [&] { return std::make_unique<CasePicker>("plant.csv", std::vector<std::string>{}, rows); }},
     };
     for (const auto& [name, make] : windows) {
         const std::unique_ptr<QWidget> window = make();

@@ -5,7 +5,6 @@
 #include "dark_palette.h"
 #include "main_window_driver.h"
 #include "ui/case_files.h"
-#include "ui/case_picker.h"
 #include "ui/comparison_window.h"
 #include "ui/form1.h"
 #include "ui/form3.h"
@@ -267,22 +266,6 @@ int main(int argc, char* argv[]) {
         KeysWindow keys;
         keys.show();
         saveWidget(keys, "KeysAndActions");
-    }
-    // Open Case's list of the rows of a plant survey.
-    {
-        std::istringstream survey("tag,location,units,pc_stages,pressure,flow,air_pressure,weeks,days,hours,"
-                                  "currency,price,inlet\n"
-                                  "P-101,\"Tank farm, north\",English,1,60,10,90,52,7,24,US Dollars,,1\n"
-                                  "P-102,Boiler house,SI,2,4.5,120,6.5,50,5,16,Euro,,1 1/2\n"
-                                  "P-103,Effluent,English,1,\"4,5\",30,90,52,7,24,US Dollars,,2\n");
-        cases::DutyListReader reader(survey);
-        std::vector<cases::DutyRow> rows;
-        if (!reader.start())
-            for (cases::DutyRow row; reader.next(row);)
-                rows.push_back(row);
-        CasePicker picker("plant-survey.csv", reader.header(), rows);
-        picker.show();
-        saveWidget(picker, "OpenCaseList");
     }
     // The plant list of the example survey, costed, sorted by savings, and its totals.
     {

@@ -6,7 +6,7 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "the screenshot program failed: ${result}")
 endif()
 foreach(picture Intro About Acknowledgements UnitChoice FullResults PcOnlyResults InletPcOnlyResults SavingsOverTime
-                OpenCaseList PlantList)
+                PlantList)
     if(NOT EXISTS ${FOLDER}/${picture}.png)
         message(FATAL_ERROR "${picture}.png was not drawn")
     endif()
