@@ -157,7 +157,8 @@ QString narrowHeader(const LayoutTable& table, std::size_t column, const QFontMe
 // A table with its heading and header row; figures on the right.
 QString htmlTable(const LayoutTable& table) {
     QString html = "<h3>" + escaped(table.heading) + "</h3>\n";
-    html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>";
+    html +=
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" style=\"border-collapse: collapse\">\n<tr>";
     for (const LayoutColumn& column : table.columns)
         html += "<th align=\"left\">" + escaped(column.header()) + "</th>";
     html += "</tr>\n";
