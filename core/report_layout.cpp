@@ -1,6 +1,7 @@
 #include "core/report_layout.h"
 
 #include "core/csv_cells.h"
+#include "core/life_cycle_report.h"
 
 #include <cmath>
 #include <utility>
@@ -20,14 +21,23 @@ public:
         return withDecimalSeparator(text, separators_.decimal);
     }
 
-    LayoutCell cell(const ReportValue& value, std::string quantity, std::string unit) const {
+    // Words keep their quantity only when asked (a working row's entry): the CSV carries them.
+    LayoutCell cell(const ReportValue& value, std::string quantity, std::string unit,
+                    bool named = false) const {
         // A dash stands for a figure that does not exist, and stands where the figures do.
-        if (value.kind == ReportValue::Kind::Text)
-            return {words(value.text), value.text == "-", std::nullopt, {}, {}};
+        if (value.kind == ReportValue::Kind::Text) {
+            const bool dash = value.text == "-";
+            return {words(value.text),
+                    dash,
+                    std::nullopt,
+                    named && !dash ? std::move(quantity) : std::string(),
+                    {}};
+        }
         // A figure that is not finite is shown as a dash and left out of the figures.
         const std::optional<double> number =
             std::isfinite(value.number) ? std::optional<double>(value.number) : std::nullopt;
-        return {formatValue(value, separators_), true, number, std::move(quantity), std::move(unit)};
+        return {formatValue(value, separators_), true, number, number ? std::move(quantity) : std::string(),
+                std::move(unit)};
     }
 
     LayoutTable working(const ReportSection& section) const {
@@ -35,7 +45,7 @@ public:
         for (const ReportRow& row : section.rows) {
             table.rowKeys.push_back(row.key);
             table.rows.push_back({LayoutCell{row.name, false, std::nullopt, {}, {}},
-                                  cell(row.value, row.name, row.unit),
+                                  cell(row.value, row.name, row.unit, true),
                                   LayoutCell{row.unit, false, std::nullopt, {}, {}},
                                   LayoutCell{words(row.formula), false, std::nullopt, {}, {}}});
         }
@@ -78,6 +88,60 @@ std::string dutyPointOf(const CalculationReport& report, const Separators& separ
     return out;
 }
 
+// The working rows the summary repeats, in its order; those the report lacks are left out.
+constexpr std::string_view kSummaryKeys[] = {"inlet-size",
+                                             "aodd-annual-cost",
+                                             "pc-annual-cost",
+                                             "total-savings",
+                                             life_cycle_keys::kSimplePayback,
+                                             life_cycle_keys::kCo2Avoided,
+                                             life_cycle_keys::kPcCo2};
+
+// Which pump costs less in electricity, or why only the PC pump was costed.
+std::string verdictOf(const CalculationReport& report, const Separators& separators) {
+    const ReportRow* pc = report.find("pc-annual-cost");
+    if (pc == nullptr)
+        return {};
+    if (report.pcCostOnly) {
+        const ReportRow* why = report.find("pc-only-reason");
+        return "Only the durvane PC pump was costed" +
+               (why != nullptr ? ". " + withDecimalSeparator(why->value.text, separators.decimal)
+                               : std::string("."));
+    }
+    const ReportRow* savings = report.find("total-savings");
+    if (savings == nullptr || !std::isfinite(savings->value.number))
+        return {};
+    const double saved = savings->value.number;
+    if (saved == 0)
+        return "The durvane PC pump and the AODD pump cost the same in electricity a year.";
+    const std::string amount = formatMoney(std::fabs(saved), separators) + " " + savings->unit;
+    return saved > 0
+               ? "The durvane PC pump costs " + amount + " a year less in electricity than the AODD pump."
+               : "The AODD pump costs " + amount + " a year less in electricity than the durvane PC pump.";
+}
+
+LayoutTable summaryOf(const ReportLayout& layout, const CalculationReport& report) {
+    LayoutTable summary{"summary", "Summary", {}, {}, {}};
+    if (report.find("pc-annual-cost") == nullptr)
+        return summary;
+    summary.columns.assign(kWorkingColumns.begin(), kWorkingColumns.begin() + 3);
+    for (const std::string_view key : kSummaryKeys) {
+        // The PC pump's CO2 stands in for the CO2 avoided only where nothing is compared.
+        if (key == life_cycle_keys::kPcCo2 && !report.pcCostOnly)
+            continue;
+        if (const std::vector<LayoutCell>* cells = layout.row(key); cells != nullptr && cells->size() >= 3) {
+            summary.rowKeys.emplace_back(key);
+            summary.rows.emplace_back(cells->begin(), cells->begin() + 3);
+        }
+    }
+    return summary;
+}
+
+std::string csvRow(const std::string& section, const LayoutCell& c) {
+    return csvCell(section) + "," + csvCell(c.quantity) + "," +
+           (c.value ? exactNumber(*c.value) : csvCell(c.text)) + "," + csvCell(c.unit) + "\r\n";
+}
+
 } // namespace
 
 std::string LayoutColumn::header(std::string_view between) const {
@@ -111,6 +175,8 @@ ReportLayout layoutReport(const CalculationReport& report, const Separators& sep
         if (!section.table.empty())
             layout.tables.push_back(layouter.own(section.table));
     }
+    layout.summary = summaryOf(layout, report);
+    layout.verdict = verdictOf(report, separators);
     layout.notesHeading = "Assumptions";
     for (const std::string& assumption : report.assumptions)
         layout.notes.push_back(layouter.words(assumption));
@@ -129,12 +195,16 @@ std::string reportCsv(const ReportLayout& layout) {
     std::string out = "Section,Quantity,Value,Unit\r\n";
     for (const IdentityLine& line : layout.identity)
         out += "Case," + csvCell(line.name) + "," + csvCell(line.text) + ",\r\n";
+    if (!layout.verdict.empty())
+        out += "Summary,Verdict," + csvCell(layout.verdict) + ",\r\n";
+    std::vector<const LayoutTable*> tables{&layout.summary};
     for (const LayoutTable& table : layout.tables)
-        for (const auto& row : table.rows)
+        tables.push_back(&table);
+    for (const LayoutTable* table : tables)
+        for (const auto& row : table->rows)
             for (const LayoutCell& c : row)
-                if (c.value)
-                    out += csvCell(table.heading) + "," + csvCell(c.quantity) + "," + exactNumber(*c.value) +
-                           "," + csvCell(c.unit) + "\r\n";
+                if (c.value || !c.quantity.empty())
+                    out += csvRow(table->heading, c);
     return out;
 }
 

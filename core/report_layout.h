@@ -45,6 +45,11 @@ struct ReportLayout {
     std::string title;
     std::vector<IdentityLine> identity; // the case's tag, location...: under the title, words as given
     std::string dutyPoint;              // "60 psi, 10 US GPM", for a page's running header
+    // The answer, before the working: the inlet, the amounts, the payback and the CO2 (rows copied from
+    // the working, three columns), and one sentence that says which pump costs less. Both empty for a
+    // report without amounts (the Savings Over Time sections alone).
+    LayoutTable summary;
+    std::string verdict;
     std::vector<LayoutTable> tables;
     std::string notesHeading;
     std::vector<std::string> notes; // the model's assumptions
@@ -62,8 +67,9 @@ LayoutTable layoutTable(const ReportTable& table, const Separators& separators);
 std::string identityText(const IdentityLine& line);
 
 // The figures as comma-separated values (RFC 4180, CRLF line ends): a header row, the case's identity
-// (section "Case", the column's name, its text, no unit), then one row per figure: section, quantity,
-// value (the number in full, with a period), unit.
+// (section "Case", the column's name, its text, no unit), the verdict (section "Summary", "Verdict"),
+// then the summary's and the working's rows: section, quantity, value (a figure's number in full with
+// a period, or the words of an entry such as the unit system, the currency or the inlet size), unit.
 std::string reportCsv(const ReportLayout& layout);
 
 } // namespace pumpvale

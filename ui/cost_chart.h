@@ -20,6 +20,9 @@ class QRectF;
 
 namespace pumpvale {
 
+// The chart's heading on a page or in a file.
+inline constexpr char kCostChartHeading[] = "Annual cost against flow";
+
 struct CostChartView {
     CostChartData data;
     InletComparison rows; // the duty point's figures, marked on the curves

@@ -169,6 +169,16 @@ void DetailsWindow::setReportLayout(const ReportLayout& layout) {
         identity->setText(reportHtmlIdentity(layout));
         add(identity);
     }
+    // The answer before the working: the duty point, the amounts and the verdict.
+    if (const QString summaryHtml = reportHtmlSummary(layout); !summaryHtml.isEmpty()) {
+        auto* summary = new QLabel(pane_);
+        summary->setObjectName("Summary");
+        summary->setAccessibleName("Summary");
+        summary->setWordWrap(true);
+        summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        summary->setText(summaryHtml);
+        add(summary);
+    }
     // The working's tables share their columns' widths, so that they read as one; the column that wraps
     // is narrowed as far as the widest word of any of them.
     std::map<QStringList, std::vector<int>> widths;

@@ -22,6 +22,9 @@ class QRectF;
 
 namespace pumpvale {
 
+// The chart's heading on a page or in a file.
+inline constexpr char kOwnershipChartHeading[] = "Cumulative cost against years in service";
+
 struct OwnershipChartData {
     // Each pump's cumulative cost of ownership at the end of year 0 (its first cost) to year N.
     std::vector<double> pcCumulative;

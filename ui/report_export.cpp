@@ -1,5 +1,7 @@
 #include "ui/report_export.h"
 
+#include "aodd/comparison_report.h"
+#include "core/life_cycle_report.h"
 #include "ui/file_dialogs.h"
 #include "ui/report_layouts.h"
 #include "ui/report_printing.h"
@@ -7,8 +9,12 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QFont>
+#include <QImage>
 #include <QLocale>
+#include <QPainter>
 #include <array>
+#include <functional>
 
 namespace pumpvale::report_export {
 namespace {
@@ -58,6 +64,53 @@ QByteArray pdfBytes(const ReportPage& page) {
     return bytes;
 }
 
+// A chart drawn black on white into a picture twice as fine as it is shown, as a PNG.
+constexpr int kChartWidth = 760; // CSS pixels, about the printed page's text width
+constexpr double kChartHeightPerWidth = 0.62;
+
+QByteArray chartPng(const std::function<void(QPainter&, const QRectF&)>& draw) {
+    const QSizeF size(kChartWidth, kChartWidth * kChartHeightPerWidth);
+    QImage image((size * 2).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(12);
+        painter.setFont(font);
+        draw(painter, QRectF(QPointF(0, 0), size));
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return {};
+    return png;
+}
+
+// The page's charts, each after the table it draws, as the printed page places them.
+HtmlAfterTables htmlCharts(const ReportPage& page) {
+    HtmlAfterTables after;
+    if (page.chart) {
+        const CostChartView& view = *page.chart;
+        const QByteArray png =
+            chartPng([&](QPainter& p, const QRectF& area) { drawCostChart(p, area, view, ChartColours{}); });
+        if (!png.isEmpty())
+            after[kInletComparisonTableKey] =
+                htmlPngFigure(QString::fromLatin1(kCostChartHeading), png, kChartWidth);
+    }
+    if (page.ownershipChart) {
+        const OwnershipChartData& data = *page.ownershipChart;
+        const QByteArray png = chartPng(
+            [&](QPainter& p, const QRectF& area) { drawOwnershipChart(p, area, data, ChartColours{}); });
+        if (!png.isEmpty())
+            after[std::string(life_cycle_keys::kPaybackByYear)] =
+                htmlPngFigure(QString::fromLatin1(kOwnershipChartHeading), png, kChartWidth);
+    }
+    return after;
+}
+
 } // namespace
 
 QString filters() {
@@ -103,7 +156,7 @@ std::optional<QString> write(const QString& path, Format format, const ReportPag
                 return failure(path, QStringLiteral("the pages could not be drawn"));
             break;
         case Format::Html:
-            bytes = reportHtmlDocument(page.layout, page.when).toUtf8();
+            bytes = reportHtmlDocument(page.layout, page.when, htmlCharts(page)).toUtf8();
             break;
         case Format::Csv:
             bytes = QByteArray::fromStdString(page.figuresCsv ? *page.figuresCsv : reportCsv(page.layout));

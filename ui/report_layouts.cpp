@@ -154,6 +154,37 @@ QString narrowHeader(const LayoutTable& table, std::size_t column, const QFontMe
     return lines.join('\n');
 }
 
+// A table with its heading and header row; figures on the right.
+QString htmlTable(const LayoutTable& table) {
+    QString html = "<h3>" + escaped(table.heading) + "</h3>\n";
+    html +=
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" style=\"border-collapse: collapse\">\n<tr>";
+    for (const LayoutColumn& column : table.columns)
+        html += "<th align=\"left\">" + escaped(column.header()) + "</th>";
+    html += "</tr>\n";
+    for (const auto& row : table.rows) {
+        html += "<tr>";
+        for (const LayoutCell& cell : row)
+            html += QString("<td%1>%2</td>").arg(cell.number ? " align=\"right\"" : "", escaped(cell.text));
+        html += "</tr>\n";
+    }
+    return html + "</table>\n";
+}
+
+// Black on white in the body's font, grey header rows as on the printed page; a table's heading stays
+// with it, and neither a row nor a chart is split between printed pages.
+const char* const kDocumentStyle =
+    "body { font-family: \"DejaVu Sans\", Arial, sans-serif; font-size: 10pt; color: #000; background: #fff;"
+    " max-width: 60em; margin: 1.5em auto; padding: 0 1em; }\n"
+    "h1 { font-size: 15pt; } h3 { font-size: 12pt; margin: 1.2em 0 0.3em; break-after: avoid; }\n"
+    "table { border-collapse: collapse; font-size: 9pt; }\n"
+    "th, td { border: 1px solid #a0a0a0; padding: 2px 5px; vertical-align: top; text-align: left; }\n"
+    "th { background: #e4e4e4; } td[align=right] { text-align: right; white-space: nowrap; }\n"
+    "tr, figure, img { break-inside: avoid; }\n"
+    "figure { margin: 0; } img { max-width: 100%; height: auto; }\n"
+    "p.verdict { font-size: 11pt; } p.date { color: #444; }\n"
+    "@page { margin: 18mm; }\n";
+
 } // namespace
 
 ReportLayout localeLayout(const CalculationReport& report) {
@@ -166,6 +197,10 @@ QString reportPlainText(const ReportLayout& layout) {
         out += plainParagraph({}, q(identityText(line)));
     if (!layout.dutyPoint.empty())
         out += plainParagraph({}, "Duty point: " + q(layout.dutyPoint));
+    if (!layout.summary.rows.empty())
+        out += plainTable(layout.summary);
+    if (!layout.verdict.empty())
+        out += "\n" + plainParagraph({}, q(layout.verdict));
     for (const LayoutTable& table : layout.tables)
         out += plainTable(table);
     out += "\n" + q(layout.notesHeading) + "\n";
@@ -184,22 +219,31 @@ QString reportHtmlIdentity(const ReportLayout& layout) {
     return html + "</table>\n";
 }
 
+QString reportHtmlSummary(const ReportLayout& layout) {
+    QString html;
+    if (!layout.dutyPoint.empty())
+        html += "<p>Duty point: " + escaped(layout.dutyPoint) + "</p>\n";
+    if (!layout.summary.rows.empty())
+        html += htmlTable(layout.summary);
+    if (!layout.verdict.empty())
+        html += "<p class=\"verdict\"><b>" + escaped(layout.verdict) + "</b></p>\n";
+    return html;
+}
+
+QString reportHtmlHead(const ReportLayout& layout) {
+    return reportHtmlIdentity(layout) + reportHtmlSummary(layout);
+}
+
 QString reportHtmlTables(const ReportLayout& layout) {
+    return reportHtmlTables(layout, {});
+}
+
+QString reportHtmlTables(const ReportLayout& layout, const HtmlAfterTables& after) {
     QString html;
     for (const LayoutTable& table : layout.tables) {
-        html += "<h3>" + escaped(table.heading) + "</h3>\n";
-        html += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>";
-        for (const LayoutColumn& column : table.columns)
-            html += "<th align=\"left\">" + escaped(column.header()) + "</th>";
-        html += "</tr>\n";
-        for (const auto& row : table.rows) {
-            html += "<tr>";
-            for (const LayoutCell& cell : row)
-                html +=
-                    QString("<td%1>%2</td>").arg(cell.number ? " align=\"right\"" : "", escaped(cell.text));
-            html += "</tr>\n";
-        }
-        html += "</table>\n";
+        html += htmlTable(table);
+        if (const auto figure = after.find(table.key); figure != after.end())
+            html += figure->second;
     }
     html += "<h3>" + escaped(layout.notesHeading) + "</h3>\n<ul>\n";
     for (const std::string& note : layout.notes)
@@ -207,14 +251,19 @@ QString reportHtmlTables(const ReportLayout& layout) {
     return html + "</ul>\n";
 }
 
-QString reportHtmlDocument(const ReportLayout& layout, const QDateTime& when) {
+QString reportHtmlDocument(const ReportLayout& layout, const QDateTime& when, const HtmlAfterTables& after) {
     QString html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-                   escaped(layout.title) + "</title>\n</head>\n<body>\n";
-    html += "<h1>" + escaped(layout.title) + "</h1>\n" + reportHtmlIdentity(layout);
-    if (!layout.dutyPoint.empty())
-        html += "<p>Duty point: " + escaped(layout.dutyPoint) + "</p>\n";
-    html += "<p>" + pageDate(when).toHtmlEscaped() + "</p>\n";
-    return html + reportHtmlTables(layout) + "</body>\n</html>\n";
+                   escaped(layout.title) + "</title>\n<style>\n" + kDocumentStyle +
+                   "</style>\n</head>\n<body>\n";
+    html += "<h1>" + escaped(layout.title) + "</h1>\n" + reportHtmlHead(layout);
+    html += "<p class=\"date\">" + pageDate(when).toHtmlEscaped() + "</p>\n";
+    return html + reportHtmlTables(layout, after) + "</body>\n</html>\n";
+}
+
+QString htmlPngFigure(const QString& heading, const QByteArray& png, int width) {
+    return "<figure>\n<h3>" + heading.toHtmlEscaped() + "</h3>\n<img src=\"data:image/png;base64," +
+           QString::fromLatin1(png.toBase64()) + "\" width=\"" + QString::number(width) + "\" alt=\"" +
+           heading.toHtmlEscaped() + "\">\n</figure>\n";
 }
 
 void showLayoutTable(QTableWidget& table, const LayoutTable& source, Headers headers) {

@@ -7,6 +7,8 @@
 
 #include <QLocale>
 #include <QString>
+#include <map>
+#include <string>
 
 class QDateTime;
 class QTableWidget;
@@ -29,12 +31,29 @@ QString reportPlainText(const ReportLayout& layout);
 // The case's identity as a small table of two columns (name, text); empty when it has none.
 QString reportHtmlIdentity(const ReportLayout& layout);
 
+// The duty point, the summary's table and its verdict, for a window that shows the identity apart.
+QString reportHtmlSummary(const ReportLayout& layout);
+
+// The head of every HTML output: the case's identity, the duty point, the summary's table and its
+// verdict.
+QString reportHtmlHead(const ReportLayout& layout);
+
 // The tables with their header rows, and the assumptions, for a spreadsheet or a word processor: every
 // figure lands in a cell.
 QString reportHtmlTables(const ReportLayout& layout);
 
-// A whole HTML document: title, duty point, date, the tables and the assumptions.
-QString reportHtmlDocument(const ReportLayout& layout, const QDateTime& when);
+// HTML to put after a table of the layout, by the table's key: a chart, for one.
+using HtmlAfterTables = std::map<std::string, QString>;
+QString reportHtmlTables(const ReportLayout& layout, const HtmlAfterTables& after);
+
+// A whole HTML document that stands alone: declared UTF-8, a small style that prints well, the title,
+// the head, the date, the tables (with what goes after them) and the assumptions.
+QString reportHtmlDocument(const ReportLayout& layout, const QDateTime& when,
+                           const HtmlAfterTables& after = {});
+
+// A picture as an HTML figure, the PNG inside the page as a data: URI, its heading above it, shown
+// width CSS pixels wide (narrower on a narrow page).
+QString htmlPngFigure(const QString& heading, const QByteArray& png, int width);
 
 // A layout table in a widget table: its header row (a unit below its name), its cells as the layout
 // writes them, figures on the right, none editable. The rows and columns are the source's; the caller

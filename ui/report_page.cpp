@@ -244,7 +244,7 @@ private:
         const qreal height = area_.width() * kChartHeightPerWidth;
         const CostChartView view = *page_.chart;
         const qreal width = area_.width();
-        paragraph(QStringLiteral("Annual cost against flow"), pageFont(kHeadingPt, true), units_.mm(5), true);
+        paragraph(QString::fromLatin1(kCostChartHeading), pageFont(kHeadingPt, true), units_.mm(5), true);
         blocks_.push_back({height,
                            [=](QPainter& p, qreal y) {
                                p.setFont(pageFont(kTablePt));
@@ -257,8 +257,8 @@ private:
         const qreal height = area_.width() * kChartHeightPerWidth;
         const OwnershipChartData data = *page_.ownershipChart;
         const qreal width = area_.width();
-        paragraph(QStringLiteral("Cumulative cost against years in service"), pageFont(kHeadingPt, true),
-                  units_.mm(5), true);
+        paragraph(QString::fromLatin1(kOwnershipChartHeading), pageFont(kHeadingPt, true), units_.mm(5),
+                  true);
         blocks_.push_back({height,
                            [=](QPainter& p, qreal y) {
                                p.setFont(pageFont(kTablePt));
@@ -275,6 +275,10 @@ private:
         if (!layout.dutyPoint.empty())
             paragraph(QStringLiteral("Duty point: ") + q(layout.dutyPoint), pageFont(kBodyPt), units_.mm(2),
                       false);
+        if (!layout.summary.rows.empty())
+            table(layout.summary);
+        if (!layout.verdict.empty())
+            paragraph(q(layout.verdict), pageFont(kBodyPt, true), units_.mm(2), false);
         for (const LayoutTable& t : layout.tables) {
             table(t);
             if (page_.chart && t.key == "inlet-sizes")

@@ -137,8 +137,9 @@ void ResultsActions::copyResults() {
     const ReportLayout layout = localeLayout(report());
     auto* data = new QMimeData;
     data->setText(reportPlainText(layout));
-    data->setHtml("<html><body><p><b>" + QString::fromStdString(layout.title).toHtmlEscaped() + "</b></p>\n" +
-                  reportHtmlIdentity(layout) + reportHtmlTables(layout) + "</body></html>");
+    data->setHtml("<html><head><meta charset=\"utf-8\"></head><body><p><b>" +
+                  QString::fromStdString(layout.title).toHtmlEscaped() + "</b></p>\n" +
+                  reportHtmlHead(layout) + reportHtmlTables(layout) + "</body></html>");
     QGuiApplication::clipboard()->setMimeData(data);
 }
 

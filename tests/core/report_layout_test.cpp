@@ -146,14 +146,73 @@ TEST(ReportLayout, CsvHoldsEveryFigureInFullWithAPeriod) {
     EXPECT_EQ(find("1 inch, \"selected\": Air use"),
               (std::vector<std::string>{"Each size", "1 inch, \"selected\": Air use", "13.5", "SCFM"}));
     EXPECT_EQ(find("2 inch: Air use"), std::vector<std::string>{}); // not finite: left out
-    EXPECT_EQ(find("Currency"), std::vector<std::string>{});        // words are not figures
+    // The entries in words say what the figures are about; the verdict leads.
+    EXPECT_EQ(rows[1], (std::vector<std::string>{"Summary", "Verdict",
+                                                 "The durvane PC pump costs 284,10 US Dollars a year less in "
+                                                 "electricity than the AODD pump.",
+                                                 ""}));
+    EXPECT_EQ(find("Currency"), (std::vector<std::string>{"Inputs", "Currency", "US Dollars", ""}));
+    EXPECT_EQ(find("Unit system")[2], "English units (psi, US GPM)");
+    EXPECT_EQ(find("AODD inlet size"),
+              (std::vector<std::string>{"Summary", "AODD inlet size", "1 inch", ""}));
+    EXPECT_EQ(find("Total savings")[0], "Summary");
+    EXPECT_TRUE(near(std::stod(find("Total savings")[2]), 284.097168, 1e-8));
+}
+
+struct SummaryCase {
+    const char* name;
+    void (*change)(OperatingCase&, AnnualCosts&);
+    std::vector<std::string> keys;  // the summary's rows
+    std::vector<std::string> texts; // their values as shown
+    const char* verdict;
+};
+
+// clang-format off
+const SummaryCase kSummaries[] = {
+    {"PcCheaper", [](OperatingCase&, AnnualCosts& a) { a = {292.54, 1173.18, 880.64}; },
+     {"inlet-size", "aodd-annual-cost", "pc-annual-cost", "total-savings"},
+     {"1 inch", "1,173.18", "292.54", "880.64"},
+     "The durvane PC pump costs 880.64 US Dollars a year less in electricity than the AODD pump."},
+    {"AoddCheaper", [](OperatingCase&, AnnualCosts& a) { a = {300, 100, -200}; },
+     {"inlet-size", "aodd-annual-cost", "pc-annual-cost", "total-savings"},
+     {"1 inch", "100.00", "300.00", "-200.00"},
+     "The AODD pump costs 200.00 US Dollars a year less in electricity than the durvane PC pump."},
+    {"PcOnly", [](OperatingCase& c, AnnualCosts&) { c.pcCostOnly = true; c.aoddPressureOutOfRange = true; },
+     {"pc-annual-cost"}, {"292.54"},
+     "Only the durvane PC pump was costed. The fluid pressure lies outside the AODD pumps' data (20 to 100 psi)."},
+};
+// clang-format on
+
+// The answer before the working: the amounts as the results show them and one sentence, or, for a
+// PC-only result, its cost and why the AODD pump is not costed. A report of other sections has none.
+TEST(ReportLayout, SummaryLeadsWithTheAnswer) {
+    for (const SummaryCase& s : kSummaries) {
+        SCOPED_TRACE(s.name);
+        OperatingCase c = workedExampleCase();
+        c.currency = "US Dollars";
+        c.inletSize = InletSize::One;
+        computePcPower(c);
+        AnnualCosts costs;
+        findCostSavings(c, costs, "1", "75");
+        s.change(c, costs);
+        const ReportLayout layout = layoutReport(buildCalculationReport(c, costs), {});
+        EXPECT_EQ(layout.summary.rowKeys, s.keys);
+        std::vector<std::string> texts;
+        for (const auto& row : layout.summary.rows)
+            texts.push_back(row.at(1).text);
+        EXPECT_EQ(texts, s.texts);
+        EXPECT_EQ(layout.verdict, s.verdict);
+    }
+    const ReportLayout other = layoutReport(CalculationReport{}, {});
+    EXPECT_TRUE(other.summary.rows.empty());
+    EXPECT_EQ(other.verdict, "");
 }
 
 // The columns a duty list carried head the figures, blank ones left out, their names made readable and
 // their words as the file holds them (no decimal comma put in); a case typed in has none.
 TEST(ReportLayout, CaseIdentityHeadsTheFigures) {
     CalculationReport report = exampleReport();
-    EXPECT_EQ(readCsv(reportCsv(layoutReport(report, {})))[1][0], "Inputs");
+    EXPECT_EQ(readCsv(reportCsv(layoutReport(report, {})))[1][0], "Summary");
     report.identity = caseIdentity(
         {{"tag", " P-1.5 "}, {"plant_area", ""}, {"location", "Filter press feed,\r\nnorth"}, {"", "x"}});
     const ReportLayout layout = layoutReport(report, {",", "."});
@@ -163,7 +222,7 @@ TEST(ReportLayout, CaseIdentityHeadsTheFigures) {
     const std::vector<std::vector<std::string>> rows = readCsv(reportCsv(layout));
     EXPECT_EQ(rows[1], (std::vector<std::string>{"Case", "Tag", "P-1.5", ""}));
     EXPECT_EQ(rows[2], (std::vector<std::string>{"Case", "Location", "Filter press feed,  north", ""}));
-    EXPECT_EQ(rows[4][0], "Inputs");
+    EXPECT_EQ(rows[4][0], "Summary");
 }
 
 } // namespace

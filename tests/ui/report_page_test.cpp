@@ -355,7 +355,7 @@ TEST_F(MainWindowTest, TheCaseIdentityHeadsDetailsPageAndFiles) {
     MainWindowDriver typed;
     typed.reach(ScreenState::FullResults);
     EXPECT_FALSE(read(typed, report_export::Format::Pdf, "typed.pdf").contains("Tag:"));
-    EXPECT_TRUE(read(typed, report_export::Format::Csv, "typed.csv").split("\r\n")[1].startsWith("Inputs,"));
+    EXPECT_TRUE(read(typed, report_export::Format::Csv, "typed.csv").split("\r\n")[1].startsWith("Summary,"));
     EXPECT_EQ(details(typed), QString());
 }
 

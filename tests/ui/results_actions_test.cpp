@@ -166,10 +166,10 @@ TEST(ReportLayouts, PlainTextAlignsTheValuesOnTheRight) {
     AnnualCosts costs;
     costs.pcAnnualCost = computePcAnnualCost(c);
     const QStringList lines = reportPlainText(layoutReport(buildCalculationReport(c, costs), {})).split('\n');
-    const auto endOf = [&](const QString& value) {
-        for (const QString& line : lines)
-            if (line.contains(value + "  "))
-                return line.indexOf(value + "  ") + value.size();
+    const auto endOf = [&](const QString& value) { // in the working, after the summary
+        for (qsizetype i = lines.size() - 1; i >= 0; --i)
+            if (lines[i].contains(value + "  "))
+                return lines[i].indexOf(value + "  ") + value.size();
         return qsizetype(-1);
     };
     EXPECT_GT(endOf("292.54"), 0);
