@@ -29,7 +29,7 @@ constexpr qreal kRunningPt = 9;
 constexpr qreal kChartHeightPerWidth = 0.62;
 constexpr std::size_t kWholeTableRows = 10; // a table this short is never split
 constexpr std::size_t kLeastRowsApart = 3;  // rows of a longer table on each side of a page break
-constexpr qreal kLeastPageShare = 0.2;      // no page but the first holds less than this of text
+constexpr qreal kLeastPageShare = 0.21;     // a fifth of the page in text, and its rows' padding
 
 QFont pageFont(qreal points, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));

@@ -68,6 +68,25 @@ bool inBody(const PdfPage& page, const PdfLine& line) {
     return line.top > kMargin + kBand - 2 && line.bottom < page.height - kMargin - kBand + 2;
 }
 
+// The share of the page's body that its text spans, from its first line to its last.
+double bodyShare(const PdfPage& page) {
+    double top = 1e9, bottom = 0;
+    for (const PdfLine& line : page.lines)
+        if (inBody(page, line)) {
+            top = std::min(top, line.top);
+            bottom = std::max(bottom, line.bottom);
+        }
+    return std::max(0.0, bottom - top) / (page.height - 2 * (kMargin + kBand));
+}
+
+std::vector<PdfPage> pagesOf(const ReportPage& report, QPageSize::PageSizeId paper, const QString& pdf) {
+    QFile file(pdf);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    EXPECT_TRUE(printing::writeReportPdf(file, QPageSize(paper), report));
+    file.close();
+    return pagesOf(pdf);
+}
+
 QString bodyText(const PdfPage& page) {
     QString text;
     for (const PdfLine& line : page.lines)
@@ -123,29 +142,17 @@ TEST_P(PageMakeUp, APrinterWouldAcceptIt) {
     report.when = QDateTime(QDate(2026, 12, 8), QTime(9, 30));
     const QTemporaryDir folder;
     const QString pdf = folder.filePath("report.pdf");
-    {
-        QFile file(pdf);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(printing::writeReportPdf(file, QPageSize(c.paper), report));
-    }
+    const std::vector<PdfPage> pages = pagesOf(report, c.paper, pdf);
     if (qEnvironmentVariableIsSet("PUMPVALE_KEEP_PDF"))
         QFile::copy(pdf, qEnvironmentVariable("PUMPVALE_KEEP_PDF") + "-" + c.name + ".pdf");
-    const std::vector<PdfPage> pages = pagesOf(pdf);
     ASSERT_GE(pages.size(), 2u);
     const ReportLayout& layout = report.layout;
 
     // No page of a few lines: every page holds a fifth of its body's height in text.
     std::printf("%s:", c.name);
     for (std::size_t n = 0; n < pages.size(); ++n) {
-        double top = 1e9, bottom = 0;
-        for (const PdfLine& line : pages[n].lines)
-            if (inBody(pages[n], line)) {
-                top = std::min(top, line.top);
-                bottom = std::max(bottom, line.bottom);
-            }
-        const double body = pages[n].height - 2 * (kMargin + kBand);
-        std::printf(" page %zu %.0f %%", n + 1, 100 * (bottom - top) / body);
-        EXPECT_GE(bottom - top, body / 5) << "page " << n + 1;
+        std::printf(" page %zu %.0f %%", n + 1, 100 * bodyShare(pages[n]));
+        EXPECT_GE(bodyShare(pages[n]), 0.2) << "page " << n + 1;
     }
     std::printf("\n");
 
@@ -193,6 +200,32 @@ TEST_P(PageMakeUp, APrinterWouldAcceptIt) {
     // The locale's own date in every footer.
     for (const PdfPage& page : pages)
         EXPECT_TRUE(page.lines.back().text.contains(c.date)) << page.lines.back().text.toStdString();
+}
+
+// A long table and a few notes, the table a row longer each time, so that the notes and the table's last
+// rows fall at every place of a page's foot: no page holds less than a fifth of a page.
+TEST(PageMakeUpOfALongTable, NoPageHoldsOnlyAFewLines) {
+    ReportLayout layout;
+    layout.title = "Pumpvale: a long table";
+    layout.dutyPoint = "60 psi, 10 US GPM";
+    layout.notesHeading = "Assumptions";
+    layout.notes = {"A first note.", "A second note.", "A third note, a little longer than the others."};
+    const QTemporaryDir folder;
+    for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter})
+        for (int rows = 30; rows <= 90; rows += 3) {
+            LayoutTable table{"long", "Long table", {{"Year", ""}, {"Value", ""}}, {}, {}};
+            for (int r = 0; r < rows; ++r) {
+                table.rowKeys.emplace_back();
+                table.rows.push_back({{std::to_string(r), false, {}, {}, {}}, {"1.5", true, 1.5, {}, {}}});
+            }
+            layout.tables = {table};
+            const std::vector<PdfPage> pages =
+                pagesOf(ReportPage{layout, std::nullopt, QDateTime(), std::nullopt}, paper,
+                        folder.filePath("long.pdf"));
+            for (std::size_t n = 0; n < pages.size(); ++n)
+                EXPECT_GE(bodyShare(pages[n]), 0.2)
+                    << rows << " rows, page " << n + 1 << " on " << int(paper);
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(Report, PageMakeUp, ::testing::ValuesIn(kCases),
