@@ -169,8 +169,12 @@ private:
             auto [height, paint] = rowBlock(cells, right, false);
             blocks_.push_back({height, paint, false, repeated, headerHeight, 0});
         }
-        // A short table stands whole on one page; a longer one breaks with three rows or more on each
-        // side, and keeps its notes with its last row.
+        tableEnd(first, notes);
+    }
+
+    // The rows of a table from block first on, then its notes: a short table stands whole on one page; a
+    // longer one breaks with three rows or more on each side, and keeps its notes with its last row.
+    void tableEnd(std::size_t first, const std::vector<QString>& notes) {
         const std::size_t rows = blocks_.size() - first;
         for (std::size_t i = first; i < blocks_.size(); ++i) {
             const std::size_t row = i - first;

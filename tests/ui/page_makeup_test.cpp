@@ -4,6 +4,7 @@
 #include "pdf_reading.h"
 #include "test_support.h"
 #include "ui/case_files.h"
+#include "ui/page_rules.h"
 #include "ui/report_page.h"
 #include "ui/report_printing.h"
 #include "ui/results_actions.h"
@@ -226,6 +227,34 @@ TEST(PageMakeUpOfALongTable, NoPageHoldsOnlyAFewLines) {
                 EXPECT_GE(bodyShare(pages[n]), 0.2)
                     << rows << " rows, page " << n + 1 << " on " << int(paper);
         }
+}
+
+// Narrowed a point at a time, the running header gives up "Duty point: ", then the title's words after its
+// colon, then the tag and the title: always whole words that fit, each step once, in that order.
+TEST(PageMakeUpRunningHeader, ShortensByRuleNeverCuts) {
+    ReportLayout layout;
+    layout.title = "Pumpvale: annual electricity cost of a durvane PC pump and an AODD pump";
+    layout.identity = {{"Tag", "P-103"}};
+    layout.dutyPoint = "60 psi, 10 US GPM";
+    const QFontMetricsF font(QFont(QStringLiteral("DejaVu Sans"), 9));
+    const QString title = QString::fromStdString(layout.title);
+    const QStringList steps{title + "|P-103 · Duty point: 60 psi, 10 US GPM",
+                            title + "|P-103 · 60 psi, 10 US GPM",
+                            "Pumpvale|P-103 · Duty point: 60 psi, 10 US GPM",
+                            "Pumpvale|P-103 · 60 psi, 10 US GPM",
+                            "Pumpvale|60 psi, 10 US GPM",
+                            "|60 psi, 10 US GPM",
+                            "|"};
+    qsizetype step = 0;
+    for (qreal width = 700; width >= 0; width -= 1) {
+        const RunningHeader header = runningHeader(layout, font, width, 10);
+        const qsizetype now = steps.indexOf(header.left + '|' + header.right);
+        ASSERT_GE(now, step) << width << ": " << (header.left + '|' + header.right).toStdString();
+        step = now;
+        const qreal gap = header.left.isEmpty() || header.right.isEmpty() ? 0 : 10;
+        EXPECT_LE(font.horizontalAdvance(header.left) + gap + font.horizontalAdvance(header.right), width);
+    }
+    EXPECT_EQ(step, steps.size() - 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Report, PageMakeUp, ::testing::ValuesIn(kCases),
