@@ -3,6 +3,7 @@
 #include "core/csv_cells.h"
 #include "core/life_cycle_report.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -185,6 +186,16 @@ ReportLayout layoutReport(const CalculationReport& report, const Separators& sep
 
 LayoutTable layoutTable(const ReportTable& table, const Separators& separators) {
     return Layouter(separators).own(table);
+}
+
+bool isSentenceRow(const LayoutTable& table, std::size_t row) {
+    if (row >= table.rows.size() || row >= table.rowKeys.size() || table.rowKeys[row].empty())
+        return false;
+    const auto& cells = table.rows[row];
+    constexpr std::size_t kWords = 5; // "The 3-inch pump needs more air..."; never "1 1/2 inch"
+    return cells.size() == kWorkingColumns.size() && !cells[1].number && cells[2].text.empty() &&
+           cells[3].text.empty() &&
+           std::size_t(std::count(cells[1].text.begin(), cells[1].text.end(), ' ')) + 1 >= kWords;
 }
 
 std::string identityText(const IdentityLine& line) {

@@ -63,6 +63,10 @@ ReportLayout layoutReport(const CalculationReport& report, const Separators& sep
 // A section's own table as the layout shows it, for a window that shows that table alone.
 LayoutTable layoutTable(const ReportTable& table, const Separators& separators);
 
+// A working row that is a sentence, not a figure (why the PC pump alone): words with no unit and no
+// working. A page sets it as a note under its table, where it cannot widen the table's columns.
+bool isSentenceRow(const LayoutTable& table, std::size_t row);
+
 // "Tag: P-103", or the text alone when its column has no name.
 std::string identityText(const IdentityLine& line);
 

@@ -291,7 +291,16 @@ void showLayoutTable(QTableWidget& table, const LayoutTable& source, Headers hea
 }
 
 QString pageDate(const QDateTime& when) {
-    return QLocale(QLocale::English, QLocale::UnitedKingdom).toString(when, "d MMMM yyyy, HH:mm");
+    const QLocale locale;
+    QString date = locale.dateFormat(QLocale::LongFormat);
+    if (locale.language() != QLocale::English) {
+        // The page is in English: a month's name in another language would not belong on it.
+        date = locale.dateFormat(QLocale::ShortFormat);
+        if (!date.contains(QStringLiteral("yyyy")))
+            date.replace(QStringLiteral("yy"), QStringLiteral("yyyy")); // a year in full on a document
+    }
+    return locale.toString(when.date(), date) + QStringLiteral(", ") +
+           locale.toString(when.time(), QLocale::ShortFormat);
 }
 
 } // namespace pumpvale

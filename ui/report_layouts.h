@@ -62,7 +62,9 @@ QString htmlPngFigure(const QString& heading, const QByteArray& png, int width);
 enum class Headers { Wide, Narrow };
 void showLayoutTable(QTableWidget& table, const LayoutTable& source, Headers headers = Headers::Wide);
 
-// The date and time of a page, in the page's language (English), whatever the user's locale.
+// The date and time of a page in the locale's own format: its long date where its language is the page's
+// (English: "Tuesday, December 8, 2026" in the United States, "Tuesday, 8 December 2026" in Britain), its
+// numeric one with the year in full elsewhere ("08.12.2026"); then its short time.
 QString pageDate(const QDateTime& when);
 
 } // namespace pumpvale

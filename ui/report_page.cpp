@@ -1,6 +1,7 @@
 #include "ui/report_page.h"
 
 #include "core/life_cycle_report.h"
+#include "ui/page_rules.h"
 #include "ui/report_layouts.h"
 
 #include <QFontMetricsF>
@@ -26,6 +27,9 @@ constexpr qreal kHeadingPt = 12;
 constexpr qreal kTitlePt = 15;
 constexpr qreal kRunningPt = 9;
 constexpr qreal kChartHeightPerWidth = 0.62;
+constexpr std::size_t kWholeTableRows = 10; // a table this short is never split
+constexpr std::size_t kLeastRowsApart = 3;  // rows of a longer table on each side of a page break
+constexpr qreal kLeastPageShare = 0.21;     // a fifth of the page in text, and its rows' padding
 
 QFont pageFont(qreal points, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -53,88 +57,6 @@ struct Block {
     qreal spaceBefore = 0; // dropped at the top of a page
 };
 
-// Columns of a table, as wide as their cells where they fit, the text columns narrowed and wrapped
-// where they do not.
-std::vector<qreal> columnWidths(const LayoutTable& table, const QFontMetricsF& body,
-                                const QFontMetricsF& bold, qreal width, qreal padding) {
-    const std::size_t count = table.columns.size();
-    std::vector<qreal> want(count, 0);
-    std::vector<qreal> least(count, 0);
-    std::vector<bool> text(count, true);
-    for (std::size_t i = 0; i < count; ++i)
-        for (const QString& word : q(table.columns[i].header()).split(' '))
-            least[i] = std::max(least[i], bold.horizontalAdvance(word));
-    for (const auto& row : table.rows)
-        for (std::size_t i = 0; i < row.size() && i < count; ++i) {
-            const QString cell = q(row[i].text);
-            want[i] = std::max(want[i], body.horizontalAdvance(cell));
-            if (row[i].number)
-                text[i] = false;
-            for (const QString& word : cell.split(' '))
-                least[i] = std::max(least[i], body.horizontalAdvance(word));
-        }
-    qreal total = 0;
-    // The padding on both sides, and a little more: a cell measured exactly might wrap when drawn.
-    const qreal room = 2.5 * padding;
-    for (std::size_t i = 0; i < count; ++i) {
-        least[i] += room;
-        want[i] = std::max(want[i] + room, least[i]);
-        total += want[i];
-    }
-    if (total <= width) {
-        // The room left goes first to the headers that would wrap, as far as it reaches (a column of
-        // amounts under "PC pump cost to date (US Dollars)" would otherwise stand a word to a line); the
-        // last column takes the rest of the line.
-        std::vector<qreal> headerNeed(count, 0);
-        qreal shortBy = 0;
-        for (std::size_t i = 0; i < count; ++i) {
-            headerNeed[i] =
-                std::max<qreal>(0, bold.horizontalAdvance(q(table.columns[i].header())) + room - want[i]);
-            shortBy += headerNeed[i];
-        }
-        const qreal share = shortBy > width - total ? (width - total) / shortBy : 1;
-        for (std::size_t i = 0; i < count; ++i)
-            want[i] += headerNeed[i] * share;
-        want.back() += std::max<qreal>(0, width - total - shortBy * share);
-        return want;
-    }
-    // Too wide: the widest text columns give up width first, down to a common level (never below their
-    // longest word), so a long formula wraps before a short name does.
-    qreal fixed = 0;
-    qreal leastText = 0;
-    qreal widest = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (text[i]) {
-            leastText += least[i];
-            widest = std::max(widest, want[i]);
-        } else {
-            fixed += want[i];
-        }
-    }
-    if (fixed + leastText <= width) {
-        const auto at = [&](qreal level) {
-            qreal sum = 0;
-            for (std::size_t i = 0; i < count; ++i)
-                if (text[i])
-                    sum += std::max(least[i], std::min(want[i], level));
-            return sum;
-        };
-        qreal low = 0;
-        qreal high = widest;
-        for (int step = 0; step < 60; ++step) { // bisection, bounded by count
-            const qreal mid = (low + high) / 2;
-            (at(mid) + fixed <= width ? low : high) = mid;
-        }
-        for (std::size_t i = 0; i < count; ++i)
-            if (text[i])
-                want[i] = std::max(least[i], std::min(want[i], low));
-        return want;
-    }
-    for (qreal& w : want) // still too wide: every column in proportion, words broken anywhere
-        w *= width / total;
-    return want;
-}
-
 class PagePainter {
 public:
     PagePainter(QPagedPaintDevice& device, const ReportPage& page)
@@ -146,6 +68,7 @@ public:
         top_ = running + units_.mm(4);
         bottom_ = area_.height() - running - units_.mm(4);
         build();
+        balance();
     }
 
     int pageCount() { return lay(nullptr); }
@@ -228,16 +151,40 @@ private:
         headers_.push_back(std::make_unique<std::function<void(QPainter&, qreal)>>(header));
         const auto* repeated = headers_.back().get();
         blocks_.push_back({headerHeight, header, true, nullptr, 0, units_.mm(1)});
-        for (const auto& row : t.rows) {
+        // A sentence (why the PC pump alone) goes under the table, as a note: as a row it would squeeze
+        // the other columns to a word a line.
+        std::vector<QString> notes;
+        const std::size_t first = blocks_.size();
+        for (std::size_t r = 0; r < t.rows.size(); ++r) {
+            if (isSentenceRow(t, r)) {
+                notes.push_back(q(t.rows[r].front().text) + QStringLiteral(": ") + q(t.rows[r][1].text));
+                continue;
+            }
             std::vector<QString> cells;
             std::vector<bool> right;
-            for (const LayoutCell& cell : row) {
+            for (const LayoutCell& cell : t.rows[r]) {
                 cells.push_back(q(cell.text));
                 right.push_back(cell.number);
             }
             auto [height, paint] = rowBlock(cells, right, false);
             blocks_.push_back({height, paint, false, repeated, headerHeight, 0});
         }
+        tableEnd(first, notes);
+    }
+
+    // The rows of a table from block first on, then its notes: a short table stands whole on one page; a
+    // longer one breaks with three rows or more on each side, and keeps its notes with its last row.
+    void tableEnd(std::size_t first, const std::vector<QString>& notes) {
+        const std::size_t rows = blocks_.size() - first;
+        for (std::size_t i = first; i < blocks_.size(); ++i) {
+            const std::size_t row = i - first;
+            blocks_[i].keepWithNext =
+                rows <= kWholeTableRows || row < kLeastRowsApart - 1 || row + kLeastRowsApart >= rows;
+            if (row + 1 == rows)
+                blocks_[i].keepWithNext = !notes.empty();
+        }
+        for (const QString& note : notes)
+            paragraph(note, pageFont(kTablePt), units_.mm(1.5), false);
     }
 
     void chart() {
@@ -299,24 +246,21 @@ private:
         return height;
     }
 
+    // The running header and footer; page 1 carries the title and the duty point in full, so its header
+    // is left out.
     void running(QPainter& p, int number) const {
         const QFont font = pageFont(kRunningPt);
         p.setFont(font);
         const qreal line = metrics(font).height();
-        const ReportLayout& layout = page_.layout;
-        // The case's first identity line (its tag) names the pump on every page.
-        QString duty =
-            layout.dutyPoint.empty() ? QString() : QStringLiteral("Duty point: ") + q(layout.dutyPoint);
-        if (!layout.identity.empty())
-            duty =
-                q(layout.identity.front().text) + (duty.isEmpty() ? QString() : QStringLiteral(" · ") + duty);
-        const qreal dutyWidth = metrics(font).horizontalAdvance(duty);
-        const QString title = metrics(font).elidedText(q(layout.title), Qt::ElideRight,
-                                                       area_.width() - dutyWidth - units_.mm(6));
-        p.drawText(QRectF(0, 0, area_.width(), line), Qt::AlignLeft | Qt::AlignTop, title);
-        p.drawText(QRectF(0, 0, area_.width(), line), Qt::AlignRight | Qt::AlignTop, duty);
+        if (number > 1) {
+            const RunningHeader header =
+                runningHeader(page_.layout, metrics(font), area_.width(), units_.mm(6));
+            p.drawText(QRectF(0, 0, area_.width(), line), Qt::AlignLeft | Qt::AlignTop, header.left);
+            p.drawText(QRectF(0, 0, area_.width(), line), Qt::AlignRight | Qt::AlignTop, header.right);
+            p.setPen(QPen(Qt::black, units_.pt(0.5)));
+            p.drawLine(QPointF(0, line + units_.mm(1)), QPointF(area_.width(), line + units_.mm(1)));
+        }
         p.setPen(QPen(Qt::black, units_.pt(0.5)));
-        p.drawLine(QPointF(0, line + units_.mm(1)), QPointF(area_.width(), line + units_.mm(1)));
         const qreal foot = area_.height() - line;
         p.drawLine(QPointF(0, foot - units_.mm(1)), QPointF(area_.width(), foot - units_.mm(1)));
         p.drawText(QRectF(0, foot, area_.width(), line), Qt::AlignLeft | Qt::AlignTop,
@@ -325,11 +269,12 @@ private:
                    QStringLiteral("page %1 of %2").arg(number).arg(pages_));
     }
 
-    // Places every block on the pages, painting those of the span when there is a painter; returns the
-    // number of pages.
+    // Places every block on the pages (a page break before a block marked in breaks_, or where it does
+    // not fit), painting those of the span when there is a painter; returns the number of pages.
     int lay(QPainter* p) {
         int page = 1;
         qreal y = top_;
+        placed_.assign(blocks_.size(), {});
         // The painter, while the page being laid is one to paint.
         const auto on = [&]() {
             return p != nullptr && page >= span_.first && page <= span_.last ? p : nullptr;
@@ -340,7 +285,7 @@ private:
             const Block& block = blocks_[i];
             const bool atTop = y <= top_;
             const qreal start = atTop ? y : y + block.spaceBefore;
-            if (!atTop && start + std::min(needed(i), bottom_ - top_) > bottom_) {
+            if (!atTop && (breaks_[i] || start + std::min(needed(i), bottom_ - top_) > bottom_)) {
                 ++page;
                 y = top_;
                 if (QPainter* painter = on()) {
@@ -358,9 +303,52 @@ private:
             }
             if (QPainter* painter = on())
                 block.paint(*painter, y);
+            placed_[i] = {page, y, y + block.height};
             y += block.height;
         }
         return page;
+    }
+
+    // The height of text on a page, from the top of its body to the foot of its last block.
+    qreal filled(int page) const {
+        qreal foot = top_;
+        for (const Placed& at : placed_)
+            if (at.page == page)
+                foot = std::max(foot, at.bottom);
+        return foot - top_;
+    }
+
+    // A page break that gives page (not the first) what it lacks of least from the foot of the page before
+    // it: the latest break that moves enough and leaves that page least of its own; none if there is none.
+    std::optional<std::size_t> breakFor(int page, qreal least) const {
+        const qreal lacking = least - filled(page);
+        std::size_t end = 0;
+        while (end < placed_.size() && placed_[end].page < page)
+            ++end;
+        for (std::size_t k = end; k-- > 1 && placed_[k].page == page - 1;) {
+            if (blocks_[k - 1].keepWithNext || placed_[k - 1].page != page - 1)
+                continue;
+            if (placed_[end - 1].bottom - placed_[k].top >= lacking)
+                return placed_[k].top - top_ >= least ? std::optional(k) : std::nullopt;
+        }
+        return std::nullopt;
+    }
+
+    // No page holds only a few lines: a page (but the first) with less than a fifth of the page's text
+    // takes the foot of the page before it. Bounded by the number of blocks, each break made once.
+    void balance() {
+        breaks_.assign(blocks_.size(), false);
+        const qreal least = (bottom_ - top_) * kLeastPageShare;
+        for (std::size_t round = 0; round < blocks_.size(); ++round) {
+            const int pages = lay(nullptr);
+            std::optional<std::size_t> k;
+            for (int n = 2; n <= pages && !k; ++n)
+                if (filled(n) < least)
+                    k = breakFor(n, least);
+            if (!k || breaks_[*k])
+                return;
+            breaks_[*k] = true;
+        }
     }
 
     QPagedPaintDevice& device_;
@@ -372,6 +360,13 @@ private:
     int pages_ = 1;
     PageSpan span_;
     std::vector<Block> blocks_;
+    struct Placed {
+        int page = 0;
+        qreal top = 0;
+        qreal bottom = 0;
+    };
+    std::vector<Placed> placed_; // where the last lay put each block
+    std::vector<bool> breaks_;   // a page break before the block, made to balance the pages
     std::vector<std::unique_ptr<std::function<void(QPainter&, qreal)>>> headers_;
 };
 

@@ -1,11 +1,14 @@
 // The printed report: the report's one layout painted on the pages of a printer or a PDF file.
 //
 // A document to hand on: body text of 10 pt and tables of 9 pt (headings larger), margins of 18 mm, a
-// running header (title and duty point) and footer (program and version, date, "page N of M") on every
-// page, as many pages as the content needs. A table row is never split: a row that does not fit starts
-// the next page, under the table's header row again. The charts are drawn in vectors at the full text
-// width, black on white: the cost of ownership after its table by year, the comparison after its table. Text
-// is laid out without shaping, so the PDF's text layer holds "efficiency", not a ligature.
+// running header (title and duty point, shortened by rule: ui/page_rules.h) and footer (program and version,
+// date, "page N of M") on every page (page 1, which carries the title, has the footer alone), as many pages
+// as the content needs. A table row is never split: a row that does not fit starts the next page, under the
+// table's header row again; a table of ten rows or fewer is never split, a heading never ends a page, a
+// sentence row (why the PC pump alone) is set under its table as a note, and no page but the first holds less
+// than a fifth of a page of text (it takes the foot of the page before it). The charts are drawn in vectors
+// at the full text width, black on white: the cost of ownership after its table by year, the comparison after
+// its table. Text is laid out without shaping, so the PDF's text layer holds "efficiency", not a ligature.
 #pragma once
 
 #include "core/report_layout.h"

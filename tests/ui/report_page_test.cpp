@@ -1,5 +1,6 @@
 // The report on paper and in files: the printed and the exported PDF read back as a user's tools read
 // them, the paper by locale, a failed export, and the details window within its screen.
+#include "pdf_reading.h"
 #include "test_support.h"
 #include "ui/case_files.h"
 #include "ui/details_window.h"
@@ -42,13 +43,6 @@ ReportPage pageOf(const Form2& window) {
     ReportPage page = window.resultsActions().page();
     page.when = QDateTime(QDate(2026, 12, 8), QTime(9, 30));
     return page;
-}
-
-QString output(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(20000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // What pdftotext -bbox says of the pages: their size and every word's box, in points.
