@@ -17,6 +17,7 @@ constexpr std::array<LifeCycleRule, kLifeCycleFieldCount> kRules{
     LifeCycleRule{LifeCycleField::AoddMaintenance, WhenEmpty::Zero,     kMaxMoney,           msg::kEnterAoddMaintenance, msg::kAoddMaintenanceRange},
     LifeCycleRule{LifeCycleField::Years,           WhenEmpty::Refused,  kMaxYears,           msg::kEnterYears,           msg::kEnterYears},
     LifeCycleRule{LifeCycleField::DiscountRate,    WhenEmpty::Zero,     kMaxDiscountRatePct, msg::kEnterDiscountRate,    msg::kDiscountRateRange},
+    LifeCycleRule{LifeCycleField::EnergyEscalation, WhenEmpty::Zero,    kMaxEscalationPct,   msg::kEnterEnergyEscalation, msg::kEnergyEscalationRange},
     LifeCycleRule{LifeCycleField::EmissionFactor,  WhenEmpty::NotGiven, kMaxKgCo2ePerKwh,    msg::kEnterEmissionFactor,  msg::kEmissionFactorRange},
 };
 // clang-format on

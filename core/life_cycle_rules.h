@@ -18,6 +18,7 @@ enum class LifeCycleField {
     AoddMaintenance,
     Years,
     DiscountRate,
+    EnergyEscalation,
     EmissionFactor
 };
 
@@ -32,7 +33,7 @@ struct LifeCycleRule {
     Message range; // the number lies outside 0 to most
 };
 
-inline constexpr std::size_t kLifeCycleFieldCount = 7;
+inline constexpr std::size_t kLifeCycleFieldCount = 8;
 
 // The rules in the entries' order, which is that of LifeCycleField.
 const std::array<LifeCycleRule, kLifeCycleFieldCount>& lifeCycleRules();
