@@ -388,12 +388,16 @@ TEST(LifeCycle, MessagesAndTheReadmeQuoteTheLimits) {
         EXPECT_NE(m.text.find("0 and " + money + "."), std::string_view::npos) << m.text;
     EXPECT_NE(msg::kEnterYears.text.find(years), std::string_view::npos);
     EXPECT_NE(msg::kDiscountRateRange.text.find(rate), std::string_view::npos);
+    const std::string escalation = std::to_string(static_cast<int>(kMaxEscalationPct));
+    EXPECT_NE(msg::kEnergyEscalationRange.text.find("0 and " + escalation + " percent"),
+              std::string_view::npos);
     EXPECT_NE(msg::kEmissionFactorRange.text.find(factor), std::string_view::npos);
 
     std::ifstream file(PUMPVALE_SOURCE_DIR "/README.md");
     const std::string readme((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     for (const std::string& row : {"| 0 to " + money + " |", "| whole years, " + years + " |",
                                    "| 0 to " + std::to_string(static_cast<int>(kMaxDiscountRatePct)) + " |",
+                                   "| 0 to " + escalation + " |",
                                    "| 0 to " + std::to_string(static_cast<int>(kMaxKgCo2ePerKwh)) + " |"})
         EXPECT_NE(readme.find(row), std::string::npos) << row;
 }
