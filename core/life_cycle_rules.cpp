@@ -45,4 +45,21 @@ std::optional<Message> lifeCycleRule(LifeCycleField field, double value) {
     return std::nullopt;
 }
 
+std::string acceptedRange(LifeCycleField field, const Separators& separators) {
+    const LifeCycleRule& rule = kRules[static_cast<std::size_t>(field)];
+    if (field == LifeCycleField::Years)
+        return "Accepted: whole years, " + formatMoneyBrief(kMinYears, separators) + " to " +
+               formatMoneyBrief(kMaxYears, separators) + ".";
+    std::string text = "Accepted: 0 to " + formatMoneyBrief(rule.most, separators);
+    switch (rule.whenEmpty) {
+        case WhenEmpty::Zero:
+            return text + "; empty is 0.";
+        case WhenEmpty::NotGiven:
+            return text + "; empty: no CO2 figures.";
+        case WhenEmpty::Refused:
+            break;
+    }
+    return text + ".";
+}
+
 } // namespace pumpvale

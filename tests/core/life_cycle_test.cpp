@@ -251,6 +251,17 @@ TEST(LifeCycle, DecisionRowsSayWhatTheyMean) {
     }
 }
 
+using F = LifeCycleField;
+
+// What a screen reader says each entry accepts, from the rules.
+TEST(LifeCycle, AcceptedRangesInWords) {
+    EXPECT_EQ(acceptedRange(F::PcPrice, {}), "Accepted: 0 to 1,000,000,000,000.");
+    EXPECT_EQ(acceptedRange(F::AoddMaintenance, {}), "Accepted: 0 to 1,000,000,000,000; empty is 0.");
+    EXPECT_EQ(acceptedRange(F::Years, {}), "Accepted: whole years, 1 to 50.");
+    EXPECT_EQ(acceptedRange(F::EnergyEscalation, {}), "Accepted: 0 to 50; empty is 0.");
+    EXPECT_EQ(acceptedRange(F::EmissionFactor, {}), "Accepted: 0 to 2; empty: no CO2 figures.");
+}
+
 struct EntryCase {
     const char* name;
     LifeCycleEntries entries;
@@ -269,7 +280,6 @@ LifeCycleEntries with(LifeCycleEntries e, std::string LifeCycleEntries::*field, 
     return e;
 }
 
-using F = LifeCycleField;
 const LifeCycleEntries kGood = withPrices("2500", "1000");
 
 // clang-format off
