@@ -6,7 +6,6 @@
 #include <ostream>
 #include <string>
 #include <tuple>
-#include <tuple>
 
 namespace pumpvale {
 namespace {
