@@ -164,7 +164,7 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
 }
 
 OwnershipChart::OwnershipChart(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(420, 240); // its window fits a 1366 x 768 screen at 125 %
+    setMinimumSize(420, 200); // its window, with nine figures, fits a 1366 x 768 screen at 125 %
     setAccessibleName(QStringLiteral("Cost of ownership chart"));
 }
 
