@@ -222,6 +222,8 @@ std::string& lifeCycleText(LifeCycleEntries& e, LifeCycleField field) {
             return e.years;
         case LifeCycleField::DiscountRate:
             return e.discountRatePct;
+        case LifeCycleField::EnergyEscalation:
+            return e.escalationPct;
         case LifeCycleField::EmissionFactor:
             break;
     }

@@ -88,13 +88,14 @@ struct LifeCycleColumn {
 };
 
 // clang-format off
-inline constexpr std::array<LifeCycleColumn, 7> kLifeCycleColumns{{
+inline constexpr std::array<LifeCycleColumn, kLifeCycleFieldCount> kLifeCycleColumns{{
     {LifeCycleField::PcPrice,         "pc_price"},
     {LifeCycleField::AoddPrice,       "aodd_price"},
     {LifeCycleField::PcMaintenance,   "pc_maintenance"},
     {LifeCycleField::AoddMaintenance, "aodd_maintenance"},
     {LifeCycleField::Years,           "years_of_service"},
     {LifeCycleField::DiscountRate,    "discount_rate"},
+    {LifeCycleField::EnergyEscalation, "energy_escalation"},
     {LifeCycleField::EmissionFactor,  "emission_factor"},
 }};
 // clang-format on

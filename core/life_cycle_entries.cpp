@@ -47,7 +47,7 @@ CheckedEntries checkLifeCycleEntries(const LifeCycleEntries& entries) {
     const auto& rules = lifeCycleRules();
     const std::array<const std::string*, kLifeCycleFieldCount> texts{
         &entries.pcPrice, &entries.aoddPrice,       &entries.pcMaintenance, &entries.aoddMaintenance,
-        &entries.years,   &entries.discountRatePct, &entries.emissionFactor};
+        &entries.years,   &entries.discountRatePct, &entries.escalationPct, &entries.emissionFactor};
     CheckedEntries out;
     std::array<std::optional<double>, kLifeCycleFieldCount> values{};
     for (std::size_t i = 0; i < rules.size(); ++i) {
@@ -75,9 +75,11 @@ CheckedEntries checkLifeCycleEntries(const LifeCycleEntries& entries) {
     const auto aoddMaintenance = value(LifeCycleField::AoddMaintenance);
     const auto years = value(LifeCycleField::Years);
     const auto rate = value(LifeCycleField::DiscountRate);
-    if (pcPrice && aoddPrice && pcMaintenance && aoddMaintenance && years && rate)
-        out.payback = PaybackInputs{
-            *pcPrice, *aoddPrice, *pcMaintenance, *aoddMaintenance, static_cast<int>(*years), *rate};
+    const auto escalation = value(LifeCycleField::EnergyEscalation);
+    if (pcPrice && aoddPrice && pcMaintenance && aoddMaintenance && years && rate && escalation)
+        out.payback =
+            PaybackInputs{*pcPrice, *aoddPrice, *pcMaintenance, *aoddMaintenance, static_cast<int>(*years),
+                          *rate,    *escalation};
     return out;
 }
 

@@ -2,7 +2,8 @@
 //
 // An entry is a number as a whole: blanks and invisible characters anywhere are dropped, as everywhere
 // in the program, and the period is the decimal point; anything else in it (a thousands comma, a
-// currency sign, a unit) is refused rather than guessed. The maintenance and the discount rate read as 0
+// currency sign, a unit) is refused rather than guessed. The maintenance, the discount rate and the
+// energy price escalation read as 0
 // when empty, the emission factor as "not given"; the prices and the years must be filled in.
 #pragma once
 
@@ -24,7 +25,8 @@ struct LifeCycleEntries {
     std::string aoddMaintenance = "0";
     std::string years = std::to_string(PaybackInputs{}.years);
     std::string discountRatePct = "0";
-    std::string emissionFactor; // kg CO2e per kWh; empty: no CO2 figures
+    std::string escalationPct = "0"; // the energy price's, percent a year
+    std::string emissionFactor;      // kg CO2e per kWh; empty: no CO2 figures
 
     friend bool operator==(const LifeCycleEntries&, const LifeCycleEntries&) = default;
 };

@@ -58,8 +58,15 @@ void co2Section(CalculationReport& report, const AnnualEmissions& e) {
     }
 }
 
-Value paybackValue(const LifeCycle& l) {
-    switch (l.payback) {
+// "years" beside a number of years, with the service life when the payback is longer.
+std::string yearsUnit(PaybackOutcome outcome, bool beyondService) {
+    if (outcome != PaybackOutcome::InYears)
+        return {};
+    return beyondService ? "years, longer than the service life" : "years";
+}
+
+Value outcomeValue(PaybackOutcome outcome, double years) {
+    switch (outcome) {
         case PaybackOutcome::AtOnce:
             return Value::words("at once");
         case PaybackOutcome::Never:
@@ -67,29 +74,37 @@ Value paybackValue(const LifeCycle& l) {
         case PaybackOutcome::InYears:
             break;
     }
-    return Value::years(l.paybackYears);
+    return Value::years(years);
 }
 
 void paybackSection(CalculationReport& report, const std::string& money, const PaybackInputs& in,
                     const LifeCycle& l) {
     SectionWriter s(report, keys::kPaybackSection, "Payback and life-cycle cost");
     const std::string perYear = money + " a year";
+    const std::string perCent = "percent a year";
     s.row(keys::kPcPrice, "Installed price of the PC pump", Value::money(in.pcPrice), money);
     s.row(keys::kAoddPrice, "Installed price of the AODD pump", Value::money(in.aoddPrice), money);
     s.row(keys::kPcMaintenance, "Maintenance of the PC pump", Value::money(in.pcMaintenance), perYear);
     s.row(keys::kAoddMaintenance, "Maintenance of the AODD pump", Value::money(in.aoddMaintenance), perYear);
     s.row(keys::kYearsOfService, "Years of service", Value::figure(in.years), "years");
-    s.row(keys::kDiscountRate, "Discount rate", Value::figure(in.discountRatePct), "percent a year");
+    s.row(keys::kDiscountRate, "Discount rate", Value::figure(in.discountRatePct), perCent);
+    s.row(keys::kEnergyEscalation, "Energy price escalation", Value::figure(in.escalationPct), perCent);
     s.row(keys::kExtraFirstCost, "Extra first cost of the PC pump", Value::money(l.extraFirstCost), money,
           "PC pump price − AODD pump price");
     s.row(keys::kNetSavingPerYear, "Net saving a year", Value::money(l.netSavingPerYear), perYear,
-          "total savings + AODD maintenance − PC pump maintenance");
-    s.row(keys::kSimplePayback, "Simple payback", paybackValue(l),
-          l.payback == PaybackOutcome::InYears ? "years" : "",
-          "extra first cost ÷ net saving a year; at once when the PC pump costs no more, never when nothing "
-          "is saved");
+          "total savings + AODD maintenance − PC pump maintenance, at today's prices");
+    s.row(keys::kSimplePayback, "Simple payback", simplePaybackValue(l),
+          yearsUnit(l.payback, l.paybackBeyondService),
+          "extra first cost ÷ net saving a year; at once when the PC pump costs no more to buy and its net "
+          "saving a year is not negative, never when the net saving a year is not above 0");
+    s.row(keys::kDiscountedPayback, "Discounted payback", discountedPaybackValue(l),
+          yearsUnit(l.discountedPayback, false),
+          "when the net savings, electricity escalated and each year's ÷ (1 + discount rate) ^ year, "
+          "have summed to the extra first cost, within the years of service");
+    s.row(keys::kBreakEvenYear, "Break-even year", breakEvenValue(l), l.breakEvenYear ? "years" : "",
+          "where the PC pump's cost to date, not discounted, drops below the AODD pump's");
     s.row(keys::kCumulativeSaving, "Cumulative net saving", Value::money(l.cumulativeNetSaving), money,
-          "net saving a year × years of service − extra first cost");
+          "each year's net saving, electricity × (1 + escalation) ^ (year − 1), summed, − extra first cost");
     s.row(keys::kNetPresentValue, "Net present value", Value::money(l.netPresentValue), money,
           "each year's net saving ÷ (1 + discount rate) ^ year, summed, − extra first cost");
 
@@ -97,6 +112,24 @@ void paybackSection(CalculationReport& report, const std::string& money, const P
 }
 
 } // namespace
+
+ReportValue simplePaybackValue(const LifeCycle& l) {
+    return outcomeValue(l.payback, l.paybackYears);
+}
+
+ReportValue discountedPaybackValue(const LifeCycle& l) {
+    if (l.discountedPayback == PaybackOutcome::Never && l.discountedBeyondService)
+        return Value::words("longer than the service life");
+    return outcomeValue(l.discountedPayback, l.discountedPaybackYears);
+}
+
+ReportValue breakEvenValue(const LifeCycle& l) {
+    if (l.breakEvenYear)
+        return Value::years(*l.breakEvenYear);
+    if (l.extraFirstCost <= 0 && l.payback == PaybackOutcome::AtOnce)
+        return Value::words("none: the PC pump costs less from the start");
+    return Value::words("not within the service life");
+}
 
 LifeCycleOutcome workOutLifeCycle(const LifeCycleEntries& entries, const OperatingCase& c,
                                   const AnnualCosts& costs, ResultShown result) {

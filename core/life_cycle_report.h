@@ -37,6 +37,12 @@ LifeCycleOutcome workOutLifeCycle(const LifeCycleEntries& entries, const Operati
 // The session's case and the result it shows.
 LifeCycleOutcome workOutLifeCycle(const Session& session);
 
+// The simple payback, the discounted payback and the break-even year as the report states them: a
+// number of years, or the words that stand for it ("at once", "never", "longer than the service life").
+ReportValue simplePaybackValue(const LifeCycle& l);
+ReportValue discountedPaybackValue(const LifeCycle& l);
+ReportValue breakEvenValue(const LifeCycle& l);
+
 // Appends "Energy" while a result is shown, "CO2 emissions" with an accepted factor and "Payback and
 // life-cycle cost" with the payback figures.
 void appendLifeCycleSections(CalculationReport& report, const LifeCycleOutcome& outcome);
@@ -68,9 +74,12 @@ inline constexpr std::string_view kPcMaintenance      = "pc-maintenance";
 inline constexpr std::string_view kAoddMaintenance    = "aodd-maintenance";
 inline constexpr std::string_view kYearsOfService     = "years-of-service";
 inline constexpr std::string_view kDiscountRate       = "discount-rate";
+inline constexpr std::string_view kEnergyEscalation   = "energy-escalation";
 inline constexpr std::string_view kExtraFirstCost     = "extra-first-cost";
 inline constexpr std::string_view kNetSavingPerYear   = "net-saving-per-year";
 inline constexpr std::string_view kSimplePayback      = "simple-payback";
+inline constexpr std::string_view kDiscountedPayback  = "discounted-payback";
+inline constexpr std::string_view kBreakEvenYear      = "break-even-year";
 inline constexpr std::string_view kCumulativeSaving   = "cumulative-net-saving";
 inline constexpr std::string_view kNetPresentValue    = "net-present-value";
 inline constexpr std::string_view kPaybackByYear      = "payback-by-year"; // the section's table

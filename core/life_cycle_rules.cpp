@@ -17,6 +17,7 @@ constexpr std::array<LifeCycleRule, kLifeCycleFieldCount> kRules{
     LifeCycleRule{LifeCycleField::AoddMaintenance, WhenEmpty::Zero,     kMaxMoney,           msg::kEnterAoddMaintenance, msg::kAoddMaintenanceRange},
     LifeCycleRule{LifeCycleField::Years,           WhenEmpty::Refused,  kMaxYears,           msg::kEnterYears,           msg::kEnterYears},
     LifeCycleRule{LifeCycleField::DiscountRate,    WhenEmpty::Zero,     kMaxDiscountRatePct, msg::kEnterDiscountRate,    msg::kDiscountRateRange},
+    LifeCycleRule{LifeCycleField::EnergyEscalation, WhenEmpty::Zero,    kMaxEscalationPct,   msg::kEnterEnergyEscalation, msg::kEnergyEscalationRange},
     LifeCycleRule{LifeCycleField::EmissionFactor,  WhenEmpty::NotGiven, kMaxKgCo2ePerKwh,    msg::kEnterEmissionFactor,  msg::kEmissionFactorRange},
 };
 // clang-format on
@@ -42,6 +43,23 @@ std::optional<Message> lifeCycleRule(LifeCycleField field, double value) {
     if (!(value >= 0 && value <= rule.most))
         return rule.range;
     return std::nullopt;
+}
+
+std::string acceptedRange(LifeCycleField field, const Separators& separators) {
+    const LifeCycleRule& rule = kRules[static_cast<std::size_t>(field)];
+    if (field == LifeCycleField::Years)
+        return "Accepted: whole years, " + formatMoneyBrief(kMinYears, separators) + " to " +
+               formatMoneyBrief(kMaxYears, separators) + ".";
+    std::string text = "Accepted: 0 to " + formatMoneyBrief(rule.most, separators);
+    switch (rule.whenEmpty) {
+        case WhenEmpty::Zero:
+            return text + "; empty is 0.";
+        case WhenEmpty::NotGiven:
+            return text + "; empty: no CO2 figures.";
+        case WhenEmpty::Refused:
+            break;
+    }
+    return text + ".";
 }
 
 } // namespace pumpvale

@@ -5,9 +5,11 @@
 
 #include "core/limits.h"
 #include "core/messages.h"
+#include "core/number_format.h"
 
 #include <array>
 #include <optional>
+#include <string>
 
 namespace pumpvale {
 
@@ -18,6 +20,7 @@ enum class LifeCycleField {
     AoddMaintenance,
     Years,
     DiscountRate,
+    EnergyEscalation,
     EmissionFactor
 };
 
@@ -32,7 +35,7 @@ struct LifeCycleRule {
     Message range; // the number lies outside 0 to most
 };
 
-inline constexpr std::size_t kLifeCycleFieldCount = 7;
+inline constexpr std::size_t kLifeCycleFieldCount = 8;
 
 // The rules in the entries' order, which is that of LifeCycleField.
 const std::array<LifeCycleRule, kLifeCycleFieldCount>& lifeCycleRules();
@@ -40,5 +43,9 @@ const std::array<LifeCycleRule, kLifeCycleFieldCount>& lifeCycleRules();
 // The rule of one field on a number: refused when not finite, outside its range, or (the years) not
 // whole. The message says what to enter.
 std::optional<Message> lifeCycleRule(LifeCycleField field, double value);
+
+// What the field accepts, in words made from its rule: "Accepted: 0 to 100; empty is 0.", "Accepted:
+// whole years, 1 to 50.", for a screen reader's description of the entry.
+std::string acceptedRange(LifeCycleField field, const Separators& separators);
 
 } // namespace pumpvale

@@ -51,6 +51,7 @@ inline constexpr double kMaxMoney           = 1e12; // a price or a yearly maint
 inline constexpr int    kMinYears           = 1;
 inline constexpr int    kMaxYears           = 50;
 inline constexpr double kMaxDiscountRatePct = 100;  // percent a year
+inline constexpr double kMaxEscalationPct   = 50;   // percent a year, the electricity price's rise
 inline constexpr double kMaxKgCo2ePerKwh    = 2;    // above the dirtiest lignite plant's, about 1.2
 // clang-format on
 } // namespace pumpvale::life_cycle_limits

@@ -205,6 +205,8 @@ inline constexpr Message kAoddMaintenanceRange{MessageId::AoddMaintenanceRange, 
 inline constexpr Message kEnterYears{MessageId::EnterYears, "Please enter the years of service as a whole number from 1 to 50.", kError};
 inline constexpr Message kEnterDiscountRate{MessageId::EnterDiscountRate, "Please enter the discount rate as a number of percent a year, such as 5, or 0 for none.", kError};
 inline constexpr Message kDiscountRateRange{MessageId::DiscountRateRange, "The discount rate must lie between 0 and 100 percent a year.", kError};
+inline constexpr Message kEnterEnergyEscalation{MessageId::EnterEnergyEscalation, "Please enter the energy price escalation as a number of percent a year, such as 3, or 0 for none.", kError};
+inline constexpr Message kEnergyEscalationRange{MessageId::EnergyEscalationRange, "The energy price escalation must lie between 0 and 50 percent a year.", kError};
 inline constexpr Message kEnterEmissionFactor{MessageId::EnterEmissionFactor, "Please enter the grid emission factor as a number of kg CO2e per kWh, such as 0.25, or leave it empty.", kError};
 inline constexpr Message kEmissionFactorRange{MessageId::EmissionFactorRange, "The grid emission factor must lie between 0 and 2 kg CO2e per kWh.", kError};
 inline constexpr Message kLifeCycleTooLarge{MessageId::LifeCycleTooLarge, "The amounts are too large to follow over the years of service. Please check the prices and the maintenance.", kError};

@@ -164,6 +164,14 @@ std::string formatMoney(double value, const Separators& separators) {
     return formatStandard(value, separators.decimal, separators.group);
 }
 
+std::string formatMoneyBrief(double value, const Separators& separators) {
+    std::string text = formatMoney(value, separators);
+    const std::string zeroCents = separators.decimal + "00";
+    if (text.size() > zeroCents.size() && text.ends_with(zeroCents))
+        text.resize(text.size() - zeroCents.size());
+    return text;
+}
+
 std::string withDecimalSeparator(std::string text, const std::string& decimal) {
     if (decimal == ".")
         return text;

@@ -31,6 +31,10 @@ std::string formatYears(double years, const Separators& separators);
 // digits) in powers of ten as formatQuantity writes them; "-" when not finite.
 std::string formatMoney(double value, const Separators& separators);
 
+// Money as formatMoney writes it, without the cents where they are 0: "2,000", "1,000,000,000,000",
+// but "2,000.50". For a chart's ticks and a range in words, where ".00" says nothing.
+std::string formatMoneyBrief(double value, const Separators& separators);
+
 // Every decimal point that stands between two digits in a text made with a period (a constant in a
 // formula in words, "0.5 to 200 GPM" in a reason) written with the given decimal separator instead, so
 // that a page's numbers follow one locale.

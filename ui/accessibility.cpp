@@ -5,6 +5,8 @@
 #include "ui/form2_controls.h"
 #include "ui/window_parts.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include <QObject>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <vector>
@@ -171,7 +174,64 @@ private:
     std::vector<QString> names_, englishRanges_, siRanges_;
 };
 
+// A label read as a text: the whole of it one selection-less, read-only run of characters. Its place
+// on the screen is the label's, character by character not being known to a label.
+class ReadableLabel final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ReadableLabel(QLabel& label) : QAccessibleWidget(&label, QAccessible::StaticText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.multiLine = true;
+        return s;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return words();
+        return QAccessibleWidget::text(t);
+    }
+
+    // QAccessibleTextInterface
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        const QString all = words();
+        start = std::clamp(start, 0, int(all.size()));
+        end = std::clamp(end, start, int(all.size()));
+        return all.mid(start, end - start);
+    }
+    int characterCount() const override { return int(words().size()); }
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint&) const override { return 0; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = offset;
+        *end = offset;
+        return {};
+    }
+
+private:
+    QString words() const { return static_cast<const QLabel*>(widget())->text(); }
+};
+
 } // namespace
+
+void makeReadableText(QLabel& label) {
+    QAccessible::registerAccessibleInterface(new ReadableLabel(label));
+}
 
 void makeMainWindowAccessible(QWidget& window, const MainWindowControls& controls) {
     auto* names = new MainWindowNames(window, controls);

@@ -2,6 +2,7 @@
 
 #include "aodd/comparison_report.h"
 #include "core/report_layout.h"
+#include "ui/accessible_buttons.h"
 #include "ui/artwork.h"
 #include "ui/cost_chart.h"
 #include "ui/keyboard.h"
@@ -20,6 +21,7 @@ namespace pumpvale {
 ComparisonWindow::ComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("ComparisonWindow");
     setWindowTitle(QStringLiteral("Compare Inlet Sizes"));
+    nameWindow(*this, windowTitle());
     setWindowIcon(artwork::windowIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(metrics::font());

@@ -1,7 +1,6 @@
 #include "ui/ownership_chart.h"
 
 #include "core/number_format.h"
-#include "ui/comparison_text.h"
 #include "ui/report_layouts.h"
 
 #include <QFontMetricsF>
@@ -78,9 +77,11 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
     spec.x = chart::axisRange(0, lastYear, false, 0.03);
     spec.y = chart::axisRange(lo, hi, false, 0.05);
     spec.xText = [&](double v) { return locale.toString(std::lround(v)); };
-    spec.yText = [](double v) { return comparison_text::money(v); };
+    // Whole amounts without ".00": the ticks are round numbers.
+    spec.yText = [](double v) { return QString::fromStdString(formatMoneyBrief(v, localeSeparators())); };
     spec.xMinStep = 1;
-    spec.title = QStringLiteral("Cost of ownership over the years: price, energy and maintenance");
+    spec.title =
+        QStringLiteral("Cost of ownership over the years, not discounted: price, energy and maintenance");
     spec.xTitle = QStringLiteral("Years in service");
     spec.yTitle = data.currency.isEmpty() ? QStringLiteral("Cumulative cost")
                                           : QStringLiteral("Cumulative cost (%1)").arg(data.currency);
@@ -163,7 +164,7 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
 }
 
 OwnershipChart::OwnershipChart(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(420, 240); // its window fits a 1366 x 768 screen at 125 %
+    setMinimumSize(420, 200); // its window, with nine figures, fits a 1366 x 768 screen at 125 %
     setAccessibleName(QStringLiteral("Cost of ownership chart"));
 }
 
@@ -180,8 +181,8 @@ void OwnershipChart::setData(OwnershipChartData data) {
     };
     QString description =
         QStringLiteral(
-            "Over %1 years the PC pump's cost of ownership goes from %2 to %3, the AODD pump's from "
-            "%4 to %5 %6.")
+            "Over %1 years the PC pump's cost of ownership, not discounted, goes from %2 to %3, the AODD "
+            "pump's from %4 to %5 %6.")
             .arg(years - 1)
             .arg(money(data_.pcCumulative.front()), money(data_.pcCumulative[years - 1]),
                  money(data_.aoddCumulative.front()), money(data_.aoddCumulative[years - 1]), data_.currency);

@@ -1,6 +1,7 @@
 #include "ui/savings_window.h"
 
-#include "core/life_cycle_report.h"
+#include "ui/accessibility.h"
+#include "ui/accessible_buttons.h"
 #include "ui/keyboard.h"
 #include "ui/metrics.h"
 #include "ui/report_layouts.h"
@@ -50,12 +51,15 @@ constexpr std::array<Entry, SavingsWindow::kEntryCount> kEntries{{
     {"Ma&intenance of the AODD pump:",     "AoddMaintenanceEntry", Unit::MoneyAYear},
     {"&Years of service:",                 "YearsEntry",           Unit::Years},
     {"&Discount rate:",                    "DiscountRateEntry",    Unit::PercentAYear},
+    {"Energy price esca&lation:",          "EscalationEntry",      Unit::PercentAYear},
     {"Grid &emission factor:",             "EmissionFactorEntry",  Unit::Factor},
 }};
 constexpr std::array<Output, SavingsWindow::kOutputCount> kOutputs{{
     {"Extra first cost of the PC pump:",   "ExtraFirstCostBox",    keys::kExtraFirstCost},
     {"Net saving a year:",                 "NetSavingBox",         keys::kNetSavingPerYear},
     {"Simple payback:",                    "PaybackBox",           keys::kSimplePayback},
+    {"Discounted payback:",                "DiscountedPaybackBox", keys::kDiscountedPayback},
+    {"Break-even year:",                   "BreakEvenBox",         keys::kBreakEvenYear},
     {"Cumulative net saving:",             "CumulativeSavingBox",  keys::kCumulativeSaving},
     {"Net present value:",                 "PresentValueBox",      keys::kNetPresentValue},
     {"Energy saved a year:",               "EnergySavedBox",       keys::kEnergySaved},
@@ -63,22 +67,45 @@ constexpr std::array<Output, SavingsWindow::kOutputCount> kOutputs{{
 }};
 // clang-format on
 
-QString unitText(Unit unit, const QString& currency) {
+// The unit as a screen reader says it after the entry's name.
+QString spokenUnit(Unit unit, const QString& currency) {
     switch (unit) {
         case Unit::Money:
             return currency;
         case Unit::MoneyAYear:
             return currency + " a year";
         case Unit::Years:
-            return QString("years (%1 to %2)")
-                .arg(life_cycle_limits::kMinYears)
-                .arg(life_cycle_limits::kMaxYears);
+            return "years";
         case Unit::PercentAYear:
             return "percent a year";
         case Unit::Factor:
             break;
     }
-    return "kg CO2e per kWh (empty: no CO2 figures)";
+    return "kg CO2e per kWh";
+}
+
+// The unit as the window shows it beside the entry.
+QString unitText(Unit unit, const QString& currency) {
+    if (unit == Unit::Years)
+        return QString("years (%1 to %2)")
+            .arg(life_cycle_limits::kMinYears)
+            .arg(life_cycle_limits::kMaxYears);
+    if (unit == Unit::Factor)
+        return spokenUnit(unit, currency) + " (empty: no CO2 figures)";
+    return spokenUnit(unit, currency);
+}
+
+// "Net saving a year, US Dollars a year": a name and its unit, when there is one.
+QString withUnit(const QString& name, const QString& unit) {
+    return unit.isEmpty() ? name : name + ", " + unit;
+}
+
+// Sets a control's accessible name or description only when it changes: each one set is announced.
+void setAccessible(QWidget& control, const QString& name, const QString& description) {
+    if (control.accessibleName() != name)
+        control.setAccessibleName(name);
+    if (control.accessibleDescription() != description)
+        control.setAccessibleDescription(description);
 }
 
 // The label's text as a screen reader should say it: no mnemonic, no colon.
@@ -119,7 +146,7 @@ std::pair<QLineEdit*, QLabel*> addLine(QGridLayout& grid, int row, const char* l
 
 std::array<std::string*, SavingsWindow::kEntryCount> textsOf(LifeCycleEntries& e) {
     return {&e.pcPrice, &e.aoddPrice,       &e.pcMaintenance, &e.aoddMaintenance,
-            &e.years,   &e.discountRatePct, &e.emissionFactor};
+            &e.years,   &e.discountRatePct, &e.escalationPct, &e.emissionFactor};
 }
 
 } // namespace
@@ -128,6 +155,7 @@ SavingsWindow::SavingsWindow(QWidget& owner, Workflow& workflow)
     : QWidget(&owner, Qt::Window), workflow_(workflow) {
     setObjectName("SavingsWindow");
     setWindowTitle("Savings Over Time");
+    nameWindow(*this, windowTitle());
     setWindowIcon(owner.windowIcon());
     setFont(metrics::font());
     keyboard::closeOnEscape(*this);
@@ -146,6 +174,7 @@ SavingsWindow::SavingsWindow(QWidget& owner, Workflow& workflow)
     messages_ = new QLabel(this);
     messages_->setObjectName("Messages");
     messages_->setAccessibleName("Messages");
+    makeReadableText(*messages_);
     messages_->setWordWrap(true);
     messages_->setTextFormat(Qt::PlainText);
     messages_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -270,28 +299,43 @@ void SavingsWindow::render() {
     const LifeCycleOutcome outcome = workOutLifeCycle(session);
     heading_->setText(QString::fromStdString(lifeCycleHeading(session, separators)));
     const QString currency = QString::fromStdString(outcome.currency);
+    // A screen reader says each entry with its unit, its accepted range and what is to be mended in it.
     for (std::size_t i = 0; i < kEntryCount; ++i) {
+        const auto field = static_cast<LifeCycleField>(i);
         entryUnits_[i]->setText(unitText(kEntries[i].unit, currency));
-        entries_[i]->setAccessibleDescription({});
+        QString description = q(acceptedRange(field, separators));
+        for (const EntryProblem& problem : outcome.problems)
+            if (problem.field == field)
+                description = q(problem.message.text) + ' ' + description;
+        setAccessible(*entries_[i],
+                      withUnit(spoken(kEntries[i].label), spokenUnit(kEntries[i].unit, currency)),
+                      description);
     }
-    // A screen reader says each message with the entry that is to be mended.
-    for (const EntryProblem& problem : outcome.problems)
-        entry(problem.field).setAccessibleDescription(q(problem.message.text));
     QStringList lines;
     for (const Message& m : outcome.messages)
         lines << q(m.text);
     messages_->setText(lines.join('\n'));
+    messages_->setAccessibleDescription(lines.join(' '));
     messages_->setVisible(!lines.isEmpty());
+    renderFigures(outcome);
+}
 
+// Every figure, the table and the chart, through the report's one layout.
+void SavingsWindow::renderFigures(const LifeCycleOutcome& outcome) {
+    const Separators separators = localeSeparators();
     CalculationReport sections;
     appendLifeCycleSections(sections, outcome);
     const ReportLayout layout = layoutReport(sections, separators);
     for (std::size_t i = 0; i < kOutputCount; ++i) {
         const std::vector<LayoutCell>* row = layout.row(kOutputs[i].key);
         const bool shown = row != nullptr && row->size() > 2;
+        const QString unit = shown ? QString::fromStdString((*row)[2].text) : QString();
         outputs_[i]->setText(shown ? QString::fromStdString((*row)[1].text) : QString());
         outputs_[i]->setCursorPosition(0);
-        outputUnits_[i]->setText(shown ? QString::fromStdString((*row)[2].text) : QString());
+        outputUnits_[i]->setText(unit);
+        // The figure's working, as the report writes it, says what it means.
+        const QString working = shown && row->size() > 3 ? QString::fromStdString((*row)[3].text) : QString();
+        setAccessible(*outputs_[i], withUnit(spoken(kOutputs[i].label), shown ? unit : "no figure"), working);
     }
     const LayoutTable* byYear = layout.table(keys::kPaybackByYear);
     showLayoutTable(*table_,
@@ -299,7 +343,8 @@ void SavingsWindow::render() {
                                       : layoutTable(ownershipTable(outcome.currency, nullptr), separators),
                     Headers::Narrow);
     fitTable();
-    chart_->setData(ownershipChartOf(outcome).value_or(OwnershipChartData{{}, {}, std::nullopt, currency}));
+    chart_->setData(ownershipChartOf(outcome).value_or(
+        OwnershipChartData{{}, {}, std::nullopt, QString::fromStdString(outcome.currency)}));
 }
 
 } // namespace pumpvale

@@ -2,11 +2,15 @@
 //
 //   Heading        the result's yearly costs, why there is nothing to compare (a PC-only result), or that
 //                  no result is shown now
-//   Entries        the installed prices, the yearly maintenance, the years of service, the discount rate
-//                  and the grid emission factor, each with its label as buddy
-//   Outputs        extra first cost, net saving a year, simple payback, cumulative net saving, net present
-//                  value, energy saved and CO2 avoided a year (read-only boxes), each with its unit
+//   Entries        the installed prices, the yearly maintenance, the years of service, the discount rate,
+//                  the energy price escalation and the grid emission factor, each with its label as buddy
+//   Outputs        extra first cost, net saving a year, simple and discounted payback, break-even year,
+//                  cumulative net saving, net present value, energy saved and CO2 avoided a year
+//                  (read-only boxes), each with its unit
 //   Messages       below them while an entry is refused: what to fix, checked as the user types
+//
+// A screen reader hears each entry and figure by its label with its unit, an entry's accepted range
+// (from the rules) and a figure's working as its description, and the messages as a read-only text.
 //   YearTable      each pump's cost of ownership at the end of every year
 //   OwnershipChart the same as a chart, with the break-even point marked
 //   CloseButton    "Close" (Escape does the same)
@@ -19,6 +23,7 @@
 #pragma once
 
 #include "core/life_cycle_entries.h"
+#include "core/life_cycle_report.h"
 #include "ui/ownership_chart.h"
 
 #include <QWidget>
@@ -38,8 +43,8 @@ class SavingsWindow final : public QWidget {
 public:
     SavingsWindow(QWidget& owner, Workflow& workflow);
 
-    static constexpr std::size_t kEntryCount = 7; // one per LifeCycleField
-    static constexpr std::size_t kOutputCount = 7;
+    static constexpr std::size_t kEntryCount = kLifeCycleFieldCount;
+    static constexpr std::size_t kOutputCount = 9;
     QLineEdit& entry(LifeCycleField field) const { return *entries_[static_cast<std::size_t>(field)]; }
 
 signals:
@@ -55,6 +60,7 @@ private:
     void entriesEdited();
     void caseOpened();
     void render();
+    void renderFigures(const LifeCycleOutcome& outcome);
 
     Workflow& workflow_;
     QLabel* heading_ = nullptr;

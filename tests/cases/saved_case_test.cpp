@@ -42,7 +42,7 @@ const Variant kVariants[] = {
     {"BlankPrice",           [](Case& c) { c.entries.price = ""; },                          false},
     {"FlowPastTheAoddPumps", [](Case& c) { c.entries.flow = "260"; },                        true},
     {"NoInlet",              [](Case& c) { c.entries.inlet.reset(); },                       true},
-    {"LifeCycleAndTag",      [](Case& c) { c.lifeCycle = {"2500", "abc", "120", "0", "7", "5", "0.25"};
+    {"LifeCycleAndTag",      [](Case& c) { c.lifeCycle = {"2500", "abc", "120", "0", "7", "5", "2.5", "0.25"};
                                            c.carried = {{"tag", "P-7, \"east\""}, {"location", "Tank 3"}}; }, true},
 };
 // clang-format on

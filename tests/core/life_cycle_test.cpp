@@ -8,6 +8,7 @@
 #include "tests/worked_example.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -152,6 +153,115 @@ TEST_P(Payback, MatchesTheHandCalculation) {
 INSTANTIATE_TEST_SUITE_P(HandWorked, Payback, ::testing::ValuesIn(kPaybackCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The decision figures: the simple payback at today's prices, the discounted payback with the energy
+// price escalated, the break-even year where the cost lines cross; a year's net saving is
+// 800 x (1 + escalation) ^ (year - 1) + AODD maintenance - PC pump maintenance.
+struct DecisionCase {
+    const char* name;
+    PaybackInputs in;
+    PaybackOutcome simple;
+    double simpleYears; // InYears only
+    bool simpleBeyond;
+    PaybackOutcome discounted;
+    double discountedYears; // InYears only
+    bool discountedBeyond;
+    std::optional<double> breakEven;
+    double cumulative;
+    double npv;
+};
+
+using O = PaybackOutcome;
+// clang-format off
+const DecisionCase kDecisionCases[] = {
+    // 100 cheaper, 2,000 a year dearer to maintain: -1,200 a year, 10 x -1,200 + 100.
+    {"CheaperButDearerToRunIsNever", {900, 1000, 2000, 0, 10, 0},    O::Never,   0,     false, O::Never,   0,        false, std::nullopt, -11900, -11900},
+    // 2,400 / 800 = 3; the discounted savings sum to 800 x (1 - 2^-10) = 799.22 at most, below 2,400.
+    {"HundredPercentNeverRecovers",  {3400, 1000, 0, 0, 10, 100},    O::InYears, 3,     false, O::Never,   0,        true,  3.0,          5600,   -1600.78125},
+    // 727.27 + 661.16 = 1,388.43 after two years; 111.57 of 800 / 1.1^3 = 601.05 more: 0.185625.
+    {"TenPercentDiscountedPayback",  {2500, 1000, 0, 0, 10, 10},     O::InYears, 1.875, false, O::InYears, 2.185625, false, 1.875,        6500,   3415.6536845637},
+    // 9,000 / 800 = 11.25 years of a 10-year service life.
+    {"LongerThanTheServiceLife",     {10000, 1000, 0, 0, 10, 0},     O::InYears, 11.25, true,  O::Never,   0,        true,  std::nullopt, -1000,  -1000},
+    // 800, 880, 968: -700 after one year, then 700 / 880 of the second; 2,648 - 1,500.
+    {"EscalationBringsItForward",    {2500, 1000, 0, 0, 3, 0, 10},   O::InYears, 1.875, false, O::InYears, 1 + 700.0 / 880, false, 1 + 700.0 / 880, 1148, 1148},
+    // Escalation and discount alike: each year 800 / 1.1 = 727.27; 2 + 45.45 / 727.27 = 2.0625.
+    {"EscalationCancelsDiscount",    {2500, 1000, 0, 0, 3, 10, 10},  O::InYears, 1.875, false, O::InYears, 2.0625,   false, 1 + 700.0 / 880, 1148, 3 * 800 / 1.1 - 1500},
+    // -200, 200, 800, 1,700, 3,050: -500 after two years, 500 / 800 of the third; 5,550 - 500.
+    {"EscalationTurnsItPositive",    {1500, 1000, 1000, 0, 5, 0, 50}, O::Never,  0,     false, O::InYears, 2.625,    false, 2.625,        5050,   5050},
+    {"CheaperAndSavingIsAtOnce",     {900, 1000, 0, 0, 10, 5},       O::AtOnce,  0,     false, O::AtOnce,  0,        false, std::nullopt, 8100,   800 * (1 - std::pow(1.05, -10)) / 0.05 + 100},
+};
+// clang-format on
+
+class Decision : public ::testing::TestWithParam<DecisionCase> {};
+
+TEST_P(Decision, MatchesTheHandCalculation) {
+    const DecisionCase& p = GetParam();
+    const LifeCycleResult result = computeLifeCycle(p.in, {200, 1000, 800});
+    ASSERT_TRUE(result.figures);
+    const LifeCycle& l = *result.figures;
+    EXPECT_EQ(l.payback, p.simple);
+    EXPECT_TRUE(near(l.paybackYears, p.simpleYears));
+    EXPECT_EQ(l.paybackBeyondService, p.simpleBeyond);
+    EXPECT_EQ(l.discountedPayback, p.discounted);
+    EXPECT_TRUE(near(l.discountedPaybackYears, p.discountedYears)) << l.discountedPaybackYears;
+    EXPECT_EQ(l.discountedBeyondService, p.discountedBeyond);
+    EXPECT_EQ(l.breakEvenYear.has_value(), p.breakEven.has_value());
+    if (l.breakEvenYear && p.breakEven) {
+        EXPECT_TRUE(near(*l.breakEvenYear, *p.breakEven)) << *l.breakEvenYear;
+    }
+    EXPECT_TRUE(near(l.cumulativeNetSaving, p.cumulative)) << l.cumulativeNetSaving;
+    EXPECT_TRUE(near(l.netPresentValue, p.npv, 1e-9)) << l.netPresentValue;
+    EXPECT_TRUE(near(l.aoddCumulative.back() - l.pcCumulative.back(), p.cumulative));
+}
+
+INSTANTIATE_TEST_SUITE_P(HandWorked, Decision, ::testing::ValuesIn(kDecisionCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The report says each figure in words where it is no number of years.
+TEST(LifeCycle, DecisionRowsSayWhatTheyMean) {
+    struct Row {
+        PaybackInputs in;
+        std::string_view key;
+        std::string value;
+        std::string unit;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {{900, 1000, 2000, 0, 10, 0},  keys::kSimplePayback,     "never",                       ""},
+        {{10000, 1000, 0, 0, 10, 0},   keys::kSimplePayback,     "11.3",                        "years, longer than the service life"},
+        {{10000, 1000, 0, 0, 10, 0},   keys::kDiscountedPayback, "longer than the service life", ""},
+        {{10000, 1000, 0, 0, 10, 0},   keys::kBreakEvenYear,     "not within the service life", ""},
+        {{3400, 1000, 0, 0, 10, 100},  keys::kBreakEvenYear,     "3.0",                         "years"},
+        {{2500, 1000, 0, 0, 10, 10},   keys::kDiscountedPayback, "2.2",                         "years"},
+        {{900, 1000, 0, 0, 10, 0},     keys::kBreakEvenYear,     "none: the PC pump costs less from the start", ""},
+        {{2500, 1000, 0, 0, 3, 0, 10}, keys::kEnergyEscalation,  "10",                          "percent a year"},
+    };
+    // clang-format on
+    for (const Row& r : rows) {
+        LifeCycleOutcome outcome;
+        outcome.currency = "US Dollars";
+        outcome.payback = r.in;
+        outcome.lifeCycle = computeLifeCycle(r.in, {200, 1000, 800}).figures;
+        CalculationReport report;
+        appendLifeCycleSections(report, outcome);
+        const ReportLayout layout = layoutReport(report, {});
+        const std::vector<LayoutCell>* row = layout.row(r.key);
+        ASSERT_NE(row, nullptr) << r.key;
+        EXPECT_EQ((*row)[1].text, r.value) << r.key;
+        EXPECT_EQ((*row)[2].text, r.unit) << r.key;
+    }
+}
+
+using F = LifeCycleField;
+
+// What a screen reader says each entry accepts, from the rules.
+TEST(LifeCycle, AcceptedRangesInWords) {
+    EXPECT_EQ(acceptedRange(F::PcPrice, {}), "Accepted: 0 to 1,000,000,000,000.");
+    EXPECT_EQ(acceptedRange(F::AoddMaintenance, {}), "Accepted: 0 to 1,000,000,000,000; empty is 0.");
+    EXPECT_EQ(acceptedRange(F::Years, {}), "Accepted: whole years, 1 to 50.");
+    EXPECT_EQ(acceptedRange(F::EnergyEscalation, {}), "Accepted: 0 to 50; empty is 0.");
+    EXPECT_EQ(acceptedRange(F::EmissionFactor, {}), "Accepted: 0 to 2; empty: no CO2 figures.");
+}
+
 struct EntryCase {
     const char* name;
     LifeCycleEntries entries;
@@ -170,7 +280,6 @@ LifeCycleEntries with(LifeCycleEntries e, std::string LifeCycleEntries::*field, 
     return e;
 }
 
-using F = LifeCycleField;
 const LifeCycleEntries kGood = withPrices("2500", "1000");
 
 // clang-format off
@@ -192,6 +301,10 @@ const EntryCase kEntryCases[] = {
     {"EmptyYears",               with(kGood, &LifeCycleEntries::years, ""),     {{F::Years, msg::kEnterYears}}},
     {"RateAboveAHundred",        with(kGood, &LifeCycleEntries::discountRatePct, "101"), {{F::DiscountRate, msg::kDiscountRateRange}}},
     {"RateWithPercentSign",      with(kGood, &LifeCycleEntries::discountRatePct, "5%"),  {{F::DiscountRate, msg::kEnterDiscountRate}}},
+    {"EscalationAboveFifty",     with(kGood, &LifeCycleEntries::escalationPct, "51"),    {{F::EnergyEscalation, msg::kEnergyEscalationRange}}},
+    {"EscalationNegative",       with(kGood, &LifeCycleEntries::escalationPct, "-1"),    {{F::EnergyEscalation, msg::kEnergyEscalationRange}}},
+    {"EscalationNotANumber",     with(kGood, &LifeCycleEntries::escalationPct, "3 %"),   {{F::EnergyEscalation, msg::kEnterEnergyEscalation}}},
+    {"EmptyEscalationIsNone",    with(kGood, &LifeCycleEntries::escalationPct, ""),      {}},
     {"FactorNotANumber",         with(kGood, &LifeCycleEntries::emissionFactor, "nan"),  {{F::EmissionFactor, msg::kEnterEmissionFactor}}},
     {"FactorTooLarge",           with(kGood, &LifeCycleEntries::emissionFactor, "2.5"),  {{F::EmissionFactor, msg::kEmissionFactorRange}}},
 };
@@ -285,12 +398,16 @@ TEST(LifeCycle, MessagesAndTheReadmeQuoteTheLimits) {
         EXPECT_NE(m.text.find("0 and " + money + "."), std::string_view::npos) << m.text;
     EXPECT_NE(msg::kEnterYears.text.find(years), std::string_view::npos);
     EXPECT_NE(msg::kDiscountRateRange.text.find(rate), std::string_view::npos);
+    const std::string escalation = std::to_string(static_cast<int>(kMaxEscalationPct));
+    EXPECT_NE(msg::kEnergyEscalationRange.text.find("0 and " + escalation + " percent"),
+              std::string_view::npos);
     EXPECT_NE(msg::kEmissionFactorRange.text.find(factor), std::string_view::npos);
 
     std::ifstream file(PUMPVALE_SOURCE_DIR "/README.md");
     const std::string readme((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     for (const std::string& row : {"| 0 to " + money + " |", "| whole years, " + years + " |",
                                    "| 0 to " + std::to_string(static_cast<int>(kMaxDiscountRatePct)) + " |",
+                                   "| 0 to " + escalation + " |",
                                    "| 0 to " + std::to_string(static_cast<int>(kMaxKgCo2ePerKwh)) + " |"})
         EXPECT_NE(readme.find(row), std::string::npos) << row;
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+#include <tuple>
 
 namespace pumpvale {
 namespace {
@@ -45,6 +46,19 @@ TEST(StandardFormatLocale, UsesTheGivenSeparators) {
     EXPECT_EQ(formatStandard(-1234567.891, ",", "."), "-1.234.567,89");
     EXPECT_EQ(formatStandard(12345.678, ",", "\u202F"), "12\u202F345,68"); // narrow no-break space
     EXPECT_EQ(formatStandard(12.5, ".", ""), "12.50");
+}
+
+// A chart's money ticks and a range in words: the cents only where they say something.
+TEST(MoneyBrief, DropsZeroCentsOnly) {
+    const Separators german{",", "."};
+    for (const auto& [value, english, local] : {std::tuple{2000.0, "2,000", "2.000"},
+                                                {2000.5, "2,000.50", "2.000,50"},
+                                                {1e12, "1,000,000,000,000", "1.000.000.000.000"},
+                                                {0.0, "0", "0"},
+                                                {-1500.0, "-1,500", "-1.500"}}) {
+        EXPECT_EQ(formatMoneyBrief(value, {}), english);
+        EXPECT_EQ(formatMoneyBrief(value, german), local);
+    }
 }
 
 // For files: in full, as it reads back; a cell left empty rather than "inf".

@@ -8,6 +8,7 @@
 #include "ui/comparison_text.h"
 #include "ui/comparison_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -96,6 +97,10 @@ TEST_F(InletComparisonTest, CtrlIOpensOneWindowOnlyOnceStepOneIsAccepted) {
     pressCtrlI();
     ASSERT_NE(comparison(), nullptr);
     EXPECT_EQ(ui.window().findChildren<ComparisonWindow*>().size(), 1);
+    // A screen reader hears a window by its title, not a "filler".
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(comparison());
+    EXPECT_EQ(reader->role(), QAccessible::Window);
+    EXPECT_EQ(reader->text(QAccessible::Name), "Compare Inlet Sizes");
     EXPECT_EQ(cell(2, 0), "1 inch (selected)");
     EXPECT_EQ(cell(2, 4), "1,173.18");
     EXPECT_EQ(cell(5, 6), "flow below its range");

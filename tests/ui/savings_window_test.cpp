@@ -1,6 +1,7 @@
 // "Savings Over Time": its checks, its figures, and how it follows the main window's result.
 #include "core/cost.h"
 #include "core/life_cycle_report.h"
+#include "core/life_cycle_rules.h"
 #include "test_support.h"
 #include "ui/case_files.h"
 #include "ui/ownership_chart.h"
@@ -335,11 +336,59 @@ TEST_F(SavingsWindowTest, OutcomesAndMoneyReadAsTheResultBoxes) {
     EXPECT_EQ(box(window, "PaybackBox"), "1.134,4"); // 999,000 / 880.637
     type(window, "PcMaintenanceEntry", "900");
     EXPECT_EQ(box(window, "PaybackBox"), "never");
+    // Cheaper to buy but dearer to run (880.64 - 900 a year) is no payback at once.
     type(window, "PcPriceEntry", "900");
+    EXPECT_EQ(box(window, "PaybackBox"), "never");
+    type(window, "PcMaintenanceEntry", "0");
     EXPECT_EQ(box(window, "PaybackBox"), "at once");
     const OwnershipChartData& chart = window.findChild<OwnershipChart*>()->data();
     EXPECT_EQ(chart.pcCumulative.size(), 11U);
     EXPECT_EQ(chart.currency, "US Dollars");
+}
+
+// As a screen reader hears the window: a window, each entry and figure by its name and unit, an entry's
+// accepted range from the rules, a refused entry's message first; the messages as a read-only text.
+TEST_F(SavingsWindowTest, ScreenReaderHearsUnitsRangesAndMessages) {
+    const auto reader = [this](const char* name) {
+        return QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(name));
+    };
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+    const struct {
+        const char* control;
+        QString name;
+        LifeCycleField field; // its accepted range; an entry's only
+    } spoken[] = {
+        {"PcPriceEntry", "Installed price of the PC pump, US Dollars", LifeCycleField::PcPrice},
+        {"AoddMaintenanceEntry", "Maintenance of the AODD pump, US Dollars a year",
+         LifeCycleField::AoddMaintenance},
+        {"YearsEntry", "Years of service, years", LifeCycleField::Years},
+        {"EscalationEntry", "Energy price escalation, percent a year", LifeCycleField::EnergyEscalation},
+        {"EmissionFactorEntry", "Grid emission factor, kg CO2e per kWh", LifeCycleField::EmissionFactor},
+    };
+    for (const auto& s : spoken) {
+        EXPECT_EQ(reader(s.control)->text(QAccessible::Name), s.name);
+        EXPECT_EQ(reader(s.control)->text(QAccessible::Description).toStdString(),
+                  acceptedRange(s.field, localeSeparators()));
+    }
+    EXPECT_EQ(reader("NetSavingBox")->text(QAccessible::Name), "Net saving a year, US Dollars a year");
+    EXPECT_EQ(reader("PaybackBox")->text(QAccessible::Name), "Simple payback, years");
+    EXPECT_EQ(reader("BreakEvenBox")->text(QAccessible::Name), "Break-even year, years");
+    EXPECT_TRUE(reader("PresentValueBox")->text(QAccessible::Description).contains("discount rate"));
+    EXPECT_EQ(box(window, "DiscountedPaybackBox"), "1.7");
+
+    type(window, "EscalationEntry", "60");
+    const std::string refused(msg::kEnergyEscalationRange.text);
+    EXPECT_TRUE(reader("EscalationEntry")
+                    ->text(QAccessible::Description)
+                    .startsWith(QString::fromStdString(refused)));
+    QAccessibleInterface* messages = reader("Messages");
+    ASSERT_NE(messages->textInterface(), nullptr);
+    EXPECT_TRUE(messages->state().readOnly);
+    EXPECT_EQ(messages->textInterface()->text(0, messages->textInterface()->characterCount()).toStdString(),
+              refused);
+    EXPECT_EQ(messages->text(QAccessible::Description).toStdString(), refused);
+    EXPECT_EQ(box(window, "DiscountedPaybackBox"), "");
+    EXPECT_EQ(reader("DiscountedPaybackBox")->text(QAccessible::Name), "Discounted payback, no figure");
 }
 
 // Through the accessibility interface, as a screen reader sees the window; then Tab from the first entry
@@ -362,9 +411,9 @@ TEST_F(SavingsWindowTest, EveryControlIsNamedAndTabLeavesTheTable) {
         if (!reached.contains("CloseButton"))
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    for (const char* name :
-         {"PcPriceEntry", "AoddPriceEntry", "PcMaintenanceEntry", "AoddMaintenanceEntry", "YearsEntry",
-          "DiscountRateEntry", "EmissionFactorEntry", "PaybackBox", "YearTable"})
+    for (const char* name : {"PcPriceEntry", "AoddPriceEntry", "PcMaintenanceEntry", "AoddMaintenanceEntry",
+                             "YearsEntry", "DiscountRateEntry", "EscalationEntry", "EmissionFactorEntry",
+                             "PaybackBox", "BreakEvenBox", "YearTable"})
         EXPECT_TRUE(reached.contains(name)) << name;
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "CloseButton");
     QTest::keyClick(&window, Qt::Key_Escape);

@@ -134,7 +134,8 @@ int main(int argc, char* argv[]) {
         }
         for (const auto& [entry, text] :
              {std::pair{"PcPriceEntry", "2500"}, std::pair{"AoddPriceEntry", "1000"},
-              std::pair{"PcMaintenanceEntry", "50"}, std::pair{"EmissionFactorEntry", "0.4"}})
+              std::pair{"PcMaintenanceEntry", "50"}, std::pair{"DiscountRateEntry", "8"},
+              std::pair{"EscalationEntry", "3"}, std::pair{"EmissionFactorEntry", "0.4"}})
             savings->findChild<QLineEdit*>(entry)->setText(text);
         saveWidget(*savings, name);
         if (state != ScreenState::FullResults)
