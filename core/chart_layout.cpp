@@ -1,11 +1,9 @@
 #include "core/chart_layout.h"
 
 #include <algorithm>
-#include <array>
 #include <cfloat>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace pumpvale::chart {
 namespace {
@@ -115,41 +113,6 @@ std::vector<double> linearSteps(double lo, double hi, double minStep) {
     return out;
 }
 
-bool crosses(const Point& p, const Point& q, const Rect& r) {
-    // Liang-Barsky clipping of the segment against the rectangle.
-    double t0 = 0;
-    double t1 = 1;
-    const double dx = q.x - p.x;
-    const double dy = q.y - p.y;
-    const std::array<double, 4> ps{-dx, dx, -dy, dy};
-    const std::array<double, 4> qs{p.x - r.left, r.right() - p.x, p.y - r.top, r.bottom() - p.y};
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (ps[i] == 0) {
-            if (qs[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = qs[i] / ps[i];
-        if (ps[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    return true;
-}
-
-double distanceTo(const Rect& r, const Point& p) {
-    const double dx = std::max({r.left - p.x, 0.0, p.x - r.right()});
-    const double dy = std::max({r.top - p.y, 0.0, p.y - r.bottom()});
-    return std::hypot(dx, dy);
-}
-
-Rect inflated(const Rect& r, double by) {
-    return {r.left - by, r.top - by, r.width + 2 * by, r.height + 2 * by};
-}
-
 } // namespace
 
 bool Rect::overlaps(const Rect& other) const {
@@ -242,87 +205,18 @@ void chooseTicks(Axis& axis, double length, double gap, double overhang,
         }
 }
 
-std::vector<PlacedLabel> placeLabels(std::span<const LabelRequest> requests, const LabelScene& scene) {
-    std::vector<PlacedLabel> out;
-    std::vector<Rect> taken;
-    const double gap = std::isfinite(scene.gap) ? std::max(scene.gap, 0.0) : 0.0;
-    for (const LabelRequest& r : requests) {
-        PlacedLabel best;
-        double bestCost = std::numeric_limits<double>::infinity();
-        const Point a = r.anchor;
-        const double w = r.width;
-        const double h = r.height;
-        if (!(std::isfinite(a.x) && std::isfinite(a.y) && std::isfinite(w) && std::isfinite(h) && w >= 0 &&
-              h >= 0)) {
-            out.push_back(best);
-            continue;
-        }
-        const auto consider = [&](const Rect& box) {
-            const Rect clear = inflated(box, gap / 2);
-            if (std::none_of(scene.areas.begin(), scene.areas.end(),
-                             [&](const Rect& area) { return area.contains(box); }))
-                return;
-            for (const std::vector<Rect>* rects :
-                 std::array<const std::vector<Rect>*, 2>{&scene.obstacles, &taken})
-                for (const Rect& o : *rects)
-                    if (o.overlaps(clear))
-                        return;
-            double cost = distanceTo(box, a);
-            if (box.right() <= a.x)
-                cost += h * 0.5; // names read best after the end of their curve
-            if (cost >= bestCost)
-                return;
-            for (const auto& curve : scene.curves)
-                for (std::size_t k = 1; k < curve.size(); ++k)
-                    if (crosses(curve[k - 1], curve[k], box)) {
-                        cost += h * 100; // over a line only where nothing else is free
-                        break;
-                    }
-            if (cost < bestCost) {
-                bestCost = cost;
-                best.placed = true;
-                best.box = box;
-            }
-        };
-        // Beside the anchor first, then rings farther out in sixteen directions.
-        consider({a.x + gap, a.y - h / 2, w, h});
-        consider({a.x - gap - w, a.y - h / 2, w, h});
-        consider({a.x - w / 2, a.y - gap - h, w, h});
-        consider({a.x - w / 2, a.y + gap, w, h});
-        constexpr int kRings = 14;
-        constexpr int kDirections = 16;
-        const double step = std::max(h * 0.75, 1.0);
-        for (int ring = 0; ring <= kRings; ++ring)
-            for (int d = 0; d < kDirections; ++d) {
-                const double angle = 2 * std::numbers::pi * d / kDirections;
-                const double cx = a.x + std::cos(angle) * (w / 2 + gap + ring * step);
-                const double cy = a.y + std::sin(angle) * (h / 2 + gap + ring * step);
-                consider({cx - w / 2, cy - h / 2, w, h});
-            }
-        if (best.placed) {
-            taken.push_back(best.box);
-            const double dx = std::clamp(a.x, best.box.left, best.box.right());
-            const double dy = std::clamp(a.y, best.box.top, best.box.bottom());
-            best.leaderStart = a;
-            best.leaderEnd = {dx, dy};
-            best.leader = std::hypot(dx - a.x, dy - a.y) > gap * 1.5 + h * 0.25;
-        }
-        out.push_back(best);
-    }
-    return out;
-}
-
 DashPattern dashPattern(double penWidth, double lineHeight, double stretchLength) {
     const double w = std::isfinite(penWidth) && penWidth > 0 ? penWidth : 1;
     const double line = std::isfinite(lineHeight) && lineHeight > 0 ? lineHeight : 10 * w;
-    double dash = std::max(2.5 * w, 0.45 * line);
-    double gap = std::max(1.5 * w, 0.3 * line);
-    constexpr double kFinestGap = 1.5;
+    // A gap narrower than the pen, or than two pixels, closes up under antialiasing and reads as solid.
+    const double finest = std::max(w, 2.0);
+    double dash = std::max({2.5 * w, 0.45 * line, finest});
+    double gap = std::max({1.5 * w, 0.3 * line, finest});
     const double shortest = 3 * (dash + gap);
     if (std::isfinite(stretchLength) && stretchLength > 0 && stretchLength < shortest) {
-        const double scale = std::max(stretchLength / shortest, kFinestGap / gap);
-        dash *= std::min(scale, 1.0);
-        gap *= std::min(scale, 1.0);
+        const double scale = stretchLength / shortest;
+        dash = std::max(dash * scale, finest);
+        gap = std::max(gap * scale, finest);
     }
     return {dash / w, gap / w, dash / w};
 }

@@ -60,11 +60,13 @@ Axis axisRange(double lo, double hi, bool logarithmic, double margin = 0.05);
 void chooseTicks(Axis& axis, double length, double gap, double overhang,
                  const std::function<double(double)>& extentOf, double minStep = 0);
 
-// A name to place near its anchor (the end of its curve, or a marked point).
+// A name to place near its anchor (the end of its curve, or a marked point). owner names the curves it
+// belongs to (LabelScene::owners); -1 for a name of no curve.
 struct LabelRequest {
     Point anchor;
     double width = 0;
     double height = 0;
+    int owner = -1;
 };
 
 struct PlacedLabel {
@@ -77,23 +79,35 @@ struct PlacedLabel {
 
 // What the names must keep clear of: rectangles they may never overlap (dots, tick labels, the frame's
 // lines given as thin rectangles), the areas they must lie wholly within, and the curves they should not
-// cross where a clear place exists.
+// cross where a clear place exists, each with its owner (the owner of the name it bears; -1, or no entry,
+// for a line that bears none, such as the duty point's flow).
 struct LabelScene {
     std::vector<Rect> obstacles;
     std::vector<Rect> areas;
     std::vector<std::vector<Point>> curves;
+    std::vector<int> owners;
     double gap = 2; // between a name and its anchor, and between names
 };
 
-// Places the names in order, each at the free place nearest its anchor (beside it at best; farther away,
-// with a leader line, when the near places are taken), so that no two overlap, none overlaps an
-// obstacle and each lies within one of the areas. Tries a bounded number of places per name.
+// The distance from a box to a polyline: 0 where the line crosses it; infinite for no point.
+double distanceTo(const Rect& box, std::span<const Point> curve);
+
+// Whether a name of owner in box reads as its own curve's: a curve of that owner is nearer to the box
+// than every other curve, by half the scene's gap at least. True for a name of no curve, or of a curve
+// not drawn.
+bool nearestToOwnCurve(const Rect& box, int owner, const LabelScene& scene);
+
+// Places the names in order, each at the free place nearest its anchor (beside it at best; beside its
+// own curve further along; farther away, with a leader line, when the near places are taken), so that no
+// two overlap, none overlaps an obstacle, each lies within one of the areas and each curve's name is
+// nearest that curve. Tries a bounded number of places per name; a name with no such place is left out.
 std::vector<PlacedLabel> placeLabels(std::span<const LabelRequest> requests, const LabelScene& scene);
 
 // A dash pattern for a pen width w, in units of w as QPen wants it: dashes and gaps of a length that
 // reads at any width, so a dashed stretch never closes up into a solid line on a thick pen; on a stretch
-// too short for three dashes, finer ones (gaps of a pixel and a half at least). Drawn with flat caps and
-// begun with a gap (offset), so that where a solid line turns dashed the break shows.
+// too short for three dashes, finer ones, but no dash or gap shorter than the pen is wide or than two
+// pixels. Drawn with flat caps and begun with a gap (offset), so that where a solid line turns dashed the
+// break shows.
 struct DashPattern {
     double dash;
     double gap;

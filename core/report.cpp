@@ -50,6 +50,7 @@ public:
     CalculationReport build() {
         report_.title = "Pumpvale: annual electricity cost of a durvane PC pump and an AODD pump";
         report_.pcCostOnly = c_.pcCostOnly || c_.stepStatus == StepStatus::PcCostOnly;
+        report_.units = c_.unitSystem;
         inputs();
         pcPump();
         // A point found by the 3-inch lookup is shown even when the air pressure then fell short.
@@ -265,6 +266,13 @@ std::string amountDerivation(const CalculationReport& report, ResultAmount amoun
     const std::string hours = text("operating-hours") + " hours";
     const ReportRow* currency = report.find("currency");
     const std::string unit = currency != nullptr ? " " + currency->value.text : "";
+    const auto airPressure = [&] {
+        const ReportRow* r = report.find("required-air-pressure");
+        if (r == nullptr)
+            return std::string("-");
+        return formatValue(ReportValue::figure(pressureInUnits(r->value.number, report.units)), separators) +
+               (report.units == UnitSystem::SI ? " Bar" : " psi");
+    };
     switch (amount) {
         case ResultAmount::PcCost:
             return "Annual electricity cost of the durvane PC pump:\n" + text("pc-input-power-kw") + " kW (" +
@@ -272,7 +280,7 @@ std::string amountDerivation(const CalculationReport& report, ResultAmount amoun
                    hours + " × " + perKwh + "\n= " + text("pc-annual-cost") + unit;
         case ResultAmount::AoddCost:
             return "Annual electricity cost of the compressor feeding the AODD pump:\n" +
-                   text("air-consumption") + " SCFM at " + text("required-air-pressure") + " psi needs " +
+                   text("air-consumption") + " SCFM at " + airPressure() + " needs " +
                    text("compressor-input-power-kw") + " kW\n× " + hours + " × " + perKwh +
                    "\n= " + text("aodd-annual-cost") + unit;
         case ResultAmount::Savings:

@@ -78,8 +78,9 @@ struct IdentityLine {
 
 struct CalculationReport {
     std::string title;
-    std::vector<IdentityLine> identity; // heads every output; empty for a case typed in
-    bool pcCostOnly = false;            // only the PC pump was costed: no AODD amount and no savings
+    std::vector<IdentityLine> identity;     // heads every output; empty for a case typed in
+    bool pcCostOnly = false;                // only the PC pump was costed: no AODD amount and no savings
+    UnitSystem units = UnitSystem::English; // the case's, in which a summary speaks
     std::vector<ReportSection> sections;
     std::vector<std::string> assumptions; // what the model takes for granted, one sentence each
 
@@ -99,7 +100,8 @@ std::vector<IdentityLine> caseIdentity(const CarriedCells& carried);
 // text as it is.
 std::string formatValue(const ReportValue& value, const Separators& separators);
 
-// The three result boxes, and the few lines that say how each amount came about.
+// The three result boxes, and the few lines that say how each amount came about, each pressure in the
+// report's unit system as the comparison speaks it.
 enum class ResultAmount { AoddCost, PcCost, Savings };
 std::string amountDerivation(const CalculationReport& report, ResultAmount amount,
                              const Separators& separators);

@@ -4,7 +4,7 @@
 // largest double, infinities, NaN), the next ones the length of the axis, the labels' sizes and the
 // names' anchors. Whatever they are, for an axis made from them or taken as they come, the axis is
 // finite and ordered, its ticks few, ascending, within it and their labels apart; the names placed never
-// overlap one another or an obstacle and lie within the frame.
+// overlap one another or an obstacle, lie within the frame, and each lies nearest its own curve.
 #include "core/chart_layout.h"
 
 #include "fuzz/check.h"
@@ -85,12 +85,20 @@ void checkNames(Reader& in) {
     const int obstacles = static_cast<int>(in.length(12));
     for (int i = 0; i < obstacles; ++i)
         scene.obstacles.push_back({in.length(1200), in.length(1000), in.length(100), in.length(40)});
-    scene.curves.emplace_back();
-    for (int i = 0; i < 20 && in.more(); ++i)
-        scene.curves.back().push_back({in.length(1200), in.length(1000)});
+    // Three curves: two that bear names, and one that bears none (the duty point's flow).
+    for (const int owner : {0, 1, -1}) {
+        scene.curves.emplace_back();
+        scene.owners.push_back(owner);
+        for (int i = 0; i < 8 && in.more(); ++i)
+            scene.curves.back().push_back({in.length(1200), in.length(1000)});
+    }
     std::vector<chart::LabelRequest> requests;
-    for (int i = 0; i < 10 && in.more(); ++i)
-        requests.push_back({{in.next(), in.length(1000)}, in.length(200), 1 + in.length(30)});
+    for (int i = 0; i < 10 && in.more(); ++i) {
+        const chart::Point anchor{in.next(), in.length(1000)};
+        const double width = in.length(200);
+        const double height = 1 + in.length(30);
+        requests.push_back({anchor, width, height, static_cast<int>(in.length(3)) - 1});
+    }
 
     const std::vector<chart::PlacedLabel> placed = chart::placeLabels(requests, scene);
     check(placed.size() == requests.size(), "one answer per name");
@@ -106,6 +114,7 @@ void checkNames(Reader& in) {
             check(!box.overlaps(o), "a name keeps clear of dots and tick labels");
         for (std::size_t k = 0; k < i; ++k)
             check(!placed[k].placed || !box.overlaps(placed[k].box), "names never overlap");
+        check(chart::nearestToOwnCurve(box, requests[i].owner, scene), "a name lies nearest its own curve");
         check(std::isfinite(placed[i].leaderEnd.x) && std::isfinite(placed[i].leaderEnd.y),
               "a leader line ends at a finite point");
     }

@@ -9,6 +9,15 @@
 
 namespace pumpvale::chart_painting {
 
+QPen dashedPen(const QColor& colour, qreal width, qreal line, qreal stretchLength) {
+    QPen pen(colour, width);
+    const chart::DashPattern dash = chart::dashPattern(width, line, stretchLength);
+    pen.setDashPattern({dash.dash, dash.gap});
+    pen.setDashOffset(dash.offset);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
 QString tickText(double value) {
     if (!std::isfinite(value))
         return {};
@@ -93,14 +102,17 @@ void drawNames(QPainter& painter, const std::vector<chart::PlacedLabel>& placed,
     painter.restore();
 }
 
-void record(ChartRecord* out, const std::vector<chart::PlacedLabel>& placed) {
+void record(ChartRecord* out, const std::vector<chart::PlacedLabel>& placed,
+            const std::vector<chart::LabelRequest>& requests) {
     if (out == nullptr)
         return;
-    for (const chart::PlacedLabel& label : placed) {
-        if (label.placed)
-            out->names.push_back(toQt(label.box));
-        else
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (placed[i].placed) {
+            out->names.push_back(toQt(placed[i].box));
+            out->nameOwners.push_back(requests[i].owner);
+        } else {
             ++out->namesLeftOut;
+        }
     }
 }
 
@@ -154,6 +166,7 @@ void placeAndDrawNames(QPainter& painter, ChartNames names, const QRectF& frame,
                    toChart(QRectF(QPointF(frame.right() + pen * 2, frame.top()),
                                   QPointF(area.right() - pen, frame.bottom())))};
     scene.curves = std::move(names.curves);
+    scene.owners = std::move(names.owners);
     scene.gap = line * 0.25;
     const std::vector<chart::PlacedLabel> placed = chart::placeLabels(names.requests, scene);
     drawNames(painter, placed, names.texts, text, background);
@@ -161,7 +174,9 @@ void placeAndDrawNames(QPainter& painter, ChartNames names, const QRectF& frame,
         record->frame = frame;
         for (const chart::Rect& box : scene.obstacles)
             record->keepClear.push_back(toQt(box));
-        chart_painting::record(record, placed);
+        chart_painting::record(record, placed, names.requests);
+        record->curves = scene.curves;
+        record->curveOwners = scene.owners;
     }
 }
 

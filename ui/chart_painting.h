@@ -5,6 +5,7 @@
 #include "core/chart_layout.h"
 
 #include <QColor>
+#include <QPen>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,9 @@ inline chart::Rect toChart(const QRectF& r) {
     return {r.left(), r.top(), r.width(), r.height()};
 }
 
+// The pen of a stretch drawn dashed: the core's dash pattern for its width, flat caps, begun with a gap.
+QPen dashedPen(const QColor& colour, qreal width, qreal line, qreal stretchLength);
+
 // A tick's value in the locale's separators: plainly between a thousandth and a billion, with only the
 // decimals it needs; in powers of ten beyond ("1e+300"). Empty for a value that is not finite.
 QString tickText(double value);
@@ -42,6 +46,9 @@ struct ChartRecord {
     QRectF frame;
     std::vector<QRectF> keepClear; // the tick labels and the marked points
     std::vector<QRectF> names;
+    std::vector<int> nameOwners; // each placed name's owner, and the curves with theirs (chart::LabelScene)
+    std::vector<std::vector<chart::Point>> curves;
+    std::vector<int> curveOwners;
     std::size_t xTicks = 0;
     std::size_t yTicks = 0;
     std::size_t namesLeftOut = 0;
@@ -81,10 +88,11 @@ Axes drawFrameAndAxes(QPainter& painter, const QRectF& area, AxesSpec spec, cons
                       ChartRecord* record);
 
 // What a chart gathers to name its curves: what the names must keep clear of (tick labels, dots), the
-// curves drawn, and each name with the point it names.
+// curves drawn with the owner of each (chart::LabelScene), and each name with the point it names.
 struct ChartNames {
     std::vector<chart::Rect> obstacles;
     std::vector<std::vector<chart::Point>> curves;
+    std::vector<int> owners;
     std::vector<chart::LabelRequest> requests;
     QStringList texts;
 };

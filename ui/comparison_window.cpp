@@ -67,7 +67,10 @@ ComparisonWindow::ComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window
 
 void ComparisonWindow::showComparison(const ComparisonContext& context) {
     const InletComparison rows = compareInletSizes(context.duty);
-    heading_->setText(QStringLiteral("Duty point: ") + comparison_text::dutyLine(context));
+    dutyLine_ = QStringLiteral("Duty point: ") + comparison_text::dutyLine(context);
+    heading_->setText(dutyLine_);
+    outOfDate_ = false;
+    setWindowTitle(QStringLiteral("Compare Inlet Sizes"));
     // The report's section, laid out as every other output shows it.
     OperatingCase duty = context.duty;
     duty.currency = context.currency.toStdString();
@@ -108,6 +111,17 @@ void ComparisonWindow::showComparison(const ComparisonContext& context) {
     table_->setMinimumWidth(width);
 
     chart_->setView({costChartData(context.duty), rows, context.units, context.currency, context.selected});
+}
+
+void ComparisonWindow::showOutOfDate() {
+    if (outOfDate_)
+        return;
+    outOfDate_ = true;
+    heading_->setText(QStringLiteral("Out of date: the operating data is open for changes. These figures are "
+                                     "for the last duty point accepted; accept the operating data to compare "
+                                     "again.\n") +
+                      dutyLine_);
+    setWindowTitle(QStringLiteral("Compare Inlet Sizes (out of date)"));
 }
 
 } // namespace pumpvale

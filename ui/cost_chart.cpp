@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace pumpvale {
@@ -126,8 +127,10 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     std::vector<chart::LabelRequest> requests;
     QStringList names;
     std::vector<std::vector<chart::Point>> polylines;
-    const auto nameEnd = [&](const QPointF& end, const QString& name) {
-        requests.push_back({{end.x(), end.y()}, fm.horizontalAdvance(name) + line * 0.3, line});
+    std::vector<int> owners; // each polyline's: the index of its size, kPcOwner for the PC pump's
+    constexpr int kPcOwner = static_cast<int>(kInletSizes.size());
+    const auto nameEnd = [&](const QPointF& end, const QString& name, int owner) {
+        requests.push_back({{end.x(), end.y()}, fm.horizontalAdvance(name) + line * 0.3, line, owner});
         names << name;
     };
 
@@ -135,6 +138,7 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     QPainterPath pc;
     std::optional<QPointF> pcEnd;
     polylines.emplace_back();
+    owners.push_back(kPcOwner);
     for (const CostSample& s : view.data.pcPump) {
         if (!shown(s.annualCost))
             continue;
@@ -145,7 +149,7 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     painter.setPen(QPen(colours.text, pen * 1.5));
     painter.drawPath(pc);
 
-    std::vector<std::pair<QPointF, QString>> sizeEnds;
+    std::vector<std::tuple<QPointF, QString, int>> sizeEnds;
     for (const std::size_t i : drawingOrder(view)) {
         const SizeCurve& curve = view.data.sizes[i];
         const bool chosen = view.selected == curve.size;
@@ -154,6 +158,7 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
         // One path per stretch of one style, so that a dash pattern runs on across the samples.
         for (const CostRun& run : showable(curve.runs)) {
             polylines.emplace_back();
+            owners.push_back(static_cast<int>(i));
             polylines.back().push_back({point(run.front()).x(), point(run.front()).y()});
             for (std::size_t k = 1; k < run.size();) {
                 const bool covered = run[k - 1].airPressureCovers && run[k].airPressureCovers;
@@ -164,19 +169,14 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
                     stretch.lineTo(point(run[k]));
                     polylines.back().push_back({point(run[k]).x(), point(run[k]).y()});
                 }
-                QPen stroke(kSizeColours[i], width);
-                if (!covered) {
-                    const chart::DashPattern dash = chart::dashPattern(width, line, stretch.length());
-                    stroke.setDashPattern({dash.dash, dash.gap});
-                    stroke.setDashOffset(dash.offset);
-                    stroke.setCapStyle(Qt::FlatCap);
-                }
-                painter.strokePath(stretch, stroke);
+                painter.strokePath(stretch, covered ? QPen(kSizeColours[i], width)
+                                                    : chart_painting::dashedPen(kSizeColours[i], width, line,
+                                                                                stretch.length()));
             }
             end = point(run.back());
         }
         if (end)
-            sizeEnds.emplace_back(*end, parts::qText(inletSizeName(curve.size)));
+            sizeEnds.emplace_back(*end, parts::qText(inletSizeName(curve.size)), static_cast<int>(i));
     }
     painter.setClipping(false);
 
@@ -185,6 +185,7 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     painter.setPen(QPen(colours.text, 0, Qt::DotLine));
     painter.drawLine(QPointF(dutyX, frame.top()), QPointF(dutyX, frame.bottom()));
     polylines.push_back({{dutyX, frame.top()}, {dutyX, frame.bottom()}});
+    owners.push_back(-1); // a line no name belongs to
     const double r = line * 0.22;
     for (const std::size_t i : drawingOrder(view)) {
         if (!view.rows[i].costs || !shown(view.rows[i].costs->aoddAnnualCost))
@@ -208,17 +209,21 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     }
 
     // The names: the selected size's first, so it stands nearest its curve, then the PC pump's and the rest.
-    for (const auto& [end, name] : sizeEnds)
-        if (view.selected && name == parts::qText(inletSizeName(*view.selected)))
-            nameEnd(end, name);
+    const auto isSelected = [&](int owner) {
+        return view.selected == kInletSizes[static_cast<std::size_t>(owner)];
+    };
+    for (const auto& [end, name, owner] : sizeEnds)
+        if (isSelected(owner))
+            nameEnd(end, name, owner);
     if (pcEnd)
-        nameEnd(*pcEnd, QStringLiteral("PC pump"));
-    for (const auto& [end, name] : sizeEnds)
-        if (!(view.selected && name == parts::qText(inletSizeName(*view.selected))))
-            nameEnd(end, name);
-    chart_painting::placeAndDrawNames(
-        painter, {std::move(obstacles), std::move(polylines), std::move(requests), std::move(names)}, frame,
-        area, pen, line, colours.text, colours.background, record);
+        nameEnd(*pcEnd, QStringLiteral("PC pump"), kPcOwner);
+    for (const auto& [end, name, owner] : sizeEnds)
+        if (!isSelected(owner))
+            nameEnd(end, name, owner);
+    chart_painting::placeAndDrawNames(painter,
+                                      {std::move(obstacles), std::move(polylines), std::move(owners),
+                                       std::move(requests), std::move(names)},
+                                      frame, area, pen, line, colours.text, colours.background, record);
     painter.restore();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "ui/artwork.h"
+#include "ui/keys_window.h"
 #include "ui/metrics.h"
 #include "ui/navigator.h"
 #include "ui/texts.h"
@@ -12,6 +13,7 @@ namespace pumpvale {
 
 Form1::Form1(Navigator& navigator, QWidget* parent) : QWidget(parent), navigator_(navigator) {
     parts::setUpWindow(*this, "Form1", "Pumpvale", metrics::size(9255, 6495));
+    pointToKeysHelp(*this);
 
     parts::addPicture(*this, "Image2", metrics::rect(0, 0, 1470, 6075), artwork::rotorStrip);
     parts::addPicture(*this, "Image1", metrics::rect(1680, 120, 7455, 2340), artwork::largeLogo);

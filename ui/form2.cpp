@@ -3,11 +3,13 @@
 #include "core/cost.h"
 #include "ui/accessibility.h"
 #include "ui/accessible_buttons.h"
+#include "ui/accessible_list.h"
 #include "ui/artwork.h"
 #include "ui/case_files.h"
 #include "ui/form2_controls.h"
 #include "ui/handler_guard.h"
 #include "ui/inlet_comparison.h"
+#include "ui/keys_window.h"
 #include "ui/message_sink.h"
 #include "ui/metrics.h"
 #include "ui/results_actions.h"
@@ -55,15 +57,18 @@ Form2::Form2(std::unique_ptr<MessageSink> ownSink, MessageSink* sink, QWidget* p
     for (QRadioButton* option : {ui_.Option9, ui_.Option10, ui_.Option7, ui_.Option8, ui_.Option1,
                                  ui_.Option2, ui_.Option3, ui_.Option4, ui_.Option5, ui_.Option6})
         makeActionsClick(*option);
+    makeItemsChoose(*ui_.Combo1);
     drawPictures();
     connectHandlers();
     connectEntries();
     // The parts around the window's own controls, each given the controls it works on.
     makeMainWindowAccessible(*this, ui_);
+    pointToKeysHelp(*this);
     new InletComparisonHook(*this, ui_, *workflow_);
+    cases_ = new CaseFiles(*this, ui_, *workflow_, messages_);
+    // Last: the results' right-click offers the actions of the parts before it as well.
     results_ = new ResultsActions(*this, ui_, *workflow_);
     results_->setMessageSink(&messages_);
-    cases_ = new CaseFiles(*this, ui_, *workflow_, messages_);
 }
 
 Form2::~Form2() = default;

@@ -75,6 +75,8 @@ void InletComparisonHook::refresh() {
             captions_[i]->setToolTip({});
             options_[i]->setAccessibleDescription({});
         }
+        if (!open_.isNull())
+            open_->showOutOfDate();
         return;
     }
     const ComparisonContext now = context();

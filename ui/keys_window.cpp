@@ -17,7 +17,7 @@
 
 namespace pumpvale {
 
-QString offeredActions(std::initializer_list<KeyEntry> actions, const QString& where) {
+QString offeredActions(std::span<const KeyEntry> actions, const QString& where) {
     QStringList offers;
     for (const KeyEntry& action : actions)
         offers << QString::fromUtf8(action.action.data(), qsizetype(action.action.size())) + " (" +
@@ -122,6 +122,17 @@ KeysWindow::KeysWindow(QWidget* parent) : QDialog(parent, Qt::Window | Qt::Windo
                        layout->contentsMargins().top() + layout->contentsMargins().bottom();
     resize(width, height);
     keyboard::closeOnEscape(*this);
+}
+
+void pointToKeysHelp(QWidget& window) {
+    const QString tip =
+        QStringLiteral("Press %1 for %2: every key and action of the program.")
+            .arg(keySequence(keys::kHelp).toString(QKeySequence::NativeText), q(keys::kHelp.action));
+    window.setToolTip(tip);
+    window.setWhatsThis(tip);
+    window.setStatusTip(tip);
+    if (window.accessibleDescription().isEmpty())
+        window.setAccessibleDescription(tip);
 }
 
 void installKeysHelp() {

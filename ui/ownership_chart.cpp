@@ -158,7 +158,7 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
     name(end(curves[0]), QStringLiteral("AODD pump"));
 
     chart_painting::placeAndDrawNames(
-        painter, {std::move(obstacles), std::move(curves), std::move(requests), std::move(names)}, frame,
+        painter, {std::move(obstacles), std::move(curves), {}, std::move(requests), std::move(names)}, frame,
         area, pen, line, text, background, record);
     painter.restore();
 }

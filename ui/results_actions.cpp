@@ -61,10 +61,14 @@ ResultsActions::ResultsActions(QWidget& window, const MainWindowControls& contro
     savings_ = addAction(window, keys::kSavings);
     connect(savings_, &QAction::triggered, this, &ResultsActions::showSavings);
 
+    // Every action the keys list has for a result, Save Case and Compare Inlet Sizes (the window's, made
+    // before this part) among them.
+    for (const KeyEntry& entry : kResultKeys)
+        if (QAction* offered = keyedAction(window, entry))
+            offered_.append(offered);
     results->setContextMenuPolicy(Qt::ActionsContextMenu);
-    results->setToolTip(offeredActions(
-        {keys::kDetails, keys::kCopy, keys::kPrint, keys::kExport, keys::kSavings}, "here or on a result"));
-    results->addActions({details_, copy_, print_, export_, savings_});
+    results->setToolTip(offeredActions(kResultKeys, "here or on a result"));
+    results->addActions(offered_);
     connect(&workflow, &Workflow::resultsShown, this, [this] { resultsShownChanged(true); });
     connect(&workflow, &Workflow::resultsWithdrawn, this, [this] { resultsShownChanged(false); });
     window.installEventFilter(this);
@@ -240,7 +244,7 @@ void ResultsActions::showBoxMenu(QLineEdit& box, QPoint where) {
     QMenu* menu = box.createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addSeparator();
-    menu->addActions({details_, copy_, print_, export_, savings_});
+    menu->addActions(offered_);
     menu->popup(box.mapToGlobal(where));
 }
 

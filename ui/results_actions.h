@@ -1,7 +1,8 @@
 // What the results group offers besides its three boxes: each box's derivation in its tooltip, the
 // box fitted to its whole amount, and the actions "Calculation Details...", "Copy Results", "Print
-// Report...", "Export Report..." and "Savings Over Time..." on a right-click of the group and as keyboard
-// shortcuts.
+// Report...", "Export Report..." and "Savings Over Time..." as keyboard shortcuts; a right-click of the
+// group or of a result offers these and every other action the keys list has for a result (Save Case,
+// Compare Inlet Sizes).
 //
 // The main window makes it. It follows the window's results as they are shown and withdrawn (the
 // window's signals) and the boxes' texts, so the window's handlers know nothing of it. The actions are
@@ -16,6 +17,7 @@
 #include "ui/result_box_fit.h"
 
 #include <QFont>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QSize>
@@ -99,6 +101,7 @@ private:
     QAction* print_ = nullptr;
     QAction* export_ = nullptr;
     QAction* savings_ = nullptr;
+    QList<QAction*> offered_; // what a right-click on the results offers, in the keys list's order
     MessageSink* sink_ = nullptr;
     std::string failure_; // the text of the last print's or export's failure message
     QPointer<DetailsWindow> detailsWindow_;

@@ -30,4 +30,12 @@ QAction* addKeyedAction(QWidget& window, const KeyEntry& entry, QKeySequence::St
     return action;
 }
 
+QAction* keyedAction(const QWidget& window, const KeyEntry& entry) {
+    const QString text = q(entry.action);
+    for (QAction* action : window.actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
 } // namespace pumpvale

@@ -38,6 +38,17 @@ inline constexpr std::array kActionKeys{keys::kHelp,    keys::kOpenCase, keys::k
                                         keys::kCompare, keys::kDetails,  keys::kCopy,
                                         keys::kPrint,   keys::kExport,   keys::kSavings};
 
+// The actions that act on a result shown, in the list's order: every one but the keys list and Open
+// Case, which stand before any result. The results' right-click offers these.
+inline constexpr auto kResultKeys = [] {
+    std::array<KeyEntry, kActionKeys.size() - 2> out{};
+    std::size_t n = 0;
+    for (const KeyEntry& entry : kActionKeys)
+        if (entry.action != keys::kHelp.action && entry.action != keys::kOpenCase.action)
+            out[n++] = entry;
+    return out;
+}();
+
 // The plant list's actions, listed after the calculator's.
 inline constexpr std::array kPlantListKeys{keys::kPrintPlant, keys::kExportPlant};
 
@@ -61,5 +72,8 @@ QKeySequence keySequence(const KeyEntry& entry);
 // for the same command (Ctrl+Insert for Copy, say).
 QAction* addKeyedAction(QWidget& window, const KeyEntry& entry,
                         QKeySequence::StandardKey standard = QKeySequence::UnknownKey);
+
+// The action of window made from entry, or null where none is (yet).
+QAction* keyedAction(const QWidget& window, const KeyEntry& entry);
 
 } // namespace pumpvale

@@ -121,16 +121,44 @@ TEST(LabelPlacement, NoRoomLeavesTheNameOutRatherThanOverAnother) {
     EXPECT_FALSE(placed[1].placed);
 }
 
-// A thick pen's dashes keep gaps of their own width; a short stretch still gets at least one gap.
-TEST(Dashes, GapsStayOpenOnAThickPenAndAShortStretch) {
-    for (const double pen : {1.0, 2.0, 5.0, 12.0}) {
-        const DashPattern longStretch = dashPattern(pen, 15, 1000);
-        EXPECT_GE(longStretch.gap * pen, pen) << pen;
-        const DashPattern shortStretch = dashPattern(pen, 15, 10);
-        EXPECT_GE(shortStretch.gap * pen, 1.5) << pen;
-        EXPECT_LE((shortStretch.dash + shortStretch.gap) * pen, std::max(10.0, 1.5 + shortStretch.dash * pen))
-            << pen;
+// Three curves that meet where they end, as the inlet sizes' costs do at high flow: each name set beside
+// its own end would lie nearer another curve. Each is placed where its own curve is the nearest.
+TEST(LabelPlacement, EachNameIsNearestItsOwnCurveWhereCurvesCrowd) {
+    LabelScene scene;
+    scene.areas = {{0, 0, 400, 300}};
+    scene.gap = 3;
+    scene.curves = {
+        {{0, 40}, {300, 150}}, {{0, 260}, {300, 156}}, {{0, 150}, {290, 153}}, {{310, 0}, {310, 300}}};
+    scene.owners = {0, 1, 2, -1}; // the last, the duty point's flow, bears no name
+    const std::vector<LabelRequest> requests{
+        {{300, 150}, 60, 14, 0}, {{300, 156}, 60, 14, 1}, {{290, 153}, 60, 14, 2}};
+    const std::vector<PlacedLabel> placed = placeLabels(requests, scene);
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        ASSERT_TRUE(placed[i].placed) << i;
+        EXPECT_TRUE(nearestToOwnCurve(placed[i].box, requests[i].owner, scene)) << i;
+        for (std::size_t other = 0; other < 3; ++other) {
+            if (other == i)
+                continue;
+            EXPECT_LT(distanceTo(placed[i].box, scene.curves[i]),
+                      distanceTo(placed[i].box, scene.curves[other]))
+                << i << " nearer " << other;
+        }
     }
+}
+
+// At any pen width and on any stretch, a gap is as wide as the pen and two pixels at least, and a dash as
+// long: narrower, antialiasing closes the gap and the stretch reads as solid.
+TEST(Dashes, GapsStayOpenAtEveryPenWidthAndStretch) {
+    for (const double pen : {0.5, 1.0, 1.5, 2.4, 4.8, 8.0, 12.0})
+        for (const double stretch : {3.0, 10.0, 40.0, 1000.0}) {
+            const DashPattern d = dashPattern(pen, 15, stretch);
+            EXPECT_GE(d.gap * pen, std::max(pen, 2.0)) << pen << " on " << stretch;
+            EXPECT_GE(d.dash * pen, std::max(pen, 2.0)) << pen << " on " << stretch;
+            EXPECT_EQ(d.offset, d.dash) << "begins with a gap";
+            if (stretch >= 1000) {
+                EXPECT_GE(stretch / ((d.dash + d.gap) * pen), 3) << pen;
+            }
+        }
 }
 
 } // namespace

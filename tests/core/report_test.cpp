@@ -106,6 +106,25 @@ TEST(CalculationReport, DerivationsQuoteTheirFigures) {
               std::string::npos);
 }
 
+// The AODD cost's derivation speaks the case's units, as the comparison beside it does: in S.I. units it
+// read "10 SCFM at 40 psi"; 40 psi is 40 x 0.0689476 = 2.75790 Bar.
+TEST(CalculationReport, DerivationSpeaksTheCasesUnits) {
+    const struct {
+        UnitSystem units;
+        const char* pressure;
+        const char* otherUnit;
+    } cases[] = {{UnitSystem::English, "10 SCFM at 40 psi needs", "Bar"},
+                 {UnitSystem::SI, "10 SCFM at 2.7579 Bar needs", "psi"}};
+    for (const auto& c : cases) {
+        WorkedExample example;
+        example.c.unitSystem = c.units;
+        const std::string aodd =
+            amountDerivation(buildCalculationReport(example.c, example.costs), ResultAmount::AoddCost, {});
+        EXPECT_NE(aodd.find(c.pressure), std::string::npos) << aodd;
+        EXPECT_EQ(aodd.find(c.otherUnit), std::string::npos) << aodd;
+    }
+}
+
 // 250 GPM at 60 psi lies above the AODD pumps' flows: 7,313.51 for the PC pump alone (the window
 // test's hand calculation), in S.I. units here: 4.136856 Bar and 946.353 l/min.
 TEST(CalculationReport, PcOnlyResultSaysWhichRuleMadeIt) {

@@ -6,7 +6,9 @@
 #include "ui/form4.h"
 #include "ui/navigator.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSet>
@@ -158,6 +160,50 @@ TEST(AccessibleActions, ToggleAndPressRunTheSameHandlerAsAClick) {
         EXPECT_TRUE(si->state().checked) << action.toStdString();
         EXPECT_EQ(ui.text("Label29"), "Bar") << action.toStdString();
         EXPECT_EQ(si->role(), QAccessible::RadioButton);
+    }
+}
+
+// The currency list set by actions alone, as voice control and switch access set it: an item's Press or
+// Toggle chose nothing (the item was highlighted and the list stayed open). With the list open or
+// closed, the item becomes the list's, the list closes, and the price follows as after a click.
+TEST(AccessibleActions, ACurrencyItemsActionChoosesItAndClosesTheList) {
+    const struct {
+        QString action;
+        bool openFirst;
+    } cases[] = {{QAccessibleActionInterface::pressAction(), true},
+                 {QAccessibleActionInterface::toggleAction(), true},
+                 {QAccessibleActionInterface::pressAction(), false}};
+    MainWindowDriver typed;
+    typed.reach(ScreenState::OperatingDataStep);
+    typed.chooseCurrency("Euro");
+    for (const auto& c : cases) {
+        MainWindowDriver ui;
+        ui.reach(ScreenState::OperatingDataStep);
+        auto* list = ui.control<QComboBox>("Combo1");
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(list);
+        ASSERT_EQ(node->role(), QAccessible::ComboBox);
+        if (c.openFirst) {
+            node->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+            EXPECT_TRUE(list->view()->isVisible());
+            EXPECT_TRUE(node->state().expanded);
+        }
+        QAccessibleInterface* items = node->child(0);
+        ASSERT_NE(items, nullptr);
+        EXPECT_EQ(items->parent(), node);
+        QAccessibleInterface* euro = nullptr;
+        for (int i = 0; i < items->childCount(); ++i)
+            if (items->child(i)->text(QAccessible::Name) == "Euro")
+                euro = items->child(i);
+        ASSERT_NE(euro, nullptr);
+        EXPECT_EQ(euro->role(), QAccessible::ListItem);
+        EXPECT_EQ(items->indexOfChild(euro), list->findText("Euro"));
+        ASSERT_TRUE(euro->actionInterface()->actionNames().contains(c.action));
+        euro->actionInterface()->doAction(c.action);
+        EXPECT_EQ(list->currentText(), "Euro") << c.action.toStdString();
+        EXPECT_FALSE(list->view()->isVisible()) << c.action.toStdString();
+        EXPECT_TRUE(euro->state().selected);
+        EXPECT_EQ(node->text(QAccessible::Value), "Euro");
+        EXPECT_EQ(ui.text("Text9"), typed.text("Text9")) << "the price follows the currency";
     }
 }
 

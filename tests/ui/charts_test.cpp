@@ -165,7 +165,17 @@ const PictureCase kPictures[] = {
          ui.click("Option9"); ui.click("Option8"); ui.type("Text1", "80"); ui.type("Text2", "150"); ui.type("Text3", "120");
          ui.chooseCurrency("US Dollars");
          ui.click("Command2"); ui.click("Option6"); return comparisonChart(ui); }, 7},
-    {"EfficiencyOf1eMinus300", [](MainWindowDriver& ui) { yenAtFortyPsi(ui, "1e-300"); return comparisonChart(ui); }, 7},
+    {"LeastPressureAndFlow", [](MainWindowDriver& ui) {
+         ui.click("Option9"); ui.click("Option7"); ui.type("Text1", "20"); ui.type("Text2", "0.5"); ui.type("Text3", "120");
+         ui.chooseCurrency("US Dollars");
+         ui.click("Command2"); ui.click("Option1"); return comparisonChart(ui); }, 7},
+    {"MostPressureAndFlowTwoStage", [](MainWindowDriver& ui) {
+         ui.click("Option9"); ui.click("Option8"); ui.type("Text1", "100"); ui.type("Text2", "200"); ui.type("Text3", "120");
+         ui.chooseCurrency("US Dollars");
+         ui.click("Command2"); ui.click("Option6"); return comparisonChart(ui); }, 6}, // 1/4 inch cannot serve 100 psi
+    // The six sizes' curves lie within a pixel of one another at 1e300: only the selected size and the PC
+    // pump can be named where no other curve is nearer.
+    {"EfficiencyOf1eMinus300", [](MainWindowDriver& ui) { yenAtFortyPsi(ui, "1e-300"); return comparisonChart(ui); }, 2},
     {"CostsUpTo1e308", [](MainWindowDriver& ui) { ui.reach(ScreenState::FullResults); return comparisonChart(ui, 1e308); }, 7},
     {"Ownership", [](MainWindowDriver&) { return ownershipChart(ownership(1, 1.7)); }, 3},
     {"OwnershipUpTo1e308", [](MainWindowDriver&) { return ownershipChart(ownership(1e308 / 15000, 1.7)); }, 3},
@@ -207,10 +217,19 @@ TEST_P(ChartPicture, NamesAndTicksNeverCollide) {
                 EXPECT_FALSE(name.intersects(other)) << i;
             for (std::size_t k = 0; k < i; ++k)
                 EXPECT_FALSE(name.intersects(record.names[k])) << i << " over " << k;
+            // A curve's name reads as that curve's: no other curve is nearer to it.
+            chart::LabelScene curves;
+            curves.curves = record.curves;
+            curves.owners = record.curveOwners;
+            curves.gap = 0;
+            EXPECT_TRUE(chart::nearestToOwnCurve(chart_painting::toChart(name),
+                                                 i < record.nameOwners.size() ? record.nameOwners[i] : -1,
+                                                 curves))
+                << i << " at " << size.width();
         }
         if (size.width() == 700) {
             EXPECT_EQ(record.names.size(), GetParam().names);
-            EXPECT_EQ(record.namesLeftOut, 0u);
+            EXPECT_EQ(record.namesLeftOut, GetParam().names == 2 ? 5u : 0u);
         }
         int inked = 0;
         for (int yy = 0; yy < image.height(); yy += 3)
@@ -218,6 +237,30 @@ TEST_P(ChartPicture, NamesAndTicksNeverCollide) {
                 inked += image.pixel(xx, yy) != qRgb(255, 255, 255);
         EXPECT_GT(inked, 100) << size.width();
     }
+}
+
+// A dashed stretch drawn as the chart draws it, at any pen width and length: along its middle it shows a
+// gap of background at least a pixel wide, and a long stretch several.
+TEST(DashedStretch, ShowsItsGapsAtEveryPenWidth) {
+    for (const qreal width : {1.0, 1.5, 2.4, 4.8, 8.0, 12.0})
+        for (const qreal length : {6.0, 30.0, 300.0}) {
+            QImage image(340, 40, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            {
+                QPainter painter(&image);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.setPen(chart_painting::dashedPen(Qt::black, width, 15, length));
+                painter.drawLine(QPointF(20.3, 20), QPointF(20.3 + length, 20));
+            }
+            int gaps = 0;
+            bool inGap = false;
+            for (int x = 21; x < 20 + int(length); ++x) {
+                const bool clear = image.pixel(x, 20) == qRgb(255, 255, 255);
+                gaps += clear && !inGap;
+                inGap = clear;
+            }
+            EXPECT_GE(gaps, length >= 300 ? 3 : 1) << width << " px on " << length;
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(Charts, ChartPicture, ::testing::ValuesIn(kPictures),

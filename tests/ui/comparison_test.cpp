@@ -116,6 +116,32 @@ TEST_F(InletComparisonTest, CtrlIOpensOneWindowOnlyOnceStepOneIsAccepted) {
     EXPECT_EQ(comparison(), nullptr);
 }
 
+// The open comparison follows the session: after Go Back or Run Again it says it is out of date, and
+// once the operating data is accepted again it compares the new duty point.
+TEST_F(InletComparisonTest, OpenWindowSaysItIsOutOfDateUntilTheDutyIsAcceptedAgain) {
+    for (const char* back : {"Command1", "Command5"}) { // Go Back; Run Again from the results
+        ui.reach(back == std::string("Command1") ? InletStep : FullResults);
+        pressCtrlI();
+        ASSERT_NE(comparison(), nullptr) << back;
+        auto* heading = comparison()->findChild<QLabel*>("Heading");
+        ui.click(back);
+        EXPECT_TRUE(comparison()->isOutOfDate()) << back;
+        EXPECT_TRUE(heading->text().startsWith("Out of date:")) << heading->text().toStdString();
+        EXPECT_TRUE(heading->text().contains("Duty point: 60 psi")) << heading->text().toStdString();
+        EXPECT_EQ(comparison()->windowTitle(), "Compare Inlet Sizes (out of date)");
+
+        ui.reach(OperatingDataStep);
+        ui.type("Text1", "40");
+        ui.click("Command2");
+        EXPECT_FALSE(comparison()->isOutOfDate()) << back;
+        EXPECT_TRUE(heading->text().startsWith("Duty point: 40 psi")) << heading->text().toStdString();
+        EXPECT_EQ(comparison()->windowTitle(), "Compare Inlet Sizes");
+        comparison()->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ui.click("Command1");
+    }
+}
+
 // A right-click anywhere on the inlet group, its captions included, offers the comparison.
 TEST_F(InletComparisonTest, RightClickOnTheInletGroupOffersTheComparison) {
     ui.reach(InletStep);

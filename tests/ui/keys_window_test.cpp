@@ -1,9 +1,12 @@
 // F1 lists every key the program offers, and the manual page lists the same keys; the side windows'
 // buttons are words alone.
 #include "test_support.h"
+#include "ui/form1.h"
 #include "ui/keys_window.h"
+#include "ui/navigator.h"
 #include "ui/shortcuts.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -42,6 +45,21 @@ TEST(KeysAndActions, F1InTheCalculatorListsEveryKeyAndTabLeavesTheTable) {
     QTest::keyClick(const_cast<QTableWidget*>(&table), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), close);
     delete keys;
+}
+
+// A newcomer learns of F1 from the calculator and the intro themselves: a tooltip over any part without
+// one of its own, What's This, the status tip and the description a screen reader gives the window.
+TEST(KeysAndActions, TheWindowsThemselvesTellOfF1) {
+    Navigator navigator;
+    MainWindowDriver ui;
+    for (QWidget* window :
+         {static_cast<QWidget*>(&ui.window()), static_cast<QWidget*>(navigator.showIntro())}) {
+        const QString tip = "Press F1 for Keys and Actions: every key and action of the program.";
+        EXPECT_EQ(window->toolTip(), tip) << window->objectName().toStdString();
+        EXPECT_EQ(window->whatsThis(), tip);
+        EXPECT_EQ(window->statusTip(), tip);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->text(QAccessible::Description), tip);
+    }
 }
 
 // The list is the actions' one source: each action of the calculator answers its listed key.

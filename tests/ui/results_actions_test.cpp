@@ -4,6 +4,7 @@
 #include "tests/worked_example.h"
 #include "ui/report_layouts.h"
 #include "ui/result_box_fit.h"
+#include "ui/shortcuts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -109,11 +110,18 @@ TEST_F(MainWindowTest, EachResultBoxSaysHowItsAmountCameAbout) {
 TEST_F(MainWindowTest, ActionsAreOfferedWhileAResultIsShown) {
     const auto* group = ui.control<QGroupBox>("Frame8");
     EXPECT_EQ(group->contextMenuPolicy(), Qt::ActionsContextMenu);
-    QStringList texts;
+    // Every action the keys list has for a result, in its order; Save Case and Compare Inlet Sizes too.
+    QStringList texts, listed;
     for (const QAction* action : group->actions())
         texts << action->text();
-    EXPECT_EQ(texts, QStringList({"Calculation Details...", "Copy Results", "Print Report...",
-                                  "Export Report...", "Savings Over Time..."}));
+    for (const KeyEntry& entry : kResultKeys)
+        listed << QString::fromUtf8(entry.action.data(), qsizetype(entry.action.size()));
+    EXPECT_EQ(texts, listed);
+    EXPECT_EQ(texts,
+              QStringList({"Save Case...", "Compare Inlet Sizes...", "Calculation Details...", "Copy Results",
+                           "Print Report...", "Export Report...", "Savings Over Time..."}));
+    EXPECT_TRUE(group->toolTip().contains("Compare Inlet Sizes... (Ctrl+I)"))
+        << group->toolTip().toStdString();
     QAction& copy = action(ui.window(), "Copy Results");
     EXPECT_EQ(action(ui.window(), "Calculation Details...").shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
     EXPECT_EQ(copy.shortcut(), QKeySequence(QKeySequence::Copy));
