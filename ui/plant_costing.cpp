@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 namespace pumpvale {
 
@@ -23,8 +24,9 @@ void PlantCosting::start(const QString& path) {
     fileBytes_ = file.isFile() ? static_cast<std::uint64_t>(std::max<qint64>(file.size(), 0)) : 0;
     reader_ = std::make_unique<cases::DutyListReader>(in_);
     running_ = true;
-    thread_ = std::jthread(
-        [this, name = QFile::encodeName(path).toStdString()](std::stop_token stop) { work(name, stop); });
+    thread_ = std::jthread([this, name = QFile::encodeName(path).toStdString()](std::stop_token stop) {
+        work(name, std::move(stop));
+    });
 }
 
 void PlantCosting::cancel() {
