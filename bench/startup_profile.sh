@@ -11,7 +11,7 @@ fi
 cd "$(dirname "$0")/.."
 source tools/setup.sh
 pumpvale_install_missing "${pumpvale_ci_packages[@]}" valgrind xvfb xauth python3
-program=${1:-build/release/bench/startup}
+program=${1:-build/default/bench/startup}
 if [ $# -eq 0 ]; then
     cmake --preset bench >/dev/null
     cmake --build --preset bench --target startup >/dev/null
