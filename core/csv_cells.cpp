@@ -18,12 +18,16 @@ void appendCsvCell(std::string& line, std::string_view cell) {
         line += cell;
         return;
     }
+    // The runs between quotes appended whole: a character at a time cost the batch a tenth of its time,
+    // its messages holding commas. Each pass moves past one quote of the cell.
     line += '"';
-    for (const char ch : cell) {
-        if (ch == '"')
-            line += '"';
-        line += ch;
+    std::size_t from = 0;
+    for (std::size_t quote = cell.find('"'); quote != std::string_view::npos; quote = cell.find('"', from)) {
+        line.append(cell.substr(from, quote + 1 - from));
+        line += '"';
+        from = quote + 1;
     }
+    line.append(cell.substr(from));
     line += '"';
 }
 
