@@ -55,7 +55,7 @@ enum class Column {
     CompressorEfficiency,
 };
 
-struct ColumnSpec {
+struct DutyColumn {
     Column column;
     std::string_view name;   // the header, in lower case
     bool required;           // a file without it cannot be read
@@ -63,7 +63,7 @@ struct ColumnSpec {
 };
 
 // clang-format off
-inline constexpr std::array<ColumnSpec, 13> kColumns{{
+inline constexpr std::array<DutyColumn, 13> kColumns{{
     {Column::Units,                "units",                 true,  "English or SI"},
     {Column::PcStages,             "pc_stages",             true,  "1 or 2"},
     {Column::Pressure,             "pressure",              true,  "a number, in psi (English) or Bar (SI)"},
@@ -101,7 +101,6 @@ inline constexpr std::array<LifeCycleColumn, kLifeCycleFieldCount> kLifeCycleCol
 // clang-format on
 
 std::string& lifeCycleText(LifeCycleEntries& entries, LifeCycleField field);
-
 
 // The unit system a units cell names ("English", "SI" or "S.I.", in any case, blanks around it
 // aside); none for any other text.

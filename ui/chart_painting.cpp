@@ -36,11 +36,11 @@ QString tickText(double value) {
 namespace {
 
 // The grid at the ticks, the frame over it, and each tick's label, noted as a place the names keep clear.
-void drawGridAndTicks(QPainter& painter, Axes& axes, const AxesSpec& spec, const QFontMetricsF& fm,
+void drawGridAndTicks(QPainter& painter, Axes& axes, const AxesPlan& plan, const QFontMetricsF& fm,
                       const ChartColours& colours) {
     const QRectF& frame = axes.frame;
     const double line = axes.line;
-    if (spec.ticks) {
+    if (plan.ticks) {
         painter.setPen(QPen(colours.grid, 0));
         for (const double v : axes.x.ticks)
             painter.drawLine(QPointF(axes.px(v), frame.top()), QPointF(axes.px(v), frame.bottom()));
@@ -49,17 +49,17 @@ void drawGridAndTicks(QPainter& painter, Axes& axes, const AxesSpec& spec, const
     }
     painter.setPen(QPen(colours.text, 0));
     painter.drawRect(frame);
-    if (!spec.ticks)
+    if (!plan.ticks)
         return;
     for (const double v : axes.x.ticks) {
-        const QString text = spec.xText(v);
+        const QString text = plan.xText(v);
         const double w = fm.horizontalAdvance(text);
         const QRectF box(axes.px(v) - w / 2, frame.bottom() + line * 0.2, w, line);
         painter.drawText(box, Qt::AlignCenter, text);
         axes.tickLabels.push_back(toChart(box));
     }
     for (const double v : axes.y.ticks) {
-        const QString text = spec.yText(v);
+        const QString text = plan.yText(v);
         const double w = fm.horizontalAdvance(text);
         const QRectF box(frame.left() - line * 0.3 - w, axes.py(v) - line / 2, w, line);
         painter.drawText(box, Qt::AlignCenter, text);
@@ -67,19 +67,19 @@ void drawGridAndTicks(QPainter& painter, Axes& axes, const AxesSpec& spec, const
     }
 }
 
-void drawTitles(QPainter& painter, const QRectF& area, const Axes& axes, const AxesSpec& spec,
+void drawTitles(QPainter& painter, const QRectF& area, const Axes& axes, const AxesPlan& plan,
                 int titleLines) {
     const QRectF& frame = axes.frame;
     const double line = axes.line;
     painter.drawText(QRectF(frame.left(), frame.bottom() + line * 1.4, frame.width(), line), Qt::AlignHCenter,
-                     spec.xTitle);
+                     plan.xTitle);
     painter.save();
     painter.translate(area.left(), frame.center().y());
     painter.rotate(-90);
-    painter.drawText(QRectF(-frame.height() / 2, 0, frame.height(), line), Qt::AlignHCenter, spec.yTitle);
+    painter.drawText(QRectF(-frame.height() / 2, 0, frame.height(), line), Qt::AlignHCenter, plan.yTitle);
     painter.restore();
     painter.drawText(QRectF(area.left(), area.top() + line * 0.2, area.width(), titleLines * line),
-                     Qt::AlignHCenter | Qt::TextWordWrap, spec.title);
+                     Qt::AlignHCenter | Qt::TextWordWrap, plan.title);
 }
 
 void drawNames(QPainter& painter, const std::vector<chart::PlacedLabel>& placed, const QStringList& names,
@@ -118,7 +118,7 @@ void record(ChartRecord* out, const std::vector<chart::PlacedLabel>& placed,
 
 } // namespace
 
-Axes drawFrameAndAxes(QPainter& painter, const QRectF& area, AxesSpec spec, const ChartColours& colours,
+Axes drawFrameAndAxes(QPainter& painter, const QRectF& area, AxesPlan plan, const ChartColours& colours,
                       ChartRecord* record) {
     painter.fillRect(area, colours.background);
     const QFontMetricsF fm(painter.font(), painter.device());
@@ -126,10 +126,10 @@ Axes drawFrameAndAxes(QPainter& painter, const QRectF& area, AxesSpec spec, cons
     axes.line = fm.height();
     axes.pen = std::max(1.0, axes.line / 7);
     const double line = axes.line;
-    axes.x = std::move(spec.x);
-    axes.y = std::move(spec.y);
+    axes.x = std::move(plan.x);
+    axes.y = std::move(plan.y);
 
-    const int titleLines = fm.horizontalAdvance(spec.title) <= area.width() ? 1 : 2;
+    const int titleLines = fm.horizontalAdvance(plan.title) <= area.width() ? 1 : 2;
     const double top = area.top() + line * (1.2 + titleLines);
     const double bottom = area.bottom() - line * 2.8;
     // The y labels stand one above another, a line high each and a fifth of a line apart; the x labels
@@ -137,22 +137,22 @@ Axes drawFrameAndAxes(QPainter& painter, const QRectF& area, AxesSpec spec, cons
     chart::chooseTicks(axes.y, bottom - top, line * 0.2, line * 0.45, [&](double) { return line; });
     double labelWidth = 0;
     for (const double v : axes.y.ticks)
-        labelWidth = std::max(labelWidth, fm.horizontalAdvance(spec.yText(v)));
+        labelWidth = std::max(labelWidth, fm.horizontalAdvance(plan.yText(v)));
     double gutter = 0;
-    for (const QString& name : spec.names)
+    for (const QString& name : plan.names)
         gutter = std::max(gutter, fm.horizontalAdvance(name));
     axes.frame = QRectF(QPointF(area.left() + line * 2 + labelWidth, top),
                         QPointF(area.right() - gutter - line * 1.2, bottom));
     chart::chooseTicks(
         axes.x, axes.frame.width(), line * 0.8, 0,
-        [&](double v) { return fm.horizontalAdvance(spec.xText(v)); }, spec.xMinStep);
+        [&](double v) { return fm.horizontalAdvance(plan.xText(v)); }, plan.xMinStep);
 
-    drawGridAndTicks(painter, axes, spec, fm, colours);
-    drawTitles(painter, area, axes, spec, titleLines);
+    drawGridAndTicks(painter, axes, plan, fm, colours);
+    drawTitles(painter, area, axes, plan, titleLines);
     if (record != nullptr) {
         record->frame = axes.frame;
-        record->xTicks = spec.ticks ? axes.x.ticks.size() : 0;
-        record->yTicks = spec.ticks ? axes.y.ticks.size() : 0;
+        record->xTicks = plan.ticks ? axes.x.ticks.size() : 0;
+        record->yTicks = plan.ticks ? axes.y.ticks.size() : 0;
     }
     return axes;
 }

@@ -56,7 +56,7 @@ struct ChartRecord {
 
 // What a chart's frame shows: its two axes' ranges (the ticks are chosen to fit), how a tick reads, the
 // titles, and the names its curves will bear right of the frame, whose widest sets the room left there.
-struct AxesSpec {
+struct AxesPlan {
     chart::Axis x;
     chart::Axis y;
     std::function<QString(double)> xText;
@@ -84,7 +84,7 @@ struct Axes {
 
 // Fills area with the background and draws, with the painter's font, the grid, the frame, the tick
 // labels, the axes' titles and the chart's title. record, when given, gets the frame and the ticks.
-Axes drawFrameAndAxes(QPainter& painter, const QRectF& area, AxesSpec spec, const ChartColours& colours,
+Axes drawFrameAndAxes(QPainter& painter, const QRectF& area, AxesPlan plan, const ChartColours& colours,
                       ChartRecord* record);
 
 // What a chart gathers to name its curves: what the names must keep clear of (tick labels, dots), the

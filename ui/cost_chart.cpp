@@ -99,22 +99,22 @@ void drawCostChart(QPainter& painter, const QRectF& area, const CostChartView& v
     const QFontMetricsF fm(painter.font(), painter.device());
     const UnitSystem units = view.units;
 
-    chart_painting::AxesSpec spec;
+    chart_painting::AxesPlan plan;
     const auto [costLo, costHi] = costRange(view);
-    spec.y = chart::axisRange(costLo, costHi, true, 0.04);
+    plan.y = chart::axisRange(costLo, costHi, true, 0.04);
     const double dutyFlow = flowInUnits(view.data.dutyFlowGpm, units);
-    spec.x = chart::axisRange(std::min(flowInUnits(view.data.lowFlowGpm, units), dutyFlow),
+    plan.x = chart::axisRange(std::min(flowInUnits(view.data.lowFlowGpm, units), dutyFlow),
                               std::max(flowInUnits(view.data.highFlowGpm, units), dutyFlow), true, 0.03);
-    spec.xText = spec.yText = chart_painting::tickText;
-    spec.title = QStringLiteral("Annual cost at %1: solid where the system air suffices, dashed where "
+    plan.xText = plan.yText = chart_painting::tickText;
+    plan.title = QStringLiteral("Annual cost at %1: solid where the system air suffices, dashed where "
                                 "the pump needs more; dots: the duty point")
                      .arg(comparison_text::pressure(view.data.pressurePsi, units));
-    spec.xTitle = QStringLiteral("Flow (%1), logarithmic").arg(comparison_text::flowUnit(units));
-    spec.yTitle = QStringLiteral("Annual cost (%1)").arg(view.currency);
+    plan.xTitle = QStringLiteral("Flow (%1), logarithmic").arg(comparison_text::flowUnit(units));
+    plan.yTitle = QStringLiteral("Annual cost (%1)").arg(view.currency);
     for (const SizeCurve& curve : view.data.sizes)
-        spec.names << parts::qText(inletSizeName(curve.size));
+        plan.names << parts::qText(inletSizeName(curve.size));
     const chart_painting::Axes axes =
-        chart_painting::drawFrameAndAxes(painter, area, std::move(spec), colours, record);
+        chart_painting::drawFrameAndAxes(painter, area, std::move(plan), colours, record);
     const QRectF& frame = axes.frame;
     const double line = axes.line;
     const double pen = axes.pen;

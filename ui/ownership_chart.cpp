@@ -73,22 +73,22 @@ void drawOwnershipChart(QPainter& painter, const QRectF& area, const OwnershipCh
             lo = std::min(lo, v);
             hi = std::max(hi, v);
         }
-    chart_painting::AxesSpec spec;
-    spec.x = chart::axisRange(0, lastYear, false, 0.03);
-    spec.y = chart::axisRange(lo, hi, false, 0.05);
-    spec.xText = [&](double v) { return locale.toString(std::lround(v)); };
+    chart_painting::AxesPlan plan;
+    plan.x = chart::axisRange(0, lastYear, false, 0.03);
+    plan.y = chart::axisRange(lo, hi, false, 0.05);
+    plan.xText = [&](double v) { return locale.toString(std::lround(v)); };
     // Whole amounts without ".00": the ticks are round numbers.
-    spec.yText = [](double v) { return QString::fromStdString(formatMoneyBrief(v, localeSeparators())); };
-    spec.xMinStep = 1;
-    spec.title =
+    plan.yText = [](double v) { return QString::fromStdString(formatMoneyBrief(v, localeSeparators())); };
+    plan.xMinStep = 1;
+    plan.title =
         QStringLiteral("Cost of ownership over the years, not discounted: price, energy and maintenance");
-    spec.xTitle = QStringLiteral("Years in service");
-    spec.yTitle = data.currency.isEmpty() ? QStringLiteral("Cumulative cost")
+    plan.xTitle = QStringLiteral("Years in service");
+    plan.yTitle = data.currency.isEmpty() ? QStringLiteral("Cumulative cost")
                                           : QStringLiteral("Cumulative cost (%1)").arg(data.currency);
-    spec.names = {QStringLiteral("AODD pump")};
-    spec.ticks = n > 0;
+    plan.names = {QStringLiteral("AODD pump")};
+    plan.ticks = n > 0;
     const chart_painting::Axes axes =
-        chart_painting::drawFrameAndAxes(painter, area, std::move(spec), colours, record);
+        chart_painting::drawFrameAndAxes(painter, area, std::move(plan), colours, record);
     const QRectF& frame = axes.frame;
     const double line = axes.line;
     const double pen = axes.pen;

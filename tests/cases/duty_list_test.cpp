@@ -249,7 +249,7 @@ TEST(DutyList, DocsNameEveryColumnAndCurrency) {
         std::string text{std::istreambuf_iterator<char>(in), {}};
         std::replace(text.begin(), text.end(), '\n', ' ');
         ASSERT_FALSE(text.empty()) << doc;
-        for (const ColumnSpec& column : kColumns)
+        for (const DutyColumn& column : kColumns)
             EXPECT_NE(text.find(column.name), std::string::npos) << doc << " lacks " << column.name;
         for (const LifeCycleColumn& column : kLifeCycleColumns)
             EXPECT_NE(text.find(column.name), std::string::npos) << doc << " lacks " << column.name;
