@@ -16,6 +16,9 @@
 namespace pumpvale::batch {
 namespace {
 
+// The signals that stop the program, after the new file is removed.
+constexpr std::array kStops{SIGINT, SIGTERM, SIGHUP};
+
 // The new file the signal handler removes; null while there is none.
 std::atomic<const char*> liveTemporary{nullptr};
 static_assert(std::atomic<const char*>::is_always_lock_free, "read from a signal handler");
@@ -30,7 +33,7 @@ extern "C" void removeTemporaryAndStop(int signal) {
 
 // A signal the program was started with ignored (nohup, a background job) stays ignored.
 void removeTemporaryOnSignals() {
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (const int signal : kStops) {
         struct sigaction current {};
         if (sigaction(signal, nullptr, &current) != 0 || current.sa_handler == SIG_IGN)
             continue;
@@ -118,10 +121,23 @@ OutputFile::OutputFile(std::string path) : path_(std::move(path)), stream_(nullp
 void OutputFile::createBeside(const std::string& target) {
     target_ = target;
     removeTemporaryOnSignals();
+    // A signal between making the file and telling the handler its name would leave the file behind:
+    // held back until the handler knows it.
+    sigset_t stops{};
+    sigset_t previous{};
+    sigemptyset(&stops);
+    for (const int signal : kStops)
+        sigaddset(&stops, signal);
+    sigprocmask(SIG_BLOCK, &stops, &previous);
     std::string name = target + ".XXXXXX";
     fd_ = mkostemp(name.data(), O_CLOEXEC);
+    const int created = errno;
+    if (fd_ >= 0) {
+        temporary_ = std::move(name);
+        liveTemporary.store(temporary_.c_str());
+    }
+    sigprocmask(SIG_SETMASK, &previous, nullptr);
     if (fd_ < 0) {
-        const int created = errno;
         // The folder takes no new file. When OUT itself cannot be written either, that is the reason to
         // give; else the folder's (but /proc's "No such file or directory" for a folder that is there).
         const int probe = open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
@@ -134,8 +150,6 @@ void OutputFile::createBeside(const std::string& target) {
         }
         return;
     }
-    temporary_ = std::move(name);
-    liveTemporary.store(temporary_.c_str());
     // As a new file gets: everything the umask allows, or the mode of the file it replaces.
     const mode_t mask = umask(0);
     umask(mask);
