@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <optional>
 
 namespace pumpvale {
 namespace {
@@ -48,6 +49,24 @@ private:
 constexpr long long kScaleCap = 100'000;
 constexpr long long kExponentCap = 1'000'000'000'000'000LL;
 
+// Most entries are a plain number: a sign, digits and at most one point, nothing else. Such a text is
+// read as it stands, short enough that it can neither over- nor underflow; any other goes the long way.
+std::optional<double> plainNumber(std::string_view text) {
+    constexpr std::size_t kPlainLength = 30;
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    if (text.empty() || text.size() > kPlainLength ||
+        text.find_first_not_of("0123456789.") != std::string_view::npos ||
+        std::count(text.begin(), text.end(), '.') > 1)
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
 } // namespace
 
 void prepareToRunAgain(OperatingCase& c) {
@@ -58,6 +77,8 @@ void prepareToRunAgain(OperatingCase& c) {
 }
 
 double parseLeadingNumber(std::string_view text) {
+    if (const std::optional<double> plain = plainNumber(text))
+        return *plain;
     Scanner in(text);
     bool negative = false;
     if (in.peek() == '+' || in.peek() == '-') {

@@ -166,8 +166,13 @@ void Session::runAgain() {
 // would only be typed over by the case's own.
 Messages Session::open(Case opened) {
     const StepRules& rules = *rules_;
-    *this = Session(rules);
+    // As a new session would stand: every member but the rules starts afresh.
     case_ = std::move(opened);
+    state_ = {};
+    record_ = {};
+    costs_ = {};
+    acceptedPoint_.reset();
+    inletPointFound_ = false;
     const CaseEntries& e = case_.entries;
     static const CaseEntries kStart;
     Messages shown;

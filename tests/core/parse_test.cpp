@@ -25,7 +25,9 @@ class ParseLeadingNumber : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseLeadingNumber, ReadsTheLeadingNumber) {
     const ParseCase& c = GetParam();
-    EXPECT_EQ(parseLeadingNumber(c.text), c.expected) << '"' << c.text << '"';
+    const double read = parseLeadingNumber(c.text);
+    EXPECT_EQ(read, c.expected) << '"' << c.text << '"';
+    EXPECT_EQ(std::signbit(read), std::signbit(c.expected)) << '"' << c.text << '"';
 }
 
 const double kInf = std::numeric_limits<double>::infinity();
@@ -39,6 +41,10 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"LeadingPoint", ".5", 0.5}, ParseCase{"TrailingPoint", "5.", 5},
         ParseCase{"SignAlone", "-", 0}, ParseCase{"DoubleSign", "--1", 0},
         ParseCase{"Negative", "-3.25", -3.25}, ParseCase{"Plus", "+7", 7},
+        ParseCase{"NegativeZero", "-0", -0.0}, ParseCase{"LeadingZeros", "007.50", 7.5},
+        ParseCase{"NearestDoubleTiesToEven", "9007199254740993", 9007199254740992.0},
+        ParseCase{"ThirtyDigits", "123456789012345678901234567890", 1.2345678901234568e29},
+        ParseCase{"PastThirtyCharacters", "0.1000000000000000055511151231257827", 0.1},
         ParseCase{"Exponent", "1.5e3", 1500}, ParseCase{"UpperExponent", "2E-2", 0.02},
         ParseCase{"BareExponent", "1e", 1}, ParseCase{"ExponentSignOnly", "1e+", 1},
         ParseCase{"TabsAndLineFeeds", "\t6\n0\r\n", 60}, ParseCase{"BlanksInsideExponent", "1 e 2", 100},
