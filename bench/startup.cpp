@@ -1,10 +1,12 @@
 // Starts exactly as the program does and quits as soon as the intro window has been drawn for the
-// first time. Two yardsticks quit the same way: --reference shows one empty window, the cost of a bare
-// Qt program, and --label one window showing a label of text, the cost of drawing text at all. With
+// first time. Three yardsticks quit the same way: --reference shows one empty window, the cost of a bare
+// Qt program; --label one window showing a label of text, the cost of drawing text at all; and
+// --sized-label the same label in a window of the intro's size, the cost of a window that large. With
 // --memory as well, it prints where its resident memory lies at that moment.
 // Timed from outside (bench/startup.sh, bench/startup_profile.sh): see the README's Performance section.
 #include "ui/startup.h"
 
+#include "ui/form1.h"
 #include "ui/navigator.h"
 
 #include <QApplication>
@@ -104,8 +106,12 @@ int main(int argc, char* argv[]) {
         QWidget window;
         return showAndRun(window, quit);
     }
-    if (given("--label")) {
+    if (given("--label") || given("--sized-label")) {
         QLabel window("Pumpvale computes the annual energy cost of two pumps.");
+        if (given("--sized-label")) {
+            window.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            window.resize(pumpvale::Form1::designSize());
+        }
         return showAndRun(window, quit);
     }
     pumpvale::Navigator navigator;

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Start-up time and peak memory of Pumpvale beside two yardsticks: one empty Qt window, and one window
-# showing a label of text. The three are started in turn, round after round, so that they share
-# whatever else the machine is doing; each start's wall time, CPU time (user + system) and peak
-# resident memory come from the process itself (wait4's resource usage). Prints the median wall and
-# CPU time and the largest peak memory of each, and Pumpvale's ratios to the two yardsticks. Uses the
-# desktop's display, or a virtual one (Xvfb) when there is none. RUNS sets the number of rounds.
+# Start-up time and peak memory of Pumpvale beside three yardsticks: one empty Qt window, one window
+# showing a label of text, and that label in a window of the intro's size. The four are started in
+# turn, round after round, so that they share whatever else the machine is doing; each start's wall
+# time, CPU time (user + system) and peak resident memory come from the process itself (wait4's
+# resource usage). Prints the median wall and CPU time and the largest peak memory of each, and
+# Pumpvale's ratios to the yardsticks. Uses the desktop's display, or a virtual one (Xvfb) when there
+# is none. RUNS sets the number of rounds.
 # bench/startup.sh PROGRAM times another build of the start-up program (one kept from before a change,
 # say) instead of building this one.
 set -euo pipefail
@@ -29,7 +30,8 @@ import os, statistics, subprocess, sys, tempfile, time
 
 program, runs = sys.argv[1], int(sys.argv[2])
 commands = {"Pumpvale": [program], "empty window": [program, "--reference"],
-            "one label": [program, "--label"]}
+            "one label": [program, "--label"],
+            "one label, the intro's size": [program, "--sized-label"]}
 
 def start(argv):
     """One start: wall seconds, CPU seconds, peak resident KiB."""
@@ -50,7 +52,8 @@ for _ in range(3):  # warm the caches
 samples = {name: [] for name in names}
 for round_ in range(runs):
     # Each round in another order, so that none always follows the same one.
-    for name in names[round_ % 3:] + names[:round_ % 3]:
+    turn = round_ % len(names)
+    for name in names[turn:] + names[:turn]:
         samples[name].append(start(commands[name]))
 
 def figures(name):
@@ -67,6 +70,7 @@ ratios = [a / b for a, b in zip(rows["Pumpvale"], rows["empty window"])]
 print(f"| Pumpvale / empty window | {ratios[0]:.2f} | {ratios[1]:.2f} | {ratios[2]:.2f} |")
 label = [a / b for a, b in zip(rows["one label"], rows["empty window"])]
 print(f"| one label / empty window | {label[0]:.2f} | {label[1]:.2f} | {label[2]:.2f} |")
-text = [a / b for a, b in zip(rows["Pumpvale"], rows["one label"])]
-print(f"| Pumpvale / one label | {text[0]:.2f} | {text[1]:.2f} | {text[2]:.2f} |")
+for yardstick in ("one label", "one label, the intro's size"):
+    text = [a / b for a, b in zip(rows["Pumpvale"], rows[yardstick])]
+    print(f"| Pumpvale / {yardstick} | {text[0]:.2f} | {text[1]:.2f} | {text[2]:.2f} |")
 PY

@@ -11,8 +11,12 @@
 
 namespace pumpvale {
 
+QSize Form1::designSize() {
+    return metrics::size(9255, 6495);
+}
+
 Form1::Form1(Navigator& navigator, QWidget* parent) : QWidget(parent), navigator_(navigator) {
-    parts::setUpWindow(*this, "Form1", "Pumpvale", metrics::size(9255, 6495));
+    parts::setUpWindow(*this, "Form1", "Pumpvale", designSize());
     pointToKeysHelp(*this);
 
     parts::addPicture(*this, "Image2", metrics::rect(0, 0, 1470, 6075), artwork::rotorStrip);

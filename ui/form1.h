@@ -21,6 +21,8 @@ class Form1 : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(Navigator& navigator, QWidget* parent = nullptr);
+    // The window's size as designed, in pixels at 100 %.
+    static QSize designSize();
 
     void Command1_Click();
     void Command2_Click();
