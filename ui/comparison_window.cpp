@@ -8,6 +8,7 @@
 #include "ui/keyboard.h"
 #include "ui/metrics.h"
 #include "ui/report_layouts.h"
+#include "ui/window_parts.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -27,11 +28,7 @@ ComparisonWindow::ComparisonWindow(QWidget* parent) : QWidget(parent, Qt::Window
     setFont(metrics::font());
     keyboard::closeOnEscape(*this);
 
-    heading_ = new QLabel(this);
-    heading_->setObjectName("Heading");
-    heading_->setWordWrap(true);
-    heading_->setTextFormat(Qt::PlainText);
-    heading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    heading_ = parts::addHeading(*this);
 
     table_ = new QTableWidget(this);
     table_->setObjectName("ComparisonTable");

@@ -113,14 +113,10 @@ PlantWindow::PlantWindow(QWidget& owner, const QString& path, RowOpener open)
 PlantWindow::~PlantWindow() = default;
 
 void PlantWindow::buildControls() {
-    heading_ =
-        new QLabel(QStringLiteral("Each duty point of \"%1\", costed as the calculator costs it. Enter "
-                                  "or a double click opens a row in the calculator.")
-                       .arg(QFileInfo(path_).fileName()),
-                   this);
-    heading_->setObjectName("Heading");
-    heading_->setWordWrap(true);
-    heading_->setTextFormat(Qt::PlainText);
+    heading_ = parts::addHeading(
+        *this, QStringLiteral("Each duty point of \"%1\", costed as the calculator costs it. Enter "
+                              "or a double click opens a row in the calculator.")
+                   .arg(QFileInfo(path_).fileName()));
     filter_ = new QComboBox(this);
     filter_->setObjectName("StatusFilter");
     filter_->setAccessibleName(QStringLiteral("Show"));

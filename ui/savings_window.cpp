@@ -5,6 +5,7 @@
 #include "ui/keyboard.h"
 #include "ui/metrics.h"
 #include "ui/report_layouts.h"
+#include "ui/window_parts.h"
 #include "ui/workflow.h"
 
 #include <QGridLayout>
@@ -160,11 +161,7 @@ SavingsWindow::SavingsWindow(QWidget& owner, Workflow& workflow)
     setFont(metrics::font());
     keyboard::closeOnEscape(*this);
 
-    heading_ = new QLabel(this);
-    heading_->setObjectName("Heading");
-    heading_->setWordWrap(true);
-    heading_->setTextFormat(Qt::PlainText);
-    heading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    heading_ = parts::addHeading(*this);
 
     auto* entryGroup = new QGroupBox("Prices and service", this);
     buildEntries(*entryGroup);

@@ -91,6 +91,15 @@ QLabel* addLabel(QWidget& window, const char* name, QRect geometry, const QStrin
     return label;
 }
 
+QLabel* addHeading(QWidget& window, const QString& text) {
+    auto* heading = new QLabel(text, &window);
+    heading->setObjectName("Heading");
+    heading->setWordWrap(true);
+    heading->setTextFormat(Qt::PlainText);
+    heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return heading;
+}
+
 QLabel* addPicture(QWidget& window, const char* name, QRect geometry, QPixmap (*draw)(double scale)) {
     auto* picture = new QLabel(&window);
     picture->setObjectName(name);

@@ -42,6 +42,9 @@ void fitToScreen(QWidget& window, QSize designSize);
 QLabel* addLabel(QWidget& window, const char* name, QRect geometry, const QString& text,
                  const QFont& font = metrics::font());
 
+// A window's heading, laid out by the window: plain text that wraps, which the mouse can select to copy.
+QLabel* addHeading(QWidget& window, const QString& text = {});
+
 // A picture drawn at its own size in the top-left corner of geometry.
 QLabel* addPicture(QWidget& window, const char* name, QRect geometry, QPixmap (*draw)(double scale));
 
