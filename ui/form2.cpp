@@ -1,6 +1,5 @@
 #include "ui/form2.h"
 
-#include "core/cost.h"
 #include "ui/accessibility.h"
 #include "ui/accessible_buttons.h"
 #include "ui/accessible_list.h"
@@ -10,6 +9,7 @@
 #include "ui/handler_guard.h"
 #include "ui/inlet_comparison.h"
 #include "ui/keys_window.h"
+#include "ui/main_screen.h"
 #include "ui/message_sink.h"
 #include "ui/metrics.h"
 #include "ui/results_actions.h"
@@ -18,7 +18,6 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -181,14 +180,14 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
 
 void Form2::Option9_Click() {
     editable().chooseUnits(UnitSystem::English, kEnglishTexts.airPressurePreset);
-    showUnitCaptions(UnitSystem::English);
+    main_screen::showUnitCaptions(ui_, UnitSystem::English);
     ui_.Text3->setText(qText(kEnglishTexts.airPressurePreset));
     render();
 }
 
 void Form2::Option10_Click() {
     editable().chooseUnits(UnitSystem::SI, kSiTexts.airPressurePreset);
-    showUnitCaptions(UnitSystem::SI);
+    main_screen::showUnitCaptions(ui_, UnitSystem::SI);
     ui_.Text3->setText(qText(kSiTexts.airPressurePreset));
     render();
 }
@@ -268,9 +267,14 @@ void Form2::Command6_Click() {
 // A case opened over whatever the window held: the window shows the state the case reaches, then the
 // messages a user typing it in would have seen, in order.
 void Form2::caseOpened(const Messages& messages) {
-    renderEntries();
+    main_screen::renderEntries(ui_, session());
     render();
     showMessages(messages);
+}
+
+void Form2::render() {
+    main_screen::render(ui_, session());
+    workflow_->announce(!session().stepOneOpen(), session().state().result != ResultShown::None);
 }
 
 // --- Helpers ---
@@ -299,35 +303,6 @@ bool Form2::isStepOneAccepted() const {
 
 bool Form2::areResultsShown() const {
     return workflow_->areResultsShown();
-}
-
-// The "Standard" format with the user's separators.
-QString Form2::formatted(double amount) const {
-    const QLocale locale;
-    return qText(formatStandard(amount, utf8(locale.decimalPoint()), utf8(locale.groupSeparator())));
-}
-
-QList<QWidget*> Form2::stepOneInputs() const {
-    return {ui_.Option7, ui_.Option8, ui_.Option9, ui_.Option10, ui_.Text1, ui_.Text2,
-            ui_.Text3,   ui_.Text6,   ui_.Text7,   ui_.Text8,    ui_.Text9, ui_.Combo1};
-}
-
-QList<QWidget*> Form2::inletOptions() const {
-    return {ui_.Option1, ui_.Option2, ui_.Option3, ui_.Option4, ui_.Option5, ui_.Option6};
-}
-
-QList<QWidget*> Form2::resultBoxes() const {
-    return {ui_.Text10, ui_.Text11, ui_.Text12};
-}
-
-void Form2::setShown(const QList<QWidget*>& controls, bool shown) {
-    for (QWidget* control : controls)
-        control->setVisible(shown);
-}
-
-void Form2::setAllEnabled(const QList<QWidget*>& controls, bool enabled) {
-    for (QWidget* control : controls)
-        control->setEnabled(enabled);
 }
 
 } // namespace pumpvale

@@ -88,23 +88,13 @@ private:
     void Command5_Click();
     void Command6_Click();
 
-    // The screen, rendered from the session.
-    void showUnitCaptions(UnitSystem units);
+    // The screen, rendered from the session (ui/main_screen.h), and the state it shows announced.
     void render();
-    void renderResults(ResultShown result);
-    void renderEntries();
     void caseOpened(const Messages& messages);
 
     void showMessage(const std::optional<Message>& message);
     template <class Range> void showMessages(const Range& messages);
     Session& editable();
-    QString formatted(double amount) const;
-
-    QList<QWidget*> stepOneInputs() const;
-    QList<QWidget*> inletOptions() const;
-    QList<QWidget*> resultBoxes() const;
-    static void setShown(const QList<QWidget*>& controls, bool shown);
-    static void setAllEnabled(const QList<QWidget*>& controls, bool enabled);
 
     std::unique_ptr<MessageSink> ownSink_;
     HandlerGuard* guard_ = nullptr;     // a child of the window
