@@ -54,6 +54,11 @@ double distanceToSegment(const Point& c, const Point& p, const Point& q) {
     return std::hypot(c.x - (p.x + t * dx), c.y - (p.y + t * dy));
 }
 
+// The scene's gap between a name and what it must keep clear of; none when it is not a usable length.
+double usableGap(const LabelScene& scene) {
+    return std::isfinite(scene.gap) ? std::max(scene.gap, 0.0) : 0.0;
+}
+
 // A place to try for a name: its box, the point of the curve it names, and what it costs beyond its
 // distance from that point.
 struct Candidate {
@@ -170,14 +175,13 @@ bool nearestToOwnCurve(const Rect& box, int owner, const LabelScene& scene) {
         double& nearest = curveOwner == owner ? own : other;
         nearest = std::min(nearest, distanceTo(box, scene.curves[i]));
     }
-    const double margin = std::isfinite(scene.gap) ? std::max(scene.gap, 0.0) / 2 : 0.0;
-    return !std::isfinite(own) || own + margin < other;
+    return !std::isfinite(own) || own + usableGap(scene) / 2 < other;
 }
 
 std::vector<PlacedLabel> placeLabels(std::span<const LabelRequest> requests, const LabelScene& scene) {
     std::vector<PlacedLabel> out;
     std::vector<Rect> taken;
-    const double gap = std::isfinite(scene.gap) ? std::max(scene.gap, 0.0) : 0.0;
+    const double gap = usableGap(scene);
     for (const LabelRequest& r : requests) {
         const bool finite = std::isfinite(r.anchor.x) && std::isfinite(r.anchor.y) &&
                             std::isfinite(r.width) && std::isfinite(r.height) && r.width >= 0 &&
